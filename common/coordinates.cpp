@@ -1,0 +1,172 @@
+#include "coordinates.h"
+
+#include "datapaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vud {
+
+QString coordinatesFileName(const QString &pictureName)
+{
+    return pictureName.left(qMax(0, int(pictureName.size()) - 4)) + QStringLiteral(".txt");
+}
+
+QString coordinatesPathFor(const QString &pictureName)
+{
+    return dataPath(QStringLiteral("\\coordenadas\\") + coordinatesFileName(pictureName));
+}
+
+QString findFileIgnoringCase(const QString &fullPath)
+{
+    const QFileInfo wanted(toPlatformPath(fullPath));
+    const QString name = wanted.fileName();
+    if (name.isEmpty())
+        return QString();
+    const QDir folder = wanted.dir();
+    if (!folder.exists())
+        return QString();
+    // List the folder instead of passing the name as a filter, so that '*' and
+    // '?' in the name never match other files.
+    const QStringList entries = folder.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry == name)
+            return folder.filePath(entry);
+    }
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    }
+    return QString();
+}
+
+bool fileExistsIgnoringCase(const QString &fullPath)
+{
+    return !findFileIgnoringCase(fullPath).isEmpty();
+}
+
+QString coordinatesLine(const QString &drawingName, qint64 x, qint64 y)
+{
+    return drawingName + QLatin1Char(',') + QString::number(x) + QLatin1Char(',')
+        + QString::number(y) + QLatin1Char(',');
+}
+
+namespace {
+
+std::optional<int> parseWholeNumber(const QString &text)
+{
+    // A decimal whole number: an optional sign and digits only, no blanks.
+    if (text.isEmpty())
+        return std::nullopt;
+    int start = (text.at(0) == QLatin1Char('-') || text.at(0) == QLatin1Char('+')) ? 1 : 0;
+    if (start == text.size())
+        return std::nullopt;
+    for (int i = start; i < text.size(); ++i) {
+        if (text.at(i) < QLatin1Char('0') || text.at(i) > QLatin1Char('9'))
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+bool isSafeDrawingName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
+        return false;
+    if (name.contains(QChar(0)))
+        return false;
+    // "C:name" is a drive-relative path on some systems.
+    if (name.size() >= 2 && name.at(1) == QLatin1Char(':'))
+        return false;
+    return !QDir::isAbsolutePath(name);
+}
+
+} // namespace
+
+std::optional<DrawingPlacement> parseCoordinatesLine(const QString &line)
+{
+    const int first = line.indexOf(QLatin1Char(','));
+    if (first < 0)
+        return std::nullopt;
+    const int second = line.indexOf(QLatin1Char(','), first + 1);
+    if (second < 0)
+        return std::nullopt;
+    const int third = line.indexOf(QLatin1Char(','), second + 1);
+    if (third < 0)
+        return std::nullopt;
+
+    DrawingPlacement placement;
+    placement.name = line.left(first);
+    const auto x = parseWholeNumber(line.mid(first + 1, second - first - 1));
+    const auto y = parseWholeNumber(line.mid(second + 1, third - second - 1));
+    if (!x || !y || !isSafeDrawingName(placement.name))
+        return std::nullopt;
+    placement.x = *x;
+    placement.y = *y;
+    return placement;
+}
+
+std::optional<QVector<DrawingPlacement>> readCoordinatesFile(const QString &fullPath)
+{
+    const QString found = findFileIgnoringCase(fullPath);
+    if (found.isEmpty())
+        return std::nullopt;
+    QFile file(found);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+
+    QVector<DrawingPlacement> placements;
+    // A line ends at LF, CR LF or a lone CR, as a line reader takes them.
+    int start = 0;
+    const int size = content.size();
+    while (start < size) {
+        int end = start;
+        while (end < size && content.at(end) != '\n' && content.at(end) != '\r')
+            ++end;
+        const QByteArray raw = content.mid(start, end - start);
+        if (end < size && content.at(end) == '\r' && end + 1 < size && content.at(end + 1) == '\n')
+            ++end;
+        start = end + 1;
+        if (raw.isEmpty())
+            continue;
+        if (auto placement = parseCoordinatesLine(QString::fromLocal8Bit(raw)))
+            placements.append(*placement);
+    }
+    return placements;
+}
+
+WriteOutcome writeCoordinatesFile(const QString &fullPath, const QStringList &lines)
+{
+    const QString path = toPlatformPath(fullPath);
+    if (fileExistsIgnoringCase(path))
+        return WriteOutcome::AlreadyExists;
+
+    QFile file(path);
+    // NewOnly: never open a file that appeared since the test above.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return QFileInfo::exists(path) ? WriteOutcome::AlreadyExists : WriteOutcome::Failed;
+
+    QByteArray content;
+    for (const QString &line : lines) {
+        content += line.toLocal8Bit();
+        content += "\r\n";
+    }
+    const bool ok = file.write(content) == content.size() && file.flush();
+    file.close();
+    if (!ok || file.error() != QFileDevice::NoError) {
+        QFile::remove(path);
+        return WriteOutcome::Failed;
+    }
+    return WriteOutcome::Written;
+}
+
+} // namespace vud

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+namespace vud {
+
+// One line of a coordinates file: a drawing of the gifs folder and the pixel
+// position of its top-left corner on the picture.
+struct DrawingPlacement
+{
+    QString name;
+    int x = 0;
+    int y = 0;
+
+    bool operator==(const DrawingPlacement &other) const
+    {
+        return name == other.name && x == other.x && y == other.y;
+    }
+};
+
+// The coordinates file name of a picture: the picture's file name without its
+// last four characters, followed by ".txt" (gato.bmp -> gato.txt,
+// foto.jpeg -> foto..txt).
+QString coordinatesFileName(const QString &pictureName);
+
+// program folder + "\coordenadas\" + coordinatesFileName(pictureName).
+QString coordinatesPathFor(const QString &pictureName);
+
+// Looks a file up among the normal files of its folder, comparing names
+// without regard to case. Wildcard characters in the name are ordinary
+// characters. Returns the path of the file found, or an empty string; a
+// missing folder finds nothing.
+QString findFileIgnoringCase(const QString &fullPath);
+
+// The existence test: a normal file of that name exists, case ignored.
+bool fileExistsIgnoringCase(const QString &fullPath);
+
+// name + "," + x + "," + y + "," in plain decimal.
+QString coordinatesLine(const QString &drawingName, qint64 x, qint64 y);
+
+// Parses one non-empty line. Fields are split at the first three commas and
+// anything after the third is ignored. Lines that cannot be trusted give
+// nothing: fewer than three commas, an x or y that is not a decimal whole
+// number fitting 32 bits, or a drawing name that could reach outside the gifs
+// folder (empty, "." or "..", holding a path separator, or absolute).
+std::optional<DrawingPlacement> parseCoordinatesLine(const QString &line);
+
+// Reads a coordinates file found by the existence test. Empty lines are
+// skipped wherever they stand, as are untrusted lines. Returns nothing when
+// the file does not exist or cannot be read.
+std::optional<QVector<DrawingPlacement>> readCoordinatesFile(const QString &fullPath);
+
+enum class WriteOutcome {
+    Written,       // the file was created and holds every line
+    AlreadyExists, // a file of that name (case ignored) exists; it was not touched
+    Failed         // the file could not be created or written; nothing is left behind
+};
+
+// Creates the coordinates file and writes each line followed by CR LF, with no
+// header or trailer. Never opens, replaces or extends an existing file.
+WriteOutcome writeCoordinatesFile(const QString &fullPath, const QStringList &lines);
+
+} // namespace vud

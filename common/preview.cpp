@@ -1,0 +1,69 @@
+#include "preview.h"
+
+#include "datapaths.h"
+
+#include <QImageReader>
+
+namespace vud {
+
+QSizeF fitPreview(double widthTwips, double heightTwips)
+{
+    const double w = widthTwips;
+    const double h = static_cast<double>(roundHalfEven(heightTwips));
+    if (w < 2000 && h < 1600)
+        return QSizeF(w, h);
+    if (w > h)
+        return QSizeF(2000, static_cast<double>(intDiv(h * 2000, w)));
+    return QSizeF(static_cast<double>(intDiv(w * 1600, h)), 1600);
+}
+
+namespace {
+
+PreviewPicture fitted(const QSize &natural, const ScreenTwips &screen)
+{
+    PreviewPicture preview;
+    preview.naturalTwips = QSizeF(screen.toTwipsX(natural.width()), screen.toTwipsY(natural.height()));
+    preview.fittedTwips = fitPreview(preview.naturalTwips.width(), preview.naturalTwips.height());
+    return preview;
+}
+
+QSize pixelSize(const QSizeF &twips, const ScreenTwips &screen)
+{
+    return QSize(qMax(1, screen.toPixelsX(twips.width())), qMax(1, screen.toPixelsY(twips.height())));
+}
+
+} // namespace
+
+PreviewPicture loadPreview(const QString &fullPath, const ScreenTwips &screen)
+{
+    QImageReader reader(toPlatformPath(fullPath));
+    const QSize natural = reader.size();
+    if (!natural.isValid() || natural.isEmpty())
+        return {};
+    PreviewPicture preview = fitted(natural, screen);
+    const QSize target = pixelSize(preview.fittedTwips, screen);
+    if (target != natural)
+        reader.setScaledSize(target);
+    preview.image = reader.read();
+    preview.loaded = !preview.image.isNull();
+    if (preview.loaded && preview.image.size() != target)
+        preview.image = preview.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return preview;
+}
+
+PreviewPicture loadPreviewFullDecode(const QString &fullPath, const ScreenTwips &screen)
+{
+    QImageReader reader(toPlatformPath(fullPath));
+    const QImage whole = reader.read();
+    if (whole.isNull())
+        return {};
+    PreviewPicture preview = fitted(whole.size(), screen);
+    const QSize target = pixelSize(preview.fittedTwips, screen);
+    preview.image = target == whole.size()
+        ? whole
+        : whole.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    preview.loaded = true;
+    return preview;
+}
+
+} // namespace vud

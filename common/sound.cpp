@@ -1,0 +1,71 @@
+#include "sound.h"
+
+#include "datapaths.h"
+
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace vud {
+
+SoundPlayer::SoundPlayer(QObject *parent)
+    : QObject(parent)
+{
+}
+
+SoundPlayer::~SoundPlayer() = default;
+
+QSoundEffect *SoundPlayer::effectFor(const QString &path)
+{
+    for (const auto &entry : std::as_const(m_effects)) {
+        if (entry.first == path)
+            return entry.second;
+    }
+    // One effect per file, kept for the program's life: the game uses six
+    // sounds, and a loaded effect starts at once the next time.
+    auto *effect = new QSoundEffect(this);
+    effect->setSource(QUrl::fromLocalFile(path));
+    m_effects.append({path, effect});
+    return effect;
+}
+
+void SoundPlayer::playSound(const QString &fullPath)
+{
+    const QString path = toPlatformPath(fullPath);
+    if (!QFileInfo(path).isFile())
+        return;
+    QSoundEffect *effect = effectFor(path);
+    if (m_playing && m_playing != effect)
+        m_playing->stop();
+    m_playing = effect;
+    effect->play();
+}
+
+namespace {
+
+SoundInterface *&currentPlayer()
+{
+    static SoundInterface *player = nullptr;
+    return player;
+}
+
+} // namespace
+
+SoundInterface &sound()
+{
+    static RecordingSound silent;
+    SoundInterface *player = currentPlayer();
+    return player ? *player : silent;
+}
+
+void setSound(SoundInterface *player)
+{
+    currentPlayer() = player;
+}
+
+void playDataSound(const QString &fileName)
+{
+    sound().playSound(dataPath(QStringLiteral("\\sonidos\\") + fileName));
+}
+
+} // namespace vud

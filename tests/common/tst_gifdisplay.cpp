@@ -1,0 +1,142 @@
+#include "gifdisplay.h"
+#include "testsupport.h"
+
+#include <QElapsedTimer>
+#include <QMovie>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace vud;
+using namespace vudtest;
+
+// The editor keeps its picture surface disabled until the display reports the
+// end of the drawing's animation: a missing notice locks the editor, a double
+// one stamps twice.
+class TestGifDisplay : public QObject
+{
+    Q_OBJECT
+
+    TempProgramFolder *m_folder = nullptr;
+
+    QString gif(const QString &name) const { return m_folder->file("gifs/" + name); }
+
+private slots:
+    void initTestCase()
+    {
+        m_folder = new TempProgramFolder;
+        QVERIFY(writeGif(gif("once.gif"), squareFrames(4), 3, -1));
+        QVERIFY(writeGif(gif("forever.gif"), squareFrames(5), 3, 0));
+        QVERIFY(writeGif(gif("twice.gif"), squareFrames(3), 3, 1));
+        QVERIFY(writeGif(gif("single.gif"), squareFrames(1), 10, -1));
+        QVERIFY(writeGif(gif("single-forever.gif"), squareFrames(1), 10, 0));
+        QVERIFY(writeGif(gif("zero-delay.gif"), squareFrames(3), 0, 0));
+        QFile whole(gif("forever.gif"));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        QVERIFY(writeBytes(gif("truncated.gif"), bytes.left(bytes.size() * 2 / 3)));
+        QVERIFY(writeBytes(gif("header-only.gif"), bytes.left(13)));
+        QVERIFY(writeBytes(gif("not-a-gif.gif"), "this is no picture at all"));
+        QVERIFY(writeBytes(gif("empty.gif"), ""));
+    }
+    void cleanupTestCase() { delete m_folder; }
+
+    void editorRoleReportsOneEndPerAnimation_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no loop block") << gif("once.gif");
+        QTest::newRow("loops forever") << gif("forever.gif");
+        QTest::newRow("loop count one") << gif("twice.gif");
+        QTest::newRow("one frame") << gif("single.gif");
+        QTest::newRow("one frame looping forever") << gif("single-forever.gif");
+        QTest::newRow("zero frame delay") << gif("zero-delay.gif");
+        QTest::newRow("truncated") << gif("truncated.gif");
+        QTest::newRow("header only") << gif("header-only.gif");
+        QTest::newRow("not a gif") << gif("not-a-gif.gif");
+        QTest::newRow("empty file") << gif("empty.gif");
+        QTest::newRow("missing file") << gif("missing.gif");
+        QTest::newRow("empty path") << QString();
+    }
+    void editorRoleReportsOneEndPerAnimation()
+    {
+        QFETCH(QString, file);
+        GifDisplay display(GifDisplay::Role::Editor);
+        display.show();
+        QSignalSpy ends(&display, &GifDisplay::GifEnd);
+        QElapsedTimer clock;
+        clock.start();
+        display.setFile(file);
+        // Never from inside setFile: the caller finishes its own steps first.
+        QCOMPARE(ends.count(), 0);
+        QVERIFY(display.isAnimating());
+        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 5000);
+        QVERIFY2(clock.elapsed() < 3000, "the end must come promptly");
+        QVERIFY(!display.isAnimating());
+        // And never a second time.
+        QTest::qWait(600);
+        QCOMPARE(ends.count(), 1);
+    }
+
+    void everyStartGetsItsOwnEnd()
+    {
+        GifDisplay display(GifDisplay::Role::Editor);
+        QSignalSpy ends(&display, &GifDisplay::GifEnd);
+        for (int i = 0; i < 3; ++i) {
+            display.setFile(gif("once.gif"));
+            QTRY_COMPARE_WITH_TIMEOUT(ends.count(), i + 1, 5000);
+        }
+        // A file set while one is playing: both animations are reported.
+        display.setFile(gif("forever.gif"));
+        display.setFile(gif("single.gif"));
+        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 5, 5000);
+        QTest::qWait(500);
+        QCOMPARE(ends.count(), 5);
+    }
+
+    void playsEveryFrameBeforeTheEnd()
+    {
+        GifDisplay display(GifDisplay::Role::Editor);
+        QSignalSpy ends(&display, &GifDisplay::GifEnd);
+        QElapsedTimer clock;
+        clock.start();
+        display.setFile(gif("once.gif")); // 4 frames of 30 ms
+        QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 5000);
+        QVERIFY2(clock.elapsed() >= 90, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(display.movie());
+        QCOMPARE(display.movie()->currentFrameNumber(), 3);
+    }
+
+    void gameRoleKeepsPlaying()
+    {
+        GifDisplay display(GifDisplay::Role::Game);
+        display.setKeepPlaying(true);
+        display.setFile(gif("once.gif")); // plays once by its own file
+        display.show();
+        QSignalSpy frames(display.movie(), &QMovie::frameChanged);
+        QTest::qWait(600);
+        // Four frames of 30 ms play at least twice through in 600 ms.
+        QVERIFY2(frames.count() > 8, qPrintable(QString::number(frames.count())));
+        QCOMPARE(display.movie()->state(), QMovie::Running);
+    }
+
+    void naturalSizeAndTwipsPlacement()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        GifDisplay display(GifDisplay::Role::Game, &window);
+        display.setScreenTwips(screenTwipsFor(800, 600));
+        display.setLeftTwips(840);
+        display.setTopTwips(4800);
+        display.setFile(gif("once.gif"));
+        QCOMPARE(display.geometry(), QRect(56, 320, 20, 20));
+        QCOMPARE(display.widthTwips(), 300.0);
+
+        display.setWidthTwips(1935);
+        display.setHeightTwips(1575);
+        QCOMPARE(display.geometry(), QRect(56, 320, 129, 105));
+        QCOMPARE(display.widthTwips(), 1935.0);
+        QVERIFY(display.hasScaledContents());
+    }
+};
+
+QTEST_MAIN(TestGifDisplay)
+#include "tst_gifdisplay.moc"

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "random.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVector>
+
+namespace vudtest {
+
+// A temporary program folder with the four data folders, which the programs
+// use while the object lives.
+class TempProgramFolder
+{
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+
+    QString path() const { return m_dir.path(); }
+    // path() + "/" + relative
+    QString file(const QString &relative) const;
+    bool isValid() const { return m_dir.isValid(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Writes an animated GIF with giflib. Every frame is quantised to one shared
+// palette of up to 255 colours; fully transparent pixels use a transparent
+// index. loopCount < 0 writes no loop block (plays once); 0 loops forever.
+bool writeGif(const QString &path, const QVector<QImage> &frames, int delayCentiseconds = 5,
+              int loopCount = -1);
+
+// Frames of simple coloured squares on a transparent background.
+QVector<QImage> squareFrames(int count, QSize size = QSize(20, 20));
+
+// Writes bytes to a file (for truncated or non-GIF files).
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// A picture of flat coloured blocks: block (c, r) of a columns x rows grid has
+// colour blockColour(c, r). Saved in the format the suffix names.
+bool writeBlockPicture(const QString &path, QSize size, int columns, int rows);
+QColor blockColour(int column, int row);
+
+// A random source that replays the given fractions, then repeats the last.
+class ScriptedRandom : public vud::RandomSource
+{
+public:
+    explicit ScriptedRandom(QVector<double> fractions = {}) : m_fractions(std::move(fractions)) {}
+    double nextFraction() override;
+    void seedFromClock() override { ++seeds; }
+
+    QVector<double> m_fractions;
+    int drawn = 0;
+    int seeds = 0;
+};
+
+} // namespace vudtest
