@@ -50,10 +50,10 @@ void GifDisplay::setScreenTwips(const ScreenTwips &screen)
 
 void GifDisplay::setFile(const QString &fullPath)
 {
-    // Every started animation gets its own end notice: one still running is
-    // reported as ended before the next one starts.
-    if (m_role == Role::Editor && m_endPending && !m_endScheduled)
-        scheduleEnd(0);
+    // Every started animation gets its own end notice: one still running, or
+    // whose end is still on its way, is reported before the next one starts.
+    if (m_role == Role::Editor && m_endPending)
+        QTimer::singleShot(0, this, [this] { emit GifEnd(); });
 
     if (m_movie) {
         m_movie->disconnect(this);
@@ -72,7 +72,7 @@ void GifDisplay::setFile(const QString &fullPath)
 
     m_file = fullPath;
     const QString path = toPlatformPath(fullPath);
-    m_naturalSize = QImageReader(path).size();
+    m_naturalSize = fullPath.isEmpty() ? QSize() : QImageReader(path).size();
     clear();
 
     m_movie = new QMovie(this);

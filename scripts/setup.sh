@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Sets VUD up on a Debian 12 machine: installs what is missing, builds, and
+# then either starts the game or runs the whole test suite.
+#   setup.sh play   build and start vud2 on the bundled sample data
+#   setup.sh test   build normally and with sanitizers, run every test in both
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+    libgif-dev fonts-liberation
+    xvfb xauth x11-utils xdotool imagemagick
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+    local missing=() p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -q
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
+    fi
+}
+
+build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@"
+    cmake --build "$dir" -j2
+}
+
+run_tests() {
+    local dir=$1
+    echo "== Tests in $dir"
+    ctest --test-dir "$dir" --output-on-failure -j2
+}
+
+case "${1:-}" in
+play)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "vud2 is built in build/bin, but there is no display to show it on (DISPLAY is not set): start it from a desktop session." >&2
+        exit 1
+    fi
+    exec build/bin/vud2
+    ;;
+test)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+    build build-asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON -DVUD_SANITIZE=ON
+    status=0
+    run_tests build || status=1
+    run_tests build-asan || status=1
+    exit $status
+    ;;
+*)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
+esac
