@@ -33,8 +33,8 @@ private slots:
         // A valid WAV header with a short silence, a broken file and a missing one.
         QByteArray wav("RIFF");
         const QByteArray data(2205 * 2, '\0');
-        auto le32 = [](quint32 v) { return QByteArray::fromRawData(reinterpret_cast<const char *>(&v), 4); };
-        auto le16 = [](quint16 v) { return QByteArray::fromRawData(reinterpret_cast<const char *>(&v), 2); };
+        auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char *>(&v), 4); };
+        auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char *>(&v), 2); };
         wav += le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050)
             + le32(44100) + le16(2) + le16(16) + "data" + le32(data.size()) + data;
         QVERIFY(vudtest::writeBytes(folder.file("sonidos/fin.wav"), wav));
