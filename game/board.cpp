@@ -1,16 +1,189 @@
 #include "board.h"
 
+#include "boardart.h"
+#include "coordinates.h"
+#include "datapaths.h"
+#include "gifdisplay.h"
+#include "globals.h"
+#include "random.h"
+#include "results.h"
+#include "sound.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QPointer>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QTimer>
+#include <cmath>
+
+using boardlogic::TwipsRect;
+using vud::roundHalfEven;
 
 namespace {
+
+// Buttons of the left column: all 735 x 735 twips at Left 0.
+constexpr int kButtonSide = 735;
+// The reveal never shows more drawings than this, however long the
+// coordinates file: each drawing is a live animation on the board.
+constexpr int kMostDrawings = 256;
+
 QPointer<Form3> &theInstance()
 {
     static QPointer<Form3> form;
     return form;
 }
+
+std::function<void()> &endProgram()
+{
+    static std::function<void()> end;
+    return end;
+}
+
+Form3::PictureLoader &pictureLoader()
+{
+    static Form3::PictureLoader loader;
+    return loader;
+}
+
+QImage decodePicture(const QString &path)
+{
+    if (path.isEmpty())
+        return QImage();
+    QImageReader reader(vud::toPlatformPath(path));
+    reader.setAutoTransform(false);
+    return reader.read();
+}
+
+int sidePixels(int sideTwips, double twipsPerPixel)
+{
+    // Rounded up: neighbouring pieces may overlap by a pixel but never leave
+    // a gap between them.
+    return int(std::ceil(sideTwips / twipsPerPixel - 1e-6));
+}
+
 } // namespace
+
+// ---------------------------------------------------------------- PieceBox
+
+PieceBox::PieceBox(int index, QWidget *parent)
+    : QWidget(parent)
+    , m_index(index)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setProperty("index", index);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves arrive without a pressed button, so a lifted piece can follow the
+    // pointer.
+    setMouseTracking(true);
+}
+
+void PieceBox::place(double left, double top, int side, const vud::ScreenTwips &screen)
+{
+    m_side = side;
+    m_sidePixels = sidePixels(side, screen.twipsPerPixelX);
+    moveTo(left, top, screen);
+}
+
+void PieceBox::moveTo(double left, double top, const vud::ScreenTwips &screen)
+{
+    m_left = left;
+    m_top = top;
+    setGeometry(screen.toPixelsX(left), screen.toPixelsY(top), m_sidePixels, m_sidePixels);
+}
+
+void PieceBox::setImage(const QPixmap &image)
+{
+    m_image = image;
+    update();
+}
+
+void PieceBox::setBordered(bool bordered)
+{
+    if (m_bordered == bordered)
+        return;
+    m_bordered = bordered;
+    update();
+}
+
+void PieceBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int border = m_bordered ? 1 : 0;
+    const QRect inner = rect().adjusted(border, border, -border, -border);
+    p.fillRect(rect(), palette().color(QPalette::Button));
+    p.setClipRect(inner);
+    p.drawPixmap(inner.topLeft(), m_image);
+    if (m_bordered) {
+        p.setClipping(false);
+        p.setPen(QColor(64, 64, 64));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PieceBox::mousePressEvent(QMouseEvent *event)
+{
+    // A press, not a release, lifts and drops: a child expects the piece to
+    // answer at once.
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    QWidget *board = parentWidget();
+    emit pressed(m_index, board ? mapTo(board, event->position()) : event->position());
+}
+
+void PieceBox::mouseMoveEvent(QMouseEvent *event)
+{
+    emit pointerMoved(m_index, event->position());
+}
+
+// -------------------------------------------------------------- PictureBox
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Picture2"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void PictureBox::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::setRectTwips(const TwipsRect &rect, const vud::ScreenTwips &screen)
+{
+    m_rect = rect;
+    setGeometry(screen.toPixels(rect.left, rect.top, rect.width, rect.height));
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    p.fillRect(event->rect(), palette().color(QPalette::Base));
+    if (!m_picture.isNull())
+        p.drawImage(event->rect().topLeft(), m_picture, event->rect());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget *board = parentWidget();
+    emit pointerMoved(board ? mapTo(board, event->position()) : event->position());
+}
+
+// ------------------------------------------------------------------- Form3
 
 Form3 *Form3::instance()
 {
@@ -24,10 +197,139 @@ void Form3::destroyInstance()
     delete theInstance();
 }
 
-Form3::Form3(QWidget *parent)
-    : QWidget(parent)
+void Form3::setEndProgram(std::function<void()> end)
 {
-    setWindowFlags(Qt::FramelessWindowHint);
+    endProgram() = std::move(end);
+}
+
+void Form3::setPictureLoader(PictureLoader loader)
+{
+    pictureLoader() = std::move(loader);
+}
+
+Form3::Form3(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_screen(vud::screenTwips())
+{
+    setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+    setPalette(pal);
+    setMouseTracking(true);
+
+    createButtons();
+
+    Picture1.append(createPiece(0));
+    Picture2 = new PictureBox(this);
+    Picture2->hide();
+    connect(Picture2, &PictureBox::clicked, this, &Form3::Picture2_Click);
+    connect(Picture2, &PictureBox::pointerMoved, this, &Form3::carryTo);
+    Gif89a1.append(createGifElement(0));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(500);
+    connect(Timer2, &QTimer::timeout, this, &Form3::Timer2_Timer);
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(1000);
+    connect(Timer3, &QTimer::timeout, this, &Form3::Timer3_Timer);
+
+    Form_Load();
+}
+
+void Form3::createButtons()
+{
+    struct Design
+    {
+        BoardButton **slot;
+        const char *name;
+        int top;
+        unsigned int bgr;
+        QPixmap picture;
+    };
+    const Design designs[] = {
+        {&Command6, "Command6", 0, 0xFFC0C0, boardart::wholePicture()},
+        {&Command1, "Command1", 720, 0xFFC0FF, boardart::placedPieces()},
+        {&Command8, "Command8", 1560, 0x00FFFF, boardart::outlines()},
+        {&Command9, "Command9", 2400, 0x80FF80, boardart::choosePicture()},
+        {&Command2[0], "Command2", 3960, 0xFFFF80, boardart::clock()},
+        {&Command2[1], "Command2", 4680, 0xC0C0FF, boardart::moves()},
+        {&Command5, "Command5", 6240, 0x0080FF, boardart::exitDoor()},
+    };
+    QFont captionFont(QStringLiteral("Arial"));
+    captionFont.setPointSize(12);
+    captionFont.setStyleHint(QFont::SansSerif);
+    for (const Design &d : designs) {
+        auto *button = new BoardButton(boardart::fromBgr(d.bgr), d.picture, this);
+        button->setObjectName(QLatin1String(d.name));
+        button->setFont(captionFont);
+        button->setGeometry(m_screen.toPixels(0, d.top, kButtonSide, kButtonSide));
+        *d.slot = button;
+    }
+    Command2[0]->setProperty("index", 0);
+    Command2[1]->setProperty("index", 1);
+
+    connect(Command6, &QAbstractButton::clicked, this, &Form3::Command6_Click);
+    connect(Command1, &QAbstractButton::clicked, this, &Form3::Command1_Click);
+    connect(Command8, &QAbstractButton::clicked, this, &Form3::Command8_Click);
+    connect(Command9, &QAbstractButton::clicked, this, &Form3::Command9_Click);
+    connect(Command2[0], &QAbstractButton::clicked, this, [this] { Command2_Click(0); });
+    connect(Command2[1], &QAbstractButton::clicked, this, [this] { Command2_Click(1); });
+    connect(Command5, &QAbstractButton::clicked, this, &Form3::Command5_Click);
+
+    const struct
+    {
+        const char *caption;
+        int top;
+        int height;
+    } labels[] = {{"Seg", 3600, 375}, {"Mov", 5520, 495}};
+    for (int i = 0; i < 2; ++i) {
+        auto *label = new QLabel(QString::fromLatin1(labels[i].caption), this);
+        label->setObjectName(QStringLiteral("Label1"));
+        label->setProperty("index", i);
+        label->setFont(captionFont);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, pal.color(QPalette::Highlight));
+        label->setPalette(pal);
+        label->setGeometry(m_screen.toPixels(0, labels[i].top, kButtonSide, labels[i].height));
+        Label1[i] = label;
+    }
+}
+
+PieceBox *Form3::createPiece(int index)
+{
+    auto *box = new PieceBox(index, this);
+    box->setEnabled(false);
+    box->hide();
+    connect(box, &PieceBox::pressed, this, &Form3::Picture1_Click);
+    connect(box, &PieceBox::pointerMoved, this, [this](int i, QPointF at) {
+        Picture1_MouseMove(i, m_screen.toTwipsX(at.x()), m_screen.toTwipsY(at.y()));
+    });
+    // Below the whole picture when it is on show, so that a new board does
+    // not change what the child sees until the picture is clicked away.
+    if (Picture2 && Picture2->isVisible())
+        box->stackUnder(Picture2);
+    return box;
+}
+
+vud::GifDisplay *Form3::createGifElement(int index)
+{
+    auto *gif = new vud::GifDisplay(vud::GifDisplay::Role::Game, this);
+    gif->setObjectName(QStringLiteral("Gif89a1"));
+    gif->setProperty("index", index);
+    gif->setScreenTwips(m_screen);
+    gif->setLeftTwips(840);
+    gif->setTopTwips(4800);
+    gif->hide();
+    return gif;
 }
 
 void Form3::showModeless()
@@ -38,4 +340,391 @@ void Form3::showModeless()
     showFullScreen();
     raise();
     activateWindow();
+}
+
+bool Form3::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void Form3::mouseMoveEvent(QMouseEvent *event)
+{
+    carryTo(event->position());
+}
+
+// --------------------------------------------------------------- set-up
+
+void Form3::Form_Load()
+{
+    Carrying = false;
+    LayOutBoard();
+    PaintPieces();
+    FitPictureToGrid();
+    Command5->setGeometry(
+        m_screen.toPixels(0, m_screen.height() - kButtonSide - 200, kButtonSide, kButtonSide));
+    RevealShown = false;
+    Timer3->stop();
+    Timer1->start();
+}
+
+void Form3::LayOutBoard()
+{
+    // A grid outside what the pieces can index would corrupt the board; the
+    // selection screen only offers 3..12 by 2..9.
+    BoardColumns = std::clamp<int>(Game::GridColumns, 1, boardlogic::PieceGrid::MaxSide);
+    BoardRows = std::clamp<int>(std::uint8_t(Game::GridRows), 1, boardlogic::PieceGrid::MaxSide);
+
+    const PictureLoader &loader = pictureLoader();
+    m_picture = loader ? loader(Game::PicturePath) : decodePicture(Game::PicturePath);
+    Picture2->setPicture(m_picture);
+
+    const boardlogic::GridLayout layout = boardlogic::layOutGrid(
+        m_screen.width(), m_screen.height(), BoardColumns, BoardRows, Command1->x() * m_screen.twipsPerPixelX);
+    CellSize = layout.cellSize;
+    GridLeft = layout.gridLeft;
+    GridTop = layout.gridTop;
+
+    PieceBox *first = Picture1.at(0);
+    first->place(GridLeft, GridTop, CellSize, m_screen);
+    first->setEnabled(false);
+    first->setBordered(true);
+    first->show();
+    CellPiece.reset(BoardColumns, BoardRows);
+
+    const int count = laidOutPieces();
+    Picture1.reserve(count);
+    for (int i = 1; i < count; ++i) {
+        PieceBox *box = createPiece(i);
+        box->setBordered(true);
+        box->place((i % BoardColumns) * double(CellSize) + first->leftTwips(),
+                   (i / BoardColumns) * CellSize + first->topTwips(), CellSize, m_screen);
+        Picture1.append(box);
+        box->show();
+    }
+}
+
+void Form3::PaintPieces()
+{
+    const QColor face = palette().color(QPalette::Button);
+    const int firstX = m_screen.toPixelsX(GridLeft);
+    const int firstY = m_screen.toPixelsY(GridTop);
+    for (int i = 0; i < laidOutPieces(); ++i) {
+        PieceBox *box = Picture1.at(i);
+        // The square of the picture that lies under the piece's home cell,
+        // one picture pixel per screen pixel, exactly as the whole picture
+        // shows it.
+        const int homeX = m_screen.toPixelsX(GridLeft + double(i % BoardColumns) * CellSize);
+        const int homeY = m_screen.toPixelsY(GridTop + (i / BoardColumns) * CellSize);
+        QPixmap image(box->width(), box->height());
+        image.fill(face);
+        if (!m_picture.isNull()) {
+            QPainter p(&image);
+            p.drawImage(QPoint(0, 0), m_picture,
+                        QRect(homeX - firstX, homeY - firstY, image.width(), image.height()));
+        }
+        box->setImage(image);
+    }
+}
+
+void Form3::FitPictureToGrid()
+{
+    const PieceBox *corner = Picture1.at(CellPiece.at(0, 0));
+    TwipsRect rect;
+    rect.top = corner->topTwips();
+    rect.left = corner->leftTwips();
+    rect.width = double(BoardColumns) * Picture1.at(0)->sideTwips();
+    rect.height = double(BoardRows) * Picture1.at(0)->sideTwips();
+    Picture2->setRectTwips(rect, m_screen);
+}
+
+// ------------------------------------------------------------------ play
+
+void Form3::Timer1_Timer()
+{
+    if (m_ended)
+        return;
+    ShufflePieces();
+    Timer1->stop();
+}
+
+void Form3::ShufflePieces()
+{
+    vud::RandomSource &random = vud::randomSource();
+    random.seedFromClock();
+    const QVector<boardlogic::CellSwap> swaps = boardlogic::shuffle(CellPiece, random);
+    // The grid is already shuffled; replay the swaps on the pieces themselves,
+    // which trade places exactly as their cells did.
+    boardlogic::PieceGrid replay;
+    replay.reset(BoardColumns, BoardRows);
+    for (const boardlogic::CellSwap &s : swaps) {
+        PieceBox *a = Picture1.at(replay.at(s.column1, s.row1));
+        PieceBox *b = Picture1.at(replay.at(s.column2, s.row2));
+        const double aLeft = a->leftTwips();
+        const double aTop = double(roundHalfEven(a->topTwips()));
+        a->moveTo(b->leftTwips(), b->topTwips(), m_screen);
+        b->moveTo(aLeft, aTop, m_screen);
+        replay.swapCells(s.column1, s.row1, s.column2, s.row2);
+    }
+    for (int k = 0; k < laidOutPieces(); ++k)
+        Picture1.at(k)->setEnabled(true);
+}
+
+void Form3::Picture1_Click(int index, QPointF boardPixels)
+{
+    if (m_ended || index < 0 || index >= laidOutPieces())
+        return;
+    const double xt = m_screen.toTwipsX(boardPixels.x());
+    const double yt = m_screen.toTwipsY(boardPixels.y());
+
+    Command2[0]->setPicture(QPixmap());
+    Command2[1]->setPicture(QPixmap());
+    if (!Timer3->isActive())
+        Timer3->start();
+    Game::RebuildBoard = false;
+
+    const std::optional<QPoint> cell =
+        boardlogic::cellAt(xt, yt, Picture2->rectTwips(), GridLeft, GridTop, CellSize);
+    if (!cell)
+        return;
+    const int column = cell->x();
+    const int row = cell->y();
+
+    if (!Carrying) {
+        Carrying = true;
+        PieceBox *lifted = Picture1.at(index);
+        PickLeft = lifted->leftTwips();
+        PickTop = qint32(roundHalfEven(lifted->topTwips()));
+        lifted->raise();
+        CarriedPiece = index;
+        PickColumn = column;
+        PickRow = row;
+        vud::playDataSound(QStringLiteral("principio.wav"));
+        return;
+    }
+
+    Game::MoveCount = boardlogic::saturatingIncrement(Game::MoveCount);
+    Command2[1]->setText(QString::number(Game::MoveCount));
+    PieceBox *carried = Picture1.at(CarriedPiece);
+    if (column == PickColumn && row == PickRow) {
+        carried->moveTo(PickLeft, PickTop, m_screen);
+        Carrying = false;
+        vud::playDataSound(QStringLiteral("fin.wav"));
+        return;
+    }
+    Carrying = false;
+    const int target = CellPiece.at(column, row);
+    PieceBox *other = Picture1.at(target);
+    const double keptLeft = other->leftTwips();
+    const double keptTop = double(roundHalfEven(other->topTwips()));
+    other->moveTo(PickLeft, PickTop, m_screen);
+    carried->moveTo(keptLeft, keptTop, m_screen);
+    CellPiece.set(PickColumn, PickRow, std::int16_t(target));
+    CellPiece.set(column, row, std::int16_t(CarriedPiece));
+    vud::playDataSound(QStringLiteral("fin.wav"));
+    CheckCompletion();
+}
+
+void Form3::Picture1_MouseMove(int index, double x, double y)
+{
+    if (m_ended || !Carrying || index < 0 || index >= laidOutPieces())
+        return;
+    PieceBox *carried = Picture1.at(CarriedPiece);
+    if (index != CarriedPiece) {
+        // The pointer outran the carried piece and another piece reports the
+        // move: the position is taken over into the carried piece's own
+        // coordinates, so that it keeps following the pointer.
+        const PieceBox *reporter = Picture1.at(index);
+        x += reporter->leftTwips() - carried->leftTwips();
+        y += reporter->topTwips() - carried->topTwips();
+    }
+    const std::int64_t half = roundHalfEven(carried->sideTwips()) / 2;
+    carried->moveTo(carried->leftTwips() - double(half) + x, carried->topTwips() - double(half) + y,
+                    m_screen);
+}
+
+void Form3::carryTo(QPointF boardPixels)
+{
+    if (!Carrying || CarriedPiece >= laidOutPieces())
+        return;
+    const PieceBox *carried = Picture1.at(CarriedPiece);
+    Picture1_MouseMove(CarriedPiece, m_screen.toTwipsX(boardPixels.x()) - carried->leftTwips(),
+                       m_screen.toTwipsY(boardPixels.y()) - carried->topTwips());
+}
+
+// ---------------------------------------------------------- clock and end
+
+void Form3::Timer3_Timer()
+{
+    if (m_ended)
+        return;
+    ElapsedSeconds = boardlogic::saturatingIncrement(ElapsedSeconds);
+    Command2[0]->setText(QString::number(ElapsedSeconds));
+}
+
+void Form3::CheckCompletion()
+{
+    if (!CellPiece.isSolved())
+        return;
+    Timer3->stop();
+    // The pieces of the game actually played, whatever the selection screen
+    // holds now.
+    const QString line = boardlogic::resultsLine(int(GamesFinished) + 1, laidOutPieces(),
+                                                 ElapsedSeconds, Game::MoveCount);
+    QListWidget *list = Form4::instance()->List1;
+    list->insertItem(std::min<int>(GamesFinished, list->count()), line);
+    GamesFinished = boardlogic::saturatingIncrement(GamesFinished);
+    vud::playDataSound(QStringLiteral("acabado.wav"));
+    Timer2->start();
+}
+
+void Form3::Timer2_Timer()
+{
+    if (m_ended)
+        return;
+    RevealShown = true;
+    bringPictureToFront();
+
+    const std::optional<QVector<vud::DrawingPlacement>> drawings =
+        vud::readCoordinatesFile(vud::coordinatesPathFor(Game::PictureName));
+    const TwipsRect p2 = Picture2->rectTwips();
+    if (drawings) {
+        GifCount = 0;
+        for (const vud::DrawingPlacement &d : *drawings) {
+            if (GifCount >= kMostDrawings)
+                break;
+            vud::GifDisplay *gif = Gif89a1.at(GifCount);
+            gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\") + d.name));
+            gif->setLeftTwips(p2.left + d.x * m_screen.twipsPerPixelX);
+            gif->setTopTwips(p2.top + d.y * m_screen.twipsPerPixelY);
+            gif->setKeepPlaying(true);
+            gif->show();
+            gif->raise();
+            ++GifCount;
+            Gif89a1.append(createGifElement(GifCount));
+        }
+    } else {
+        vud::GifDisplay *gif = Gif89a1.at(0);
+        gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\x_elmani.gif")));
+        gif->setLeftTwips(p2.left + 600);
+        gif->setTopTwips(p2.top + 800);
+        gif->setKeepPlaying(true);
+        gif->show();
+        gif->raise();
+    }
+    Timer2->stop();
+}
+
+void Form3::Form_Activate()
+{
+    if (m_ended || !Game::RebuildBoard)
+        return;
+    ElapsedSeconds = 0;
+    ClearBoard();
+    // A piece lifted on the old board no longer exists.
+    Carrying = false;
+    LayOutBoard();
+    PaintPieces();
+    FitPictureToGrid();
+    RevealShown = false;
+    Timer1->start();
+}
+
+void Form3::ClearBoard()
+{
+    for (int k = laidOutPieces() - 1; k >= 1 && k < Picture1.size(); --k)
+        delete Picture1.takeAt(k);
+    Picture1.resize(1);
+    for (int k = GifCount; k >= 1 && k < Gif89a1.size(); --k)
+        delete Gif89a1.takeAt(k);
+    Gif89a1.resize(1);
+    GifCount = 0;
+    Gif89a1.at(0)->hide();
+    // A reveal still waiting belongs to the game that is gone.
+    Timer2->stop();
+}
+
+// --------------------------------------------------------------- buttons
+
+void Form3::bringPictureToFront()
+{
+    Picture2->raise();
+    Picture2->show();
+    // The reveal's drawings stay on top of the whole picture.
+    for (vud::GifDisplay *gif : std::as_const(Gif89a1)) {
+        if (gif->isVisible())
+            gif->raise();
+    }
+}
+
+void Form3::Command6_Click()
+{
+    if (m_ended)
+        return;
+    bringPictureToFront();
+}
+
+void Form3::Command1_Click()
+{
+    if (m_ended)
+        return;
+    ShowPlacedPieces();
+}
+
+void Form3::ShowPlacedPieces()
+{
+    bringPictureToFront();
+    for (int k = 0; k < laidOutPieces(); ++k) {
+        if (!CellPiece.isHome(k))
+            Picture1.at(k)->raise();
+    }
+}
+
+void Form3::Picture2_Click()
+{
+    if (m_ended)
+        return;
+    if (!RevealShown)
+        Picture2->hide();
+}
+
+void Form3::Command8_Click()
+{
+    if (m_ended)
+        return;
+    const bool bordered = !BordersShown;
+    BordersShown = bordered;
+    for (int k = 0; k < laidOutPieces(); ++k)
+        Picture1.at(k)->setBordered(bordered);
+}
+
+void Form3::Command9_Click()
+{
+    if (m_ended)
+        return;
+    emit selectionRequested();
+}
+
+void Form3::Command2_Click(int)
+{
+    if (m_ended)
+        return;
+    Form4::instance()->showModeless();
+}
+
+void Form3::Command5_Click()
+{
+    if (m_ended)
+        return;
+    // Nothing of the board runs after this: the clock, a pending shuffle or
+    // reveal and every later click are shut off before the program leaves.
+    m_ended = true;
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->stop();
+    if (endProgram())
+        endProgram()();
+    else
+        QCoreApplication::exit(0);
 }

@@ -1,8 +1,99 @@
 #pragma once
 
-#include <QWidget>
+#include "boardlogic.h"
+#include "twips.h"
 
-// The puzzle board. (Placeholder: the full board is being built.)
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QTimer;
+class BoardButton;
+namespace vud {
+class GifDisplay;
+}
+
+// One piece of the puzzle (an element of the Picture1 array): a square box
+// holding its own square of the picture, painted once per game, and a border.
+class PieceBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PieceBox(int index, QWidget *parent);
+
+    int index() const { return m_index; }
+
+    // Position and side in twips of the board; the box keeps one pixel size
+    // wherever it goes, so a carried piece never changes shape.
+    double leftTwips() const { return m_left; }
+    double topTwips() const { return m_top; }
+    int sideTwips() const { return m_side; }
+    void place(double left, double top, int side, const vud::ScreenTwips &screen);
+    void moveTo(double left, double top, const vud::ScreenTwips &screen);
+
+    // The piece's image: drawn from the box's inner top-left corner, cut off
+    // by the border.
+    void setImage(const QPixmap &image);
+    QPixmap image() const { return m_image; }
+    void setBordered(bool bordered);
+    bool bordered() const { return m_bordered; }
+
+signals:
+    // A left-button press, at a position in the board's pixels.
+    void pressed(int index, QPointF boardPixels);
+    // The pointer moved over the piece, at a position in the piece's pixels.
+    void pointerMoved(int index, QPointF piecePixels);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    double m_left = 0;
+    double m_top = 0;
+    int m_side = 0;
+    int m_sidePixels = 0;
+    QPixmap m_image;
+    bool m_bordered = true;
+};
+
+// The whole picture at its natural size, cut off at the box's edges.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent);
+
+    void setPicture(const QImage &picture);
+    QImage picture() const { return m_picture; }
+    boardlogic::TwipsRect rectTwips() const { return m_rect; }
+    void setRectTwips(const boardlogic::TwipsRect &rect, const vud::ScreenTwips &screen);
+
+signals:
+    void clicked();
+    void pointerMoved(QPointF boardPixels);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_picture;
+    boardlogic::TwipsRect m_rect;
+};
+
+// The puzzle board (Form3): a full-screen window with the grid of pieces, the
+// whole picture laid over the grid, the reveal's drawings and a column of
+// buttons along the left edge.
 class Form3 : public QWidget
 {
     Q_OBJECT
@@ -16,10 +107,119 @@ public:
     // Enables the board and shows it full screen without blocking.
     void showModeless();
 
+    // How the board ends the program (Command5). Quits the event loop unless
+    // replaced; tests put in their own to watch it. Null restores the default.
+    static void setEndProgram(std::function<void()> end);
+
+    // How the board turns PicturePath into a picture: decodes the file unless
+    // replaced (the benchmark times set-up without decoding). A picture that
+    // cannot be loaded comes back null and leaves the pieces blank.
+    using PictureLoader = std::function<QImage(const QString &path)>;
+    static void setPictureLoader(PictureLoader loader);
+
+    // The board's state, for the windows that look at it and for tests.
+    int cellSize() const { return CellSize; }
+    double gridLeft() const { return GridLeft; }
+    int gridTop() const { return GridTop; }
+    int boardColumns() const { return BoardColumns; }
+    int boardRows() const { return BoardRows; }
+    int cellPiece(int column, int row) const { return CellPiece.at(column, row); }
+    const boardlogic::PieceGrid &grid() const { return CellPiece; }
+    bool carrying() const { return Carrying; }
+    int carriedPiece() const { return CarriedPiece; }
+    qint32 elapsedSeconds() const { return ElapsedSeconds; }
+    qint16 gamesFinished() const { return GamesFinished; }
+    int gifCount() const { return GifCount; }
+    bool revealShown() const { return RevealShown; }
+    bool bordersShown() const { return BordersShown; }
+    const vud::ScreenTwips &screen() const { return m_screen; }
+
+    int pieceCount() const { return int(Picture1.size()); }
+    PieceBox *piece(int index) const { return Picture1.value(index); }
+    PictureBox *picture2() const { return Picture2; }
+    int gifElementCount() const { return int(Gif89a1.size()); }
+    vud::GifDisplay *gifElement(int index) const { return Gif89a1.value(index); }
+    QTimer *timer1() const { return Timer1; }
+    QTimer *timer2() const { return Timer2; }
+    QTimer *timer3() const { return Timer3; }
+
+    // Handlers, in the board's own words; the controls call them.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Picture1_Click(int index, QPointF boardPixels);
+    void Picture1_MouseMove(int index, double x, double y);
+    void Picture2_Click();
+    void Command1_Click();
+    void Command2_Click(int index);
+    void Command5_Click();
+    void Command6_Click();
+    void Command8_Click();
+    void Command9_Click();
+
 signals:
     // The child pressed the button that goes back to the selection screen.
     void selectionRequested();
 
+protected:
+    bool event(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
 private:
     explicit Form3(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void Form_Activate();
+    void LayOutBoard();
+    void PaintPieces();
+    void FitPictureToGrid();
+    void ShufflePieces();
+    void CheckCompletion();
+    void ClearBoard();
+    void ShowPlacedPieces();
+
+    void createButtons();
+    PieceBox *createPiece(int index);
+    vud::GifDisplay *createGifElement(int index);
+    void bringPictureToFront();
+    void carryTo(QPointF boardPixels);
+    int laidOutPieces() const { return BoardColumns * BoardRows; }
+
+    vud::ScreenTwips m_screen;
+    QImage m_picture;
+    bool m_ended = false;
+
+    // Controls, by their design names.
+    QVector<PieceBox *> Picture1;
+    PictureBox *Picture2 = nullptr;
+    QVector<vud::GifDisplay *> Gif89a1;
+    BoardButton *Command1 = nullptr;
+    BoardButton *Command2[2] = {nullptr, nullptr};
+    BoardButton *Command5 = nullptr;
+    BoardButton *Command6 = nullptr;
+    BoardButton *Command8 = nullptr;
+    BoardButton *Command9 = nullptr;
+    QLabel *Label1[2] = {nullptr, nullptr};
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+    QTimer *Timer3 = nullptr;
+
+    // Form-level state.
+    boardlogic::PieceGrid CellPiece;
+    int CellSize = 0;
+    double GridLeft = 0;
+    int GridTop = 0;
+    int BoardColumns = 0;
+    int BoardRows = 0;
+    int GifCount = 0;
+    bool RevealShown = false;
+    bool Carrying = false;
+    int CarriedPiece = 0;
+    double PickLeft = 0;
+    qint32 PickTop = 0;
+    int PickColumn = 0;
+    int PickRow = 0;
+    qint32 ElapsedSeconds = 0;
+    qint16 GamesFinished = 0;
+    bool BordersShown = false;
 };

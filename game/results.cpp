@@ -1,15 +1,27 @@
 #include "results.h"
 
+#include "boardart.h"
+#include "boardlogic.h"
+#include "twips.h"
+
+#include <QEvent>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPointer>
-#include <QVBoxLayout>
+#include <QScreen>
 
 namespace {
+
 QPointer<Form4> &theInstance()
 {
     static QPointer<Form4> form;
     return form;
 }
+
+// The designed client area and list, in twips.
+constexpr int kClientWidth = 10350;
+constexpr int kClientHeight = 5700;
+
 } // namespace
 
 Form4 *Form4::instance()
@@ -25,17 +37,70 @@ void Form4::destroyInstance()
 }
 
 Form4::Form4(QWidget *parent)
-    : QWidget(parent)
+    // A title bar but no close, minimise or maximise button: the child cannot
+    // close the list.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
     , List1(new QListWidget(this))
 {
+    setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("TUS RESULTADOS"));
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(List1);
+    const vud::ScreenTwips screen = vud::screenTwips();
+    setFixedSize(screen.toPixels(0, 0, kClientWidth, kClientHeight).size());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, boardart::fromBgr(0xFF80FF));
+    setPalette(pal);
+
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(screen.toPixels(120, 120, 10095, 5460));
+    List1->setSelectionMode(QAbstractItemView::NoSelection);
+    List1->setFocusPolicy(Qt::NoFocus);
+    QPalette listPal = List1->palette();
+    const QColor text = listPal.color(QPalette::Base);
+    listPal.setColor(QPalette::Base, boardart::fromBgr(0x808000));
+    listPal.setColor(QPalette::Text, text);
+    List1->setPalette(listPal);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(13.5);
+    List1->setFont(font);
+
+    Form_Load();
+}
+
+void Form4::Form_Load()
+{
+    PlaceOnScreen();
+}
+
+void Form4::Form_Activate()
+{
+    PlaceOnScreen();
+}
+
+void Form4::PlaceOnScreen()
+{
+    const vud::ScreenTwips screen = vud::screenTwips();
+    // The outer size, border and title bar included, once the window has one.
+    const QSize outer = isVisible() ? frameGeometry().size() : size();
+    const QPointF at = boardlogic::resultsWindowPosition(screen.width(), screen.height(),
+                                                         screen.toTwipsX(outer.width()),
+                                                         screen.toTwipsY(outer.height()));
+    move(screen.toPixelsX(at.x()), screen.toPixelsY(at.y()));
+}
+
+bool Form4::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QWidget::event(event);
 }
 
 void Form4::showModeless()
 {
     show();
+    PlaceOnScreen();
     raise();
     activateWindow();
 }

@@ -4,8 +4,8 @@
 
 class QListWidget;
 
-// The results list: one line per game finished in this run. (Placeholder:
-// the full window is being built.)
+// The results list (Form4): one line per game finished in this run, in the
+// order the games ended. It lives in memory only.
 class Form4 : public QWidget
 {
     Q_OBJECT
@@ -21,6 +21,13 @@ public:
 
     QListWidget *List1 = nullptr;
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     explicit Form4(QWidget *parent = nullptr);
+
+    void Form_Load();
+    void Form_Activate();
+    void PlaceOnScreen();
 };
