@@ -1,15 +1,26 @@
+#include "board.h"
+#include "results.h"
+#include "screenart.h"
+#include "selection.h"
 #include "sound.h"
+#include "start.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(ScreenArt::windowIcon());
     vud::SoundPlayer player;
     vud::setSound(&player);
-    QLabel placeholder(QStringLiteral("VUD 2.0"));
-    placeholder.resize(531, 527);
-    placeholder.show();
-    return app.exec();
+
+    Form1::instance()->show();
+    const int status = app.exec();
+
+    Form3::destroyInstance();
+    Form4::destroyInstance();
+    Form2::destroyInstance();
+    Form1::destroyInstance();
+    vud::setSound(nullptr);
+    return status;
 }

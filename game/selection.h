@@ -1,0 +1,89 @@
+#pragma once
+
+#include "screenlogic.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QVector>
+#include <QWidget>
+#include <functional>
+
+class FaceButton;
+
+// One cell of the preview gallery: shows a picture stretched to its own size
+// and reports a click (press and release inside the cell).
+class PreviewCell : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewCell(QWidget *parent = nullptr);
+
+    void setPicture(const QPixmap &picture);
+    void clearPicture();
+    bool hasPicture() const { return m_hasPicture; }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_hasPicture = false;
+    bool m_pressed = false;
+};
+
+// The selection screen: the ten piece-count buttons and the paged gallery of
+// the picture folder; a click on a picture opens the board.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The one selection screen, created (loaded) on first use. Loading it
+    // unloads the start screen.
+    static Form2 *instance();
+    static bool exists();
+    static void destroyInstance();
+
+    // What closing this window does: end the program. Tests put their own
+    // action here; an empty function restores the real one.
+    static void setProgramEnd(std::function<void()> end);
+
+    // Design sizes in twips.
+    static constexpr int ClientWidth = 10245;
+    static constexpr int ClientHeight = 7695;
+
+    // Shows the window without blocking the others, in front of them.
+    void showModeless();
+
+    void Command1_Click(int Index);
+    void Command3_Click(int Index);
+    void Image1_Click(int Index);
+
+    int PageStart() const { return m_paging.pageStart(); }
+    bool HasChosen() const { return m_hasChosen; }
+    const Screens::FileList &File1() const { return m_file1; }
+
+    QVector<PreviewCell *> Image1;
+    QVector<FaceButton *> Command3;
+    QVector<FaceButton *> Command1;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    explicit Form2(QWidget *parent = nullptr);
+
+    void buildControls();
+    void Form_Load();
+    void Form_Unload();
+    void ShowPreviewPage();
+
+    vud::ScreenTwips m_screen;
+    Screens::FileList m_file1;
+    Screens::GalleryPaging m_paging;
+    bool m_hasChosen = false;
+};
