@@ -1,13 +1,23 @@
-#include "sound.h"
+#include "editorwindow.h"
+#include "random.h"
+#include "titlescreen.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("VUD editor"));
-    placeholder.resize(519, 346);
-    placeholder.show();
-    return app.exec();
+    app.setApplicationName(QStringLiteral("VUD editor"));
+
+    // The editor never seeds its generator: every start offers the same
+    // default names.
+    vud::StandardRandom names;
+    vud::setRandomSource(&names);
+
+    auto *title = new Editor::Form3;
+    title->show();
+    const int result = app.exec();
+    Editor::Form1::destroyInstance();
+    vud::setRandomSource(nullptr);
+    return result;
 }

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace vud {
+class RandomSource;
+}
+
+// Saving a puzzle: the picture as a Windows bitmap in imagenes and its
+// drawings' lines as a coordinates file in coordenadas, both under the name
+// the user typed.
+namespace Editor {
+
+// A whole number from 100 to 1099 followed by "dibujo", e.g. "523dibujo".
+QString defaultPuzzleName(vud::RandomSource &random);
+
+// True when name + ".bmp" and name + ".txt" are plain file names: not empty,
+// not "." or "..", no path separator, no control character, and short enough
+// for the file system. Wildcard characters are ordinary characters.
+bool isUsablePuzzleName(const QString &name);
+
+enum class SaveOutcome {
+    Saved,         // both files are in place
+    BadName,       // the name is no file name; nothing was written
+    AlreadyExists, // a coordinates file of that name exists; nothing was written
+    Failed         // a file could not be written; everything is as it was before
+};
+
+// program folder + "\imagenes\" + name + ".bmp" and
+// program folder + "\coordenadas\" + name + ".txt".
+QString puzzlePicturePath(const QString &name);
+QString puzzleCoordinatesPath(const QString &name);
+
+// Saves the puzzle. The name is checked first, then the coordinates file's
+// existence (case ignored). The bitmap is written to a temporary file beside
+// its final place, the coordinates file is created, and only then does the
+// bitmap take its name, replacing an older picture of that name. When any step
+// fails, the files written so far are removed and an older picture is left
+// as it was.
+SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QStringList &lines);
+
+// The message the editor gives for an outcome; empty for Saved.
+QString saveMessage(SaveOutcome outcome);
+
+} // namespace Editor
