@@ -224,7 +224,7 @@ void FaceButton::paintEvent(QPaintEvent *)
                           inner.bottom() - pictureTop - picture.height());
     }
     if (!text().isEmpty()) {
-        const bool dark = face.lightnessF() < 0.45;
+        const bool dark = 0.299 * face.red() + 0.587 * face.green() + 0.114 * face.blue() < 140;
         QColor ink = dark ? Qt::white : QColor(30, 20, 50);
         if (!enabled)
             ink = QColor(140, 140, 140);

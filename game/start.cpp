@@ -48,7 +48,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     label->setFont(font);
     label->setGeometry(screen.toPixels(left, top, width, height));
     label->setWordWrap(true);
-    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
@@ -57,6 +57,17 @@ void setTextColour(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+// The line about the game must read in one piece: where the font draws it a
+// little wider than the label, the label's font is made just small enough.
+void shrinkToOneLine(QLabel *label)
+{
+    label->setWordWrap(false);
+    QFont font = label->font();
+    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
 }
 
 QFrame *makeFrame(QWidget *parent, const QString &name, const QColor &colour, int thickness,
@@ -132,7 +143,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
 
     Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("V U D"), arial(48, true), screen, 1320,
                        240, 5415, 1095);
-    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(false);
     setTextColour(Label1, QColor(0, 0, 192));
     Label1->setMouseTracking(true);
@@ -158,7 +169,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
         if (index == 0) {
             label = makeLabel(this, QStringLiteral("Label2"), credits[index], arial(18, true), screen, 3120, 1200,
                               2295, 495);
-            label->setAlignment(Qt::AlignCenter);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             setTextColour(label, QColor(230, 90, 0));
         } else if (index == 4) {
             label = makeLabel(this, QStringLiteral("Label2"), credits[index], arial(14.25, true), screen, 720,
@@ -177,17 +188,16 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
                        QStringLiteral("Un puzzle para los más pequeños de la casa"), arial(15.75, false), screen,
                        1200, 3600, 6255, 615);
     setTextColour(Label5, QColor(0, 192, 0));
+    shrinkToOneLine(Label5);
 
     Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), arial(14.25, false), screen, 720, 3960, 4815,
                        1815);
-    Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label3->hide();
 
     Label4 = makeLabel(this, QStringLiteral("Label4"),
                        QStringLiteral("¡Hola! Escribe tu nombre abajo y pulsa CONTINUAR para jugar."),
                        arial(10, true), screen, 5640, 360, 1935, 1695);
     Label4->setAlignment(Qt::AlignCenter);
-    Label4->setAttribute(Qt::WA_TranslucentBackground, false);
     Label4->setStyleSheet(QStringLiteral("QLabel#Label4 { background: #fff4a8; color: #7a2a9a;"
                                          " border: 2px solid #ff9a3c; border-radius: 10px; padding: 4px; }"));
     Label4->hide();
