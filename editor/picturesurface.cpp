@@ -126,4 +126,11 @@ void PictureSurface::mousePressEvent(QMouseEvent *event)
     emit mousePressed(pixelOf(event), event->button());
 }
 
+void PictureSurface::leaveEvent(QEvent *event)
+{
+    // A preview left behind where the pointer no longer is would look stamped.
+    refresh();
+    QWidget::leaveEvent(event);
+}
+
 } // namespace Editor

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "dialogs.h"
+#include "globals.h"
+#include "random.h"
+#include "testsupport.h"
+
+#include <QImage>
+#include <QQueue>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+// A temporary program folder for the editor, with the editor's dialogs
+// answered from a script and recorded, and a scripted random source.
+class EditorTestKit
+{
+public:
+    EditorTestKit()
+    {
+        Editor::resetGlobals();
+        vud::setRandomSource(&random);
+        Editor::Dialogs &d = Editor::dialogs();
+        d.askText = [this](QWidget *, const QString &title, const QString &label,
+                           const QString &text) -> std::optional<QString> {
+            prompts << (title + "|" + label + "|" + text);
+            if (answers.isEmpty())
+                return std::nullopt;
+            return answers.dequeue();
+        };
+        d.askYesNo = [this](QWidget *, const QString &question) {
+            questions << question;
+            return yes;
+        };
+        d.showMessage = [this](QWidget *, const QString &message) { messages << message; };
+        d.quit = [this] { ++quits; };
+    }
+    ~EditorTestKit()
+    {
+        Editor::resetDialogs();
+        Editor::resetGlobals();
+        vud::setRandomSource(nullptr);
+    }
+
+    QString file(const QString &relative) const { return folder.file(relative); }
+
+    vudtest::TempProgramFolder folder;
+    vudtest::ScriptedRandom random{{0.423}};
+    QQueue<std::optional<QString>> answers;
+    QStringList prompts;
+    QStringList questions;
+    QStringList messages;
+    bool yes = false;
+    int quits = 0;
+};
+
+// The drawing used to check stamps: 6 x 4 pixels with every kind of pixel
+// the stamp must tell apart, in its first frame; the second frame differs.
+inline QImage stampFrame()
+{
+    QImage frame(6, 4, QImage::Format_ARGB32);
+    frame.fill(qRgb(255, 0, 0));
+    frame.setPixel(0, 0, qRgba(0, 0, 0, 0));        // transparent: counts as white
+    frame.setPixel(1, 0, qRgb(255, 255, 255));      // white: left out
+    frame.setPixel(2, 0, qRgb(254, 255, 255));      // nearly white: stamped
+    frame.setPixel(3, 0, qRgb(0, 0, 0));            // black: stamped
+    frame.setPixel(4, 0, qRgb(0, 0, 200));
+    return frame;
+}

@@ -1,0 +1,228 @@
+#include "coordinates.h"
+#include "puzzlesave.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace Editor;
+using vudtest::TempProgramFolder;
+using vudtest::writeBytes;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+QImage picture(QSize size = QSize(40, 30))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(qRgb(30, 160, 90));
+    image.setPixel(0, 0, qRgb(255, 0, 0));
+    image.setPixel(size.width() - 1, size.height() - 1, qRgb(0, 0, 255));
+    return image;
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+} // namespace
+
+// A save must never lose a puzzle: what is on disk is either the whole new
+// puzzle or exactly what was there before, and a failure is never reported
+// as success.
+class TestSavePuzzle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savesBitmapAndCoordinatesUnderOneName()
+    {
+        TempProgramFolder folder;
+        const QStringList lines{"abeja.gif,212,87,", "mariposa.gif,0,0,", "abeja.gif,5,300,"};
+        QCOMPARE(savePuzzle("523dibujo", picture(), lines), SaveOutcome::Saved);
+
+        QCOMPARE(readAll(folder.file("coordenadas/523dibujo.txt")),
+                 QByteArray("abeja.gif,212,87,\r\nmariposa.gif,0,0,\r\nabeja.gif,5,300,\r\n"));
+        const QString bitmap = folder.file("imagenes/523dibujo.bmp");
+        QCOMPARE(QImageReader(bitmap).format(), QByteArray("bmp"));
+        QCOMPARE(readAll(bitmap).left(2), QByteArray("BM"));
+        const QImage saved(bitmap);
+        QCOMPARE(saved.size(), QSize(40, 30));
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), picture());
+        // No temporary file is left beside them.
+        QCOMPARE(entries(folder.file("imagenes")), QStringList{"523dibujo.bmp"});
+        QCOMPARE(entries(folder.file("coordenadas")), QStringList{"523dibujo.txt"});
+    }
+
+    void noPlacementsGiveAnEmptyCoordinatesFile()
+    {
+        TempProgramFolder folder;
+        QCOMPARE(savePuzzle("vacio", picture(), {}), SaveOutcome::Saved);
+        QVERIFY(QFileInfo::exists(folder.file("coordenadas/vacio.txt")));
+        QCOMPARE(QFileInfo(folder.file("coordenadas/vacio.txt")).size(), 0);
+        QVERIFY(QFileInfo::exists(folder.file("imagenes/vacio.bmp")));
+    }
+
+    void anExistingPuzzleIsNeverTouched_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("same name") << "gato.txt" << "gato";
+        QTest::newRow("other case") << "GATO.TXT" << "gato";
+    }
+    void anExistingPuzzleIsNeverTouched()
+    {
+        QFETCH(QString, existing);
+        QFETCH(QString, name);
+        TempProgramFolder folder;
+        QVERIFY(writeBytes(folder.file("coordenadas/" + existing), "abeja.gif,1,2,\r\n"));
+        QVERIFY(writeBytes(folder.file("imagenes/gato.bmp"), "old picture"));
+        QCOMPARE(savePuzzle(name, picture(), {"mariposa.gif,3,4,"}), SaveOutcome::AlreadyExists);
+        QCOMPARE(readAll(folder.file("coordenadas/" + existing)), QByteArray("abeja.gif,1,2,\r\n"));
+        QCOMPARE(readAll(folder.file("imagenes/gato.bmp")), QByteArray("old picture"));
+        QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
+        QCOMPARE(entries(folder.file("coordenadas")), QStringList{existing});
+    }
+
+    void aPictureWithoutCoordinatesIsReplaced()
+    {
+        TempProgramFolder folder;
+        QVERIFY(writeBytes(folder.file("imagenes/gato.bmp"), "old picture"));
+        QCOMPARE(savePuzzle("gato", picture(), {"abeja.gif,1,2,"}), SaveOutcome::Saved);
+        QCOMPARE(QImage(folder.file("imagenes/gato.bmp")).size(), QSize(40, 30));
+        QCOMPARE(readAll(folder.file("coordenadas/gato.txt")), QByteArray("abeja.gif,1,2,\r\n"));
+    }
+
+    void wildcardsAreOrdinaryCharacters()
+    {
+        TempProgramFolder folder;
+        QVERIFY(writeBytes(folder.file("coordenadas/gato.txt"), ""));
+        QCOMPARE(savePuzzle("g*", picture(), {"abeja.gif,1,2,"}), SaveOutcome::Saved);
+        QCOMPARE(savePuzzle("gat?", picture(), {}), SaveOutcome::Saved);
+        QVERIFY(QFileInfo::exists(folder.file("coordenadas/g*.txt")));
+        QVERIFY(QFileInfo::exists(folder.file("imagenes/gat?.bmp")));
+        QCOMPARE(readAll(folder.file("coordenadas/gato.txt")), QByteArray());
+    }
+
+    void badNamesWriteNothingAnywhere_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("climbs out") << "../fuera";
+        QTest::newRow("into a folder") << "sub/gato";
+        QTest::newRow("backslash") << "..\\fuera";
+        QTest::newRow("dot dot") << "..";
+        QTest::newRow("control character") << "ga\rto";
+        QTest::newRow("too long") << QString(300, 'g');
+    }
+    void badNamesWriteNothingAnywhere()
+    {
+        QFETCH(QString, name);
+        TempProgramFolder folder;
+        QDir(folder.path()).mkpath("imagenes/sub");
+        QDir(folder.path()).mkpath("coordenadas/sub");
+        const QStringList before = entries(folder.path());
+        QCOMPARE(savePuzzle(name, picture(), {"abeja.gif,1,2,"}), SaveOutcome::BadName);
+        QCOMPARE(entries(folder.path()), before);
+        QCOMPARE(entries(folder.file("imagenes")), QStringList{"sub"});
+        QCOMPARE(entries(folder.file("coordenadas")), QStringList{"sub"});
+        QCOMPARE(entries(folder.file("imagenes/sub")), QStringList());
+    }
+
+    void unwritableFoldersSaveNothing_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::newRow("imagenes is a file") << "imagenes";
+        QTest::newRow("coordenadas is a file") << "coordenadas";
+        QTest::newRow("imagenes missing") << "-imagenes";
+        QTest::newRow("coordenadas missing") << "-coordenadas";
+    }
+    void unwritableFoldersSaveNothing()
+    {
+        QFETCH(QString, blocked);
+        TempProgramFolder folder;
+        QVERIFY(writeBytes(folder.file("imagenes/gato.bmp"), "old picture"));
+        const bool remove = blocked.startsWith('-');
+        const QString name = remove ? blocked.mid(1) : blocked;
+        QVERIFY(QDir(folder.file(name)).removeRecursively());
+        if (!remove)
+            QVERIFY(writeBytes(folder.file(name), "not a folder"));
+
+        QCOMPARE(savePuzzle("gato", picture(), {"abeja.gif,1,2,"}), SaveOutcome::Failed);
+        if (name == "coordenadas") {
+            // The older picture of that name survives, and nothing else is left.
+            QCOMPARE(readAll(folder.file("imagenes/gato.bmp")), QByteArray("old picture"));
+            QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
+        } else {
+            QVERIFY(!QFileInfo::exists(folder.file("coordenadas/gato.txt")));
+            QCOMPARE(entries(folder.file("coordenadas")), QStringList());
+        }
+    }
+
+    void readOnlyFolderSavesNothing()
+    {
+        if (geteuid() == 0)
+            QSKIP("permissions do not stop root; the folder-is-a-file rows cover this");
+        TempProgramFolder folder;
+        QVERIFY(QFile::setPermissions(folder.file("coordenadas"),
+                                      QFile::ReadOwner | QFile::ExeOwner));
+        const SaveOutcome outcome = savePuzzle("gato", picture(), {"abeja.gif,1,2,"});
+        QFile::setPermissions(folder.file("coordenadas"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(outcome, SaveOutcome::Failed);
+        QCOMPARE(entries(folder.file("imagenes")), QStringList());
+    }
+
+    void aFullDiskSavesNothing_data()
+    {
+        QTest::addColumn<int>("limit");
+        // The bitmap of 200 x 200 pixels is far larger than either limit.
+        QTest::newRow("nothing fits") << 0;
+        QTest::newRow("only the start of a bitmap fits") << 1000;
+    }
+    void aFullDiskSavesNothing()
+    {
+        QFETCH(int, limit);
+        TempProgramFolder folder;
+        QVERIFY(writeBytes(folder.file("imagenes/gato.bmp"), "old picture"));
+        struct rlimit old;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        auto previous = signal(SIGXFSZ, SIG_IGN);
+        struct rlimit tight = old;
+        tight.rlim_cur = rlim_t(limit);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        const SaveOutcome outcome = savePuzzle("gato", picture(QSize(200, 200)), {"abeja.gif,1,2,"});
+        setrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, previous);
+        QCOMPARE(outcome, SaveOutcome::Failed);
+        QCOMPARE(readAll(folder.file("imagenes/gato.bmp")), QByteArray("old picture"));
+        QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
+        QCOMPARE(entries(folder.file("coordenadas")), QStringList());
+    }
+
+    void messagesSpeakForTheEditor()
+    {
+        QCOMPARE(saveMessage(SaveOutcome::Saved), QString());
+        QCOMPARE(saveMessage(SaveOutcome::BadName), QStringLiteral("Ese nombre no sirve para un archivo."));
+        QCOMPARE(saveMessage(SaveOutcome::AlreadyExists), QStringLiteral("Ya existe un puzzle con ese nombre."));
+        QCOMPARE(saveMessage(SaveOutcome::Failed), QStringLiteral("No se ha podido guardar el puzzle."));
+    }
+};
+
+QTEST_MAIN(TestSavePuzzle)
+#include "tst_savepuzzle.moc"
