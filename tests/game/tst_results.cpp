@@ -1,0 +1,108 @@
+#include "boardart.h"
+#include "results.h"
+#include "twips.h"
+
+#include <QListWidget>
+#include <QScreen>
+#include <QtTest>
+
+// The results window: where it stands, what it looks like, and that the
+// child cannot close it.
+class TestResults : public QObject
+{
+    Q_OBJECT
+
+    vud::ScreenTwips screen() const { return vud::screenTwips(); }
+
+    // Where the window belongs for its outer size.
+    QPoint expectedPlace(const Form4 *form) const
+    {
+        const vud::ScreenTwips s = screen();
+        const QSize outer = form->frameGeometry().size();
+        const qint64 dw = vud::roundHalfEven(s.width() - s.toTwipsX(outer.width()));
+        const qint64 dh = vud::roundHalfEven(s.height() - s.toTwipsY(outer.height()));
+        return QPoint(s.toPixelsX(double(dw / 2 + 300)), s.toPixelsY(double(dh / 2)));
+    }
+
+private slots:
+    void cleanup() { Form4::destroyInstance(); }
+
+    void windowAsDesigned()
+    {
+        Form4 *form = Form4::instance();
+        QCOMPARE(form->objectName(), QString("Form4"));
+        QCOMPARE(form->windowTitle(), QString("TUS RESULTADOS"));
+        QCOMPARE(form->size(), screen().toPixels(0, 0, 10350, 5700).size());
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(255, 128, 255));
+        // A title bar and no close, minimise or maximise button.
+        const Qt::WindowFlags flags = form->windowFlags();
+        QVERIFY(flags & Qt::WindowTitleHint);
+        QVERIFY(flags & Qt::CustomizeWindowHint);
+        QVERIFY(!(flags & Qt::WindowCloseButtonHint));
+        QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+
+        QListWidget *list = form->List1;
+        QCOMPARE(list->objectName(), QString("List1"));
+        QCOMPARE(list->geometry(), screen().toPixels(120, 120, 10095, 5460));
+        QCOMPARE(list->palette().color(QPalette::Base), QColor(0, 128, 128));
+        QCOMPARE(list->palette().color(QPalette::Text), form->style()->standardPalette().color(QPalette::Base));
+        QCOMPARE(list->font().pointSizeF(), 13.5);
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(form->findChild<QListWidget *>("List1"), list);
+    }
+
+    void placedOnLoad()
+    {
+        Form4 *form = Form4::instance();
+        QCOMPARE(form->pos(), expectedPlace(form));
+        if (QGuiApplication::primaryScreen()->size() == QSize(800, 600))
+            QCOMPARE(form->pos(), QPoint(75, 110));
+        if (QGuiApplication::primaryScreen()->size() == QSize(1024, 768))
+            QCOMPARE(form->pos(), QPoint(187, 194));
+    }
+
+    // Every activation puts the window back, even after the child moved it,
+    // and showing it again while open brings it forward and places it.
+    void placedOnEveryActivation()
+    {
+        Form4 *form = Form4::instance();
+        form->showModeless();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QCOMPARE(form->pos(), expectedPlace(form));
+
+        QWidget other;
+        other.setGeometry(0, 0, 100, 100);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        form->move(3, 4);
+        QCOMPARE(form->pos(), QPoint(3, 4));
+        form->activateWindow();
+        QTRY_VERIFY(form->isActiveWindow());
+        QCOMPARE(form->pos(), expectedPlace(form));
+
+        form->move(5, 6);
+        form->showModeless();
+        QTRY_COMPARE(form->pos(), expectedPlace(form));
+        QVERIFY(form->isVisible());
+    }
+
+    // Lines stay in the order written; none is selected by a click.
+    void linesStayInOrder()
+    {
+        Form4 *form = Form4::instance();
+        form->List1->insertItem(0, " 1 ) a");
+        form->List1->insertItem(1, " 2 ) b");
+        form->showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        const QRect first = form->List1->visualItemRect(form->List1->item(0));
+        QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(form->List1->item(0)->text(), QString(" 1 ) a"));
+        QCOMPARE(form->List1->item(1)->text(), QString(" 2 ) b"));
+        QVERIFY(form->List1->selectedItems().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestResults)
+#include "tst_results.moc"
