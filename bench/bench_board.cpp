@@ -1,0 +1,127 @@
+// Times the board where a child would feel it: laying out a 108-piece board
+// from a 2048 x 1536 photograph, and one mouse move of a carried piece.
+#include "board.h"
+#include "datapaths.h"
+#include "globals.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+double medianMs(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// A busy photograph-like picture, so that the JPEG decoder has real work.
+QImage samplePhoto()
+{
+    QImage image(2048, 1536, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 2048, 1536);
+    sky.setColorAt(0, QColor(90, 170, 255));
+    sky.setColorAt(1, QColor(255, 200, 120));
+    p.fillRect(image.rect(), sky);
+    for (int i = 0; i < 400; ++i) {
+        p.setBrush(QColor::fromHsv((i * 37) % 360, 160, 230));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPoint((i * 97) % 2048, (i * 61) % 1536), 20 + i % 60, 15 + i % 40);
+    }
+    return image;
+}
+
+void activate(Form3 *board)
+{
+    QEvent activation(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(board, &activation);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QTemporaryDir folder;
+    const QString picturePath = folder.path() + "/foto.jpg";
+    const QImage photo = samplePhoto();
+    if (!photo.save(picturePath, "JPEG", 90)) {
+        std::fprintf(stderr, "cannot write the sample picture\n");
+        return 1;
+    }
+    vud::setProgramFolder(folder.path());
+
+    Game::GridColumns = 12;
+    Game::GridRows = 9;
+    Game::PicturePath = picturePath;
+    Game::PictureName = "foto.jpg";
+    Form3 *board = Form3::instance();
+    board->showModeless();
+    app.processEvents();
+
+    const int runs = 31;
+    const QImage decoded(picturePath);
+    Form3::setPictureLoader([&decoded](const QString &) { return decoded; });
+    const double layoutOnly = medianMs(runs, [] { Game::RebuildBoard = true; },
+                                       [board] { activate(board); });
+    Form3::setPictureLoader(nullptr);
+    const double layoutWithDecode = medianMs(runs, [] { Game::RebuildBoard = true; },
+                                             [board] { activate(board); });
+    app.processEvents();
+
+    // Shuffle, then lift the piece in the middle of the grid.
+    board->Timer1_Timer();
+    const vud::ScreenTwips &s = board->screen();
+    const int cell = board->cellSize();
+    const QPointF centre(s.toPixelsX(board->gridLeft() + 5.5 * cell),
+                         s.toPixelsY(board->gridTop() + 4.5 * cell));
+    PieceBox *lifted = board->piece(board->cellPiece(5, 4));
+    board->Picture1_Click(lifted->index(), centre);
+    app.processEvents();
+
+    int step = 0;
+    auto moveOnce = [&] {
+        // The pointer wanders over the carried piece, as a child's hand does.
+        const QPointF at(lifted->width() / 2 + (step % 7) - 3, lifted->height() / 2 + (step % 5) - 2);
+        ++step;
+        QMouseEvent move(QEvent::MouseMove, at, lifted->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(lifted, &move);
+    };
+    const double moveHandler = medianMs(201, [] {}, moveOnce);
+    const double moveAndPaint = medianMs(201, [] {}, [&] {
+        moveOnce();
+        app.processEvents();
+    });
+
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    std::printf("Board benchmark (%s, screen %dx%d, 108 pieces, picture 2048x1536 JPEG)\n",
+                qPrintable(QGuiApplication::platformName()), screen.width(), screen.height());
+    std::printf("  lay out a 108-piece board, decode excluded:  %8.3f ms (median of %d)\n", layoutOnly, runs);
+    std::printf("  lay out a 108-piece board, decode included:  %8.3f ms (median of %d)\n", layoutWithDecode, runs);
+    std::printf("  one mouse move of a carried piece:           %8.4f ms (median of 201)\n", moveHandler);
+    std::printf("  one mouse move of a carried piece, repainted: %7.4f ms (median of 201)\n", moveAndPaint);
+    Form3::destroyInstance();
+    return 0;
+}
