@@ -20,7 +20,7 @@ const QColor kOffWhite(250, 250, 250);
 
 double phase(int frame, int frames) { return 2 * kPi * frame / frames; }
 
-// The eye of paintkit uses off-white already; this one is smaller and rounder.
+// A plain filled dot: pupils, antenna tips, shines.
 void dot(QPainter &p, QPointF c, double r, const QColor &col) { blob(p, c, r, r, col, 0); }
 
 void paintBee(QPainter &p, int frame, int frames)
@@ -83,14 +83,16 @@ void paintBird(QPainter &p, int frame, int frames)
     dot(p, QPointF(72, 37), 2.8, kInk);
     shape(p, polygonPath({QPointF(80, 40), QPointF(96, 45), QPointF(80, 50)}), QColor(255, 180, 40), 2.5);
     blob(p, QPointF(70, 48), 3.5, 2.5, QColor(255, 140, 150), 0);
-    // The wing swings from up to down across the frames.
+    // The wing swings about the shoulder from raised to lowered.
     const double lift = std::cos(t);
-    QPainterPath wing;
-    wing.moveTo(36, 50);
-    wing.quadTo(40 - 6, 50 - 34 * lift, 58, 50 - 30 * lift);
-    wing.quadTo(56, 54, 48, 60);
-    wing.closeSubpath();
-    shape(p, wing, QColor(200, 50, 60), 3);
+    p.save();
+    p.translate(44, 54);
+    p.rotate(10 + 45 * lift);
+    blob(p, QPointF(-13, 0), 17, 9, QColor(200, 50, 60), 3);
+    p.setPen(QPen(QColor(150, 30, 45), 2));
+    p.drawLine(QPointF(-24, -2), QPointF(-12, -1));
+    p.drawLine(QPointF(-22, 4), QPointF(-11, 3));
+    p.restore();
     p.setPen(inkPen(3));
     p.drawLine(QPointF(44, 80), QPointF(42, 90));
     p.drawLine(QPointF(54, 80), QPointF(56, 90));
@@ -113,14 +115,13 @@ void paintStar(QPainter &p, int frame, int frames)
     drawSmile(p, QPointF(0, 6), 12, 4, 3);
     blob(p, QPointF(-17, 5), 4, 3, QColor(255, 130, 140), 0);
     blob(p, QPointF(17, 5), 4, 3, QColor(255, 130, 140), 0);
-    p.resetTransform();
 }
 
 void paintHeart(QPainter &p, int frame, int frames)
 {
     // Two quick beats, then a rest.
     static const double beat[] = {1.0, 1.12, 0.96, 1.1, 1.0, 0.98};
-    const double s = beat[frame % 6] * (frames == 6 ? 1.0 : 1.0);
+    const double s = beat[frame * 6 / frames];
     p.translate(50, 52);
     p.scale(s, s);
     shape(p, heartPath(QPointF(0, 0), 84), QColor(235, 50, 80), 4);
@@ -223,7 +224,6 @@ void paintButterflyDrawing(QPainter &p, int frame, int frames)
     dot(p, QPointF(10, -41), 3, kInk);
     dot(p, QPointF(-2.5, -23), 1.5, kOffWhite);
     dot(p, QPointF(2.5, -23), 1.5, kOffWhite);
-    p.resetTransform();
 }
 
 void paintBall(QPainter &p, int frame, int frames)
@@ -286,8 +286,8 @@ void paintFrog(QPainter &p, int frame, int frames)
 {
     // Sits, crouches, leaps and lands; blinks once while sitting.
     static const double hop[] = {0, 0, 4, -14, -26, -14, 2, 0};
-    const int i = frame % 8;
-    const double dy = hop[i] * (frames == 8 ? 1 : 1);
+    const int i = frame * 8 / frames;
+    const double dy = hop[i];
     const bool inAir = dy < -5;
     const QColor green(100, 200, 80), light(190, 235, 140);
     p.translate(0, dy);
@@ -324,7 +324,7 @@ void paintHand(QPainter &p, int frame, int frames)
 {
     // A friendly open hand waving from the wrist.
     static const double angle[] = {-18, -6, 12, 20, 8, -8};
-    const double a = angle[frame % 6] * (frames == 6 ? 1 : 1);
+    const double a = angle[frame * 6 / frames];
     p.translate(50, 90);
     p.rotate(a);
     const QColor skin(255, 205, 150), cuff(70, 140, 230);
@@ -343,7 +343,6 @@ void paintHand(QPainter &p, int frame, int frames)
     blob(p, QPointF(10, -36), 2.5, 3.2, kInk, 0);
     drawSmile(p, QPointF(-1, -28), 14, 3, 2.5);
     shape(p, roundRectPath(QRectF(-22, -12, 44, 16), 5), cuff, 3);
-    p.resetTransform();
 }
 
 // A jigsaw piece: a square whose sides have a knob (1), a socket (-1) or

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace sd {
 
 struct DrawingRecipe

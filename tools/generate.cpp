@@ -10,6 +10,8 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace sd {
 
 const char *const kPicturesFolder = "imagenes";

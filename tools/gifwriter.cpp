@@ -9,8 +9,7 @@
 #include <QHash>
 
 #include <algorithm>
-#include <array>
-#include <cstring>
+#include <limits>
 #include <map>
 
 namespace sd {
@@ -77,7 +76,7 @@ struct Box
 int nearest(const QVector<QRgb> &palette, QRgb c)
 {
     int best = 1;
-    int bestDist = INT32_MAX;
+    int bestDist = std::numeric_limits<int>::max();
     for (int i = 1; i < palette.size(); ++i) {
         const int dr = qRed(c) - qRed(palette[i]), dg = qGreen(c) - qGreen(palette[i]),
                   db = qBlue(c) - qBlue(palette[i]);

@@ -903,10 +903,6 @@ void drawLetter(QPainter &p, const QRectF &b, char letter, const QColor &c, doub
     p.drawPath(path);
 }
 
-} // namespace sd
-
-namespace sd {
-
 void drawBunting(QPainter &p, QPointF from, QPointF to, double sag, double flag, int colourOffset)
 {
     // The string follows a parabola; the flags hang straight down from it.
@@ -932,10 +928,6 @@ void drawBunting(QPainter &p, QPointF from, QPointF to, double sag, double flag,
              flag * 0.1, lighter(c, 0.6), 0);
     }
 }
-
-} // namespace sd
-
-namespace sd {
 
 void outline(QPainter &p, const QPainterPath &path, double width)
 {

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace sd {
 
 constexpr int kPictureWidth = 1600;

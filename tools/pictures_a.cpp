@@ -973,14 +973,23 @@ void sailboat(QPainter &p, QPointF c, double s)
     for (int i = 0; i < 4; ++i)
         blob(p, QPointF(c.x() - s * 0.4 + i * s * 0.28, c.y() + s * 0.02), s * 0.045, s * 0.045, QColor(200, 235, 255), 3);
     // A little sailor waving from the deck.
-    const QPointF h(c.x() - s * 0.45, c.y() - s * 0.3);
-    shape(p, roundRectPath(QRectF(h.x() - s * 0.06, h.y() + s * 0.05, s * 0.12, s * 0.15), s * 0.03), QColor(250, 248, 240), 3);
-    blob(p, h, s * 0.08, s * 0.08, QColor(255, 210, 170), 3);
-    shape(p, roundRectPath(QRectF(h.x() - s * 0.08, h.y() - s * 0.1, s * 0.16, s * 0.05), s * 0.02), QColor(240, 70, 70), 3);
-    blob(p, QPointF(h.x() - s * 0.025, h.y()), 2.5, 3, kInk, 0);
-    blob(p, QPointF(h.x() + s * 0.025, h.y()), 2.5, 3, kInk, 0);
-    p.setPen(inkPen(6));
-    p.drawLine(QPointF(h.x() + s * 0.06, h.y() + s * 0.08), QPointF(h.x() + s * 0.14, h.y() - s * 0.06));
+    const QPointF h(c.x() - s * 0.45, c.y() - s * 0.33);
+    shape(p, roundRectPath(QRectF(h.x() - s * 0.07, h.y() + s * 0.07, s * 0.14, s * 0.16), s * 0.03), QColor(250, 248, 240), 3);
+    p.save();
+    p.setClipRect(QRectF(h.x() - s * 0.07, h.y() + s * 0.07, s * 0.14, s * 0.16));
+    drawStripes(p, QRectF(h.x() - s * 0.07, h.y() + s * 0.1, s * 0.14, s * 0.14), s * 0.025, QColor(60, 100, 200), QColor(250, 248, 240), false);
+    p.restore();
+    outline(p, roundRectPath(QRectF(h.x() - s * 0.07, h.y() + s * 0.07, s * 0.14, s * 0.16), s * 0.03), 3);
+    p.setPen(inkPen(7));
+    p.drawLine(QPointF(h.x() + s * 0.06, h.y() + s * 0.1), QPointF(h.x() + s * 0.15, h.y() - s * 0.04));
+    blob(p, QPointF(h.x() + s * 0.155, h.y() - s * 0.05), s * 0.025, s * 0.025, QColor(255, 210, 170), 3);
+    blob(p, h, s * 0.09, s * 0.09, QColor(255, 210, 170), 3);
+    shape(p, roundRectPath(QRectF(h.x() - s * 0.085, h.y() - s * 0.11, s * 0.17, s * 0.06), s * 0.02), QColor(250, 248, 240), 3);
+    shape(p, roundRectPath(QRectF(h.x() - s * 0.085, h.y() - s * 0.065, s * 0.17, s * 0.025), s * 0.01), QColor(60, 100, 200), 2);
+    blob(p, QPointF(h.x() - s * 0.03, h.y() + s * 0.005), 4, 5, kInk, 0);
+    blob(p, QPointF(h.x() + s * 0.03, h.y() + s * 0.005), 4, 5, kInk, 0);
+    drawCheeks(p, QPointF(h.x() - s * 0.055, h.y() + s * 0.035), QPointF(h.x() + s * 0.055, h.y() + s * 0.035), 5);
+    drawSmile(p, QPointF(h.x(), h.y() + s * 0.035), s * 0.06, s * 0.015, 3);
 }
 
 void island(QPainter &p, QPointF c, double w, Rng &rng)

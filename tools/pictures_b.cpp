@@ -756,7 +756,6 @@ void paintDinosaur(QPainter &p, unsigned seed)
     pterodactyl(p, QPointF(1000, 420), 80);
     drawHill(p, QRectF(-10, 520, 1620, 220), QColor(180, 215, 110), QColor(140, 190, 90), 60, 1.5, 1.2, rng, 6);
     // Warm ground with little stones.
-    QPainterPath ground = polygonPath({QPointF(0, 660), QPointF(1600, 640), QPointF(1600, 1200), QPointF(0, 1200)});
     fillVerticalGradient(p, QRectF(0, 640, kPictureWidth, 560), QColor(200, 220, 110), QColor(150, 190, 80));
     drawPebbles(p, QRectF(0, 700, kPictureWidth, 500), rng, 90, QColor(200, 175, 130));
     drawGrassBlades(p, QRectF(0, 680, kPictureWidth, 520), rng, 900, QColor(70, 150, 50), QColor(160, 220, 90), 14, 30);
@@ -789,7 +788,6 @@ void paintDinosaur(QPainter &p, unsigned seed)
     drawFlower(p, QPointF(900, 1100), 24, QColor(250, 120, 170));
     drawFlower(p, QPointF(1400, 880), 20, QColor(255, 220, 60));
     drawFlower(p, QPointF(380, 880), 22, QColor(120, 170, 250));
-    (void)ground;
 }
 
 // ---------------------------------------------------------------- the lighthouse
