@@ -100,15 +100,6 @@ private slots:
         QCOMPARE(surface, (TwipsRect{1215 + 1642, 2250, 7500, 4500}));
     }
 
-    void windowsAreCentredOnTheScreen()
-    {
-        // The chooser and the title screen on the two worked screens.
-        QCOMPARE(centredWindowOffset(12000, 9885), 1057.0);
-        QCOMPARE(centredWindowOffset(9000, 6975), 1012.0);
-        QCOMPARE(centredWindowOffset(15360, 7785), 3787.0);
-        QCOMPARE(centredWindowOffset(11520, 5190), 3165.0);
-    }
-
     void picturesStepWithWrapAround_data()
     {
         QTest::addColumn<int>("index");
@@ -154,13 +145,6 @@ private slots:
             QCOMPARE(page, expected);
         }
         QCOMPARE(pageBack(page), 0);
-    }
-
-    void animationCornerUsesTheHorizontalFactorForBothAxes()
-    {
-        QCOMPARE(animationEdge(15, 0, 2857.0), 2857.0f);
-        QCOMPARE(animationEdge(15, 37, 2250.0), 2805.0f);
-        QCOMPARE(animationEdge(15, 37, -50.0), 505.0f);
     }
 
     void transparentBlitFollowsTheResultRule_data()

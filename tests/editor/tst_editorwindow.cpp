@@ -483,7 +483,9 @@ private slots:
         const QSize screen = QGuiApplication::primaryScreen()->size();
         QCOMPARE(title->windowTitle(), QStringLiteral("VUD editor 1.0"));
         QCOMPARE(title->size(), QSize(519, 346));
-        QCOMPARE(title->pos(), QPoint((screen.width() * 15 - 7785) / 2 / 15 + 0, (screen.height() * 15 - 5190) / 2 / 15));
+        // (screen - window) \ 2 in twips, then to pixels.
+        QCOMPARE(title->pos(), QPoint(int(std::nearbyint((screen.width() * 15 - 7785) / 2 / 15.0)),
+                                      int(std::nearbyint((screen.height() * 15 - 5190) / 2 / 15.0))));
         QPointer<Form3> watch(title);
         auto *open = title->findChild<QPushButton *>("Command2");
         QTest::mouseClick(open, Qt::LeftButton);

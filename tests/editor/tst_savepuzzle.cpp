@@ -214,14 +214,6 @@ private slots:
         QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
         QCOMPARE(entries(folder.file("coordenadas")), QStringList());
     }
-
-    void messagesSpeakForTheEditor()
-    {
-        QCOMPARE(saveMessage(SaveOutcome::Saved), QString());
-        QCOMPARE(saveMessage(SaveOutcome::BadName), QStringLiteral("Ese nombre no sirve para un archivo."));
-        QCOMPARE(saveMessage(SaveOutcome::AlreadyExists), QStringLiteral("Ya existe un puzzle con ese nombre."));
-        QCOMPARE(saveMessage(SaveOutcome::Failed), QStringLiteral("No se ha podido guardar el puzzle."));
-    }
 };
 
 QTEST_MAIN(TestSavePuzzle)
