@@ -390,6 +390,8 @@ void Form3::LayOutBoard()
     first->place(GridLeft, GridTop, CellSize, m_screen);
     first->setEnabled(false);
     first->setBordered(true);
+    if (Picture2->isVisible())
+        first->stackUnder(Picture2);
     first->show();
     CellPiece.reset(BoardColumns, BoardRows);
 
