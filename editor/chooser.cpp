@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "datapaths.h"
 #include "drawingimages.h"
+#include "facebutton.h"
 #include "gifdisplay.h"
 #include "globals.h"
 #include "layout.h"
@@ -11,7 +12,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
 
 namespace Editor {
@@ -58,21 +58,15 @@ Form2::Form2(QWidget *parent)
 
     const TwipsRect pageButtons[2] = {kNextPage, kPreviousPage};
     for (int index = 0; index < 2; ++index) {
-        auto *button = new QPushButton(this);
+        auto *button = new vud::FaceButton(this);
         button->setObjectName(QStringLiteral("Command1"));
         button->setProperty("index", index);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setStyleSheet(
-            QStringLiteral("QPushButton { background-color: %1; border: 2px solid rgb(150, 120, 60);"
-                           " border-radius: 6px; }"
-                           "QPushButton:pressed { background-color: %2; }")
-                .arg(kPageFace.name(), kPageFace.darker(115).name()));
+        button->setFaceColour(kPageFace);
         const TwipsRect &r = pageButtons[index];
         button->setGeometry(m_screen.toPixels(r.left, r.top, r.width, r.height));
-        const int side = qMax(8, button->height() - 6);
-        const QPixmap face = index == 0 ? Artwork::nextArrow(side) : Artwork::previousArrow(side);
-        button->setIcon(face);
-        button->setIconSize(face.size());
+        const int side = qMax(8, button->pictureRoom().height());
+        button->setPicture(index == 0 ? Artwork::nextArrow(side) : Artwork::previousArrow(side));
         button->setToolTip(index == 0 ? QStringLiteral("Más dibujos")
                                       : QStringLiteral("Dibujos anteriores"));
         connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });

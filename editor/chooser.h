@@ -9,9 +9,9 @@
 #include <array>
 
 class QLabel;
-class QPushButton;
 
 namespace vud {
+class FaceButton;
 class GifDisplay;
 }
 
@@ -61,7 +61,7 @@ private:
     std::array<QLabel *, 9> m_image1{};
     std::array<QSizeF, 9> m_cellTwips;
     std::array<QString, 9> m_cellFile;
-    std::array<QPushButton *, 2> m_command1{};
+    std::array<vud::FaceButton *, 2> m_command1{};
     vud::GifDisplay *m_marchoso1 = nullptr;
     QString m_folder; // Dir1
     QStringList m_files; // File1

@@ -6,6 +6,7 @@
 #include "datapaths.h"
 #include "dialogs.h"
 #include "drawingimages.h"
+#include "facebutton.h"
 #include "gifdisplay.h"
 #include "globals.h"
 #include "picturesurface.h"
@@ -16,7 +17,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -47,14 +47,6 @@ const TwipsRect kList1{0, 5400, 1215, 1230};
 const TwipsRect kPicture2{0, 6720, 1455, 1935};
 const TwipsRect kMarchoso1{6120, 720, 2175, 2295};
 const QColor kBackground(255, 192, 192);
-
-QString buttonStyle(const QColor &face)
-{
-    return QStringLiteral("QPushButton { background-color: %1; border: 2px solid rgb(120, 70, 70);"
-                          " border-radius: 6px; }"
-                          "QPushButton:pressed { background-color: %2; }")
-        .arg(face.name(), face.darker(115).name());
-}
 
 QPixmap faceFor(int index, int side)
 {
@@ -139,18 +131,17 @@ void Form1::createControls()
     connect(m_picture1, &PictureSurface::mousePressed, this, &Form1::Picture1_MouseDown);
 
     for (const ButtonDesign &design : kCommand1) {
-        auto *button = new QPushButton(this);
+        auto *button = new vud::FaceButton(this);
         button->setObjectName(QStringLiteral("Command1"));
         button->setProperty("index", design.index);
-        button->setStyleSheet(buttonStyle(design.face));
+        button->setFaceColour(design.face);
         button->setFocusPolicy(Qt::NoFocus);
         placeControl(button, design.rect);
         // Square buttons carry square pictures; the wide ones pictures twice as wide.
         const bool wide = button->width() > button->height() * 3 / 2;
-        const int side = qMax(8, qMin(wide ? button->width() / 2 : button->width(), button->height()) - 8);
-        const QPixmap face = faceFor(design.index, side);
-        button->setIcon(face);
-        button->setIconSize(face.size());
+        const QSize room = button->pictureRoom();
+        const int side = qMax(8, qMin(wide ? room.width() / 2 : room.width(), room.height()));
+        button->setPicture(faceFor(design.index, side));
         const int index = design.index;
         connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
         m_command1[design.index] = button;
@@ -161,17 +152,16 @@ void Form1::createControls()
     m_command1[9]->setToolTip(QStringLiteral("Borrar los dibujos"));
     m_command1[3]->setToolTip(QStringLiteral("Guardar el puzzle"));
 
-    m_command2 = new QPushButton(this);
+    m_command2 = new vud::FaceButton(this);
     m_command2->setObjectName(QStringLiteral("Command2"));
-    m_command2->setStyleSheet(buttonStyle(kCommand2Face));
+    m_command2->setFaceColour(kCommand2Face);
     m_command2->setFocusPolicy(Qt::NoFocus);
     m_command2->setToolTip(QStringLiteral("Salir"));
     placeControl(m_command2, kCommand2);
     {
-        const int side = qMax(8, qMin(m_command2->width() / 2, m_command2->height()) - 10);
-        const QPixmap face = Artwork::exitDoor(side);
-        m_command2->setIcon(face);
-        m_command2->setIconSize(face.size());
+        // The door, twice as wide as high, with a little more air than the others.
+        const QSize room = m_command2->pictureRoom();
+        m_command2->setPicture(Artwork::exitDoor(qMax(8, qMin(room.width() / 2, room.height()) - 2)));
     }
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 

@@ -12,9 +12,9 @@
 class QFrame;
 class QLabel;
 class QListWidget;
-class QPushButton;
 
 namespace vud {
+class FaceButton;
 class GifDisplay;
 }
 
@@ -85,8 +85,8 @@ private:
     vud::ScreenTwips m_screen;
     QPointer<QWidget> m_titleScreen;
 
-    std::array<QPushButton *, 10> m_command1{};
-    QPushButton *m_command2 = nullptr;
+    std::array<vud::FaceButton *, 10> m_command1{};
+    vud::FaceButton *m_command2 = nullptr;
     QListWidget *m_list1 = nullptr;
     QLabel *m_picture2 = nullptr;
     vud::GifDisplay *m_marchoso1 = nullptr;

@@ -2,10 +2,10 @@
 
 #include "artwork.h"
 #include "editorwindow.h"
+#include "facebutton.h"
 #include "layout.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace Editor {
 
@@ -66,16 +66,11 @@ Form3::Form3(QWidget *parent)
         line->setProperty("index", i);
     }
 
-    m_command2 = new QPushButton(this);
+    m_command2 = new vud::FaceButton(this);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setGeometry(at(5160, 2160, 2415, 2775));
-    m_command2->setStyleSheet(
-        QStringLiteral("QPushButton { background-color: rgb(255, 255, 128);"
-                       " border: 3px solid rgb(150, 110, 60); border-radius: 10px; }"
-                       "QPushButton:pressed { background-color: rgb(235, 235, 100); }"));
-    const QPixmap face = Artwork::titlePicture(m_command2->size() - QSize(20, 20));
-    m_command2->setIcon(face);
-    m_command2->setIconSize(face.size());
+    m_command2->setFaceColour(QColor(255, 255, 128));
+    m_command2->setPicture(Artwork::titlePicture(m_command2->pictureRoom()));
     m_command2->setToolTip(QStringLiteral("Empezar"));
     connect(m_command2, &QPushButton::clicked, this, &Form3::Command2_Click);
 

@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
-class QPushButton;
+namespace vud {
+class FaceButton;
+}
 
 namespace Editor {
 
@@ -24,7 +26,7 @@ private:
     void Form_Load();
 
     vud::ScreenTwips m_screen;
-    QPushButton *m_command2 = nullptr;
+    vud::FaceButton *m_command2 = nullptr;
 };
 
 } // namespace Editor

@@ -3,6 +3,7 @@
 #include "boardart.h"
 #include "coordinates.h"
 #include "datapaths.h"
+#include "facebutton.h"
 #include "gifdisplay.h"
 #include "globals.h"
 #include "random.h"
@@ -27,6 +28,9 @@ namespace {
 
 // Buttons of the left column: all 735 x 735 twips at Left 0.
 constexpr int kButtonSide = 735;
+// The column's buttons stand edge to edge against the screen's left side:
+// small corners keep the column straight and its colours whole.
+constexpr qreal kButtonRoundness = 1.0 / 16;
 // The reveal never shows more drawings than this, however long the
 // coordinates file: each drawing is a live animation on the board.
 constexpr int kMostDrawings = 256;
@@ -248,7 +252,7 @@ void Form3::createButtons()
 {
     struct Design
     {
-        BoardButton **slot;
+        vud::FaceButton **slot;
         const char *name;
         int top;
         unsigned int bgr;
@@ -267,8 +271,12 @@ void Form3::createButtons()
     captionFont.setPointSize(12);
     captionFont.setStyleHint(QFont::SansSerif);
     for (const Design &d : designs) {
-        auto *button = new BoardButton(boardart::fromBgr(d.bgr), d.picture, this);
+        auto *button = new vud::FaceButton(this);
         button->setObjectName(QLatin1String(d.name));
+        button->setFaceColour(boardart::fromBgr(d.bgr));
+        button->setPicture(d.picture);
+        button->setRoundness(kButtonRoundness);
+        button->setFocusPolicy(Qt::NoFocus);
         button->setFont(captionFont);
         button->setGeometry(m_screen.toPixels(0, d.top, kButtonSide, kButtonSide));
         *d.slot = button;

@@ -12,8 +12,8 @@
 
 class QLabel;
 class QTimer;
-class BoardButton;
 namespace vud {
+class FaceButton;
 class GifDisplay;
 }
 
@@ -193,12 +193,12 @@ private:
     QVector<PieceBox *> Picture1;
     PictureBox *Picture2 = nullptr;
     QVector<vud::GifDisplay *> Gif89a1;
-    BoardButton *Command1 = nullptr;
-    BoardButton *Command2[2] = {nullptr, nullptr};
-    BoardButton *Command5 = nullptr;
-    BoardButton *Command6 = nullptr;
-    BoardButton *Command8 = nullptr;
-    BoardButton *Command9 = nullptr;
+    vud::FaceButton *Command1 = nullptr;
+    vud::FaceButton *Command2[2] = {nullptr, nullptr};
+    vud::FaceButton *Command5 = nullptr;
+    vud::FaceButton *Command6 = nullptr;
+    vud::FaceButton *Command8 = nullptr;
+    vud::FaceButton *Command9 = nullptr;
     QLabel *Label1[2] = {nullptr, nullptr};
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;

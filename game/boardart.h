@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QColor>
 #include <QPixmap>
 
@@ -20,26 +19,3 @@ QPixmap exitDoor();       // 32 x 32: an open door (end the game)
 QColor fromBgr(unsigned int bgr);
 
 } // namespace boardart
-
-// A square picture button with a face colour, a picture and a caption, raised
-// when up and sunken while pressed.
-class BoardButton : public QAbstractButton
-{
-    Q_OBJECT
-
-public:
-    BoardButton(const QColor &face, const QPixmap &picture, QWidget *parent = nullptr);
-
-    void setPicture(const QPixmap &picture);
-    QPixmap picture() const { return m_picture; }
-    QColor face() const { return m_face; }
-
-    QSize sizeHint() const override { return QSize(49, 49); }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QColor m_face;
-    QPixmap m_picture;
-};

@@ -2,8 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace ScreenArt {
 
@@ -146,95 +144,3 @@ QPixmap pageArrow(Arrow direction, QSize size)
 }
 
 } // namespace ScreenArt
-
-FaceButton::FaceButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent)
-{
-    setAttribute(Qt::WA_Hover);
-}
-
-void FaceButton::setFaceColour(const QColor &colour)
-{
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Button, colour);
-    setPalette(palette);
-    update();
-}
-
-QColor FaceButton::faceColour() const
-{
-    return palette().color(QPalette::Button);
-}
-
-void FaceButton::setPicture(const QPixmap &picture)
-{
-    m_picture = picture;
-    update();
-}
-
-QSize FaceButton::sizeHint() const
-{
-    return size().isValid() ? size() : QPushButton::sizeHint();
-}
-
-void FaceButton::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const bool pressed = isDown();
-    const bool enabled = isEnabled();
-    QColor face = faceColour();
-    if (!enabled)
-        face = QColor::fromHsv(face.hsvHue(), face.hsvSaturation() / 3, qMin(255, face.value() / 2 + 110));
-    else if (underMouse() && !pressed)
-        face = face.lighter(108);
-
-    const QRectF outer = QRectF(rect()).adjusted(1, 1, -1, -1);
-    const double radius = qMin(width(), height()) / 8.0;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 60));
-    painter.drawRoundedRect(outer.translated(pressed ? 0 : 1, pressed ? 0 : 2), radius, radius);
-    const QRectF body = outer.adjusted(0, 0, -1, -2).translated(pressed ? 1 : 0, pressed ? 2 : 0);
-    QLinearGradient shade(body.topLeft(), body.bottomLeft());
-    shade.setColorAt(0.0, face.lighter(118));
-    shade.setColorAt(1.0, face.darker(108));
-    painter.setBrush(shade);
-    painter.setPen(QPen(face.darker(170), 1.5));
-    painter.drawRoundedRect(body, radius, radius);
-
-    const QRectF inner = body.adjusted(4, 3, -4, -3);
-    QRectF textArea = inner;
-    if (!m_picture.isNull()) {
-        QPixmap picture = m_picture;
-        if (!enabled) {
-            QPixmap faded(picture.size());
-            faded.fill(Qt::transparent);
-            QPainter fade(&faded);
-            fade.setOpacity(0.35);
-            fade.drawPixmap(0, 0, picture);
-            fade.end();
-            picture = faded;
-        }
-        const QFontMetrics metrics(font());
-        const QRect textBox = metrics.boundingRect(inner.toRect(), Qt::AlignCenter | Qt::TextWordWrap, text());
-        const double textHeight = text().isEmpty() ? 0 : textBox.height();
-        const double pictureTop = inner.top() + qMax(0.0, (inner.height() - textHeight - picture.height()) / 2);
-        painter.drawPixmap(QPointF(inner.center().x() - picture.width() / 2.0, pictureTop), picture);
-        textArea = QRectF(inner.left(), pictureTop + picture.height(), inner.width(),
-                          inner.bottom() - pictureTop - picture.height());
-    }
-    if (!text().isEmpty()) {
-        const bool dark = 0.299 * face.red() + 0.587 * face.green() + 0.114 * face.blue() < 140;
-        QColor ink = dark ? Qt::white : QColor(30, 20, 50);
-        if (!enabled)
-            ink = QColor(140, 140, 140);
-        painter.setPen(ink);
-        painter.setFont(font());
-        painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, text());
-    }
-    if (hasFocus()) {
-        painter.setPen(QPen(QColor(30, 20, 50), 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(body.adjusted(3, 3, -3, -3), radius / 2, radius / 2);
-    }
-}

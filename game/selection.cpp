@@ -2,6 +2,7 @@
 
 #include "board.h"
 #include "datapaths.h"
+#include "facebutton.h"
 #include "globals.h"
 #include "preview.h"
 #include "screenart.h"
@@ -126,7 +127,7 @@ Form2::Form2(QWidget *parent)
 void Form2::buildControls()
 {
     for (int index = 0; index < Screens::PieceCountButtons; ++index) {
-        auto *button = new FaceButton(Screens::pieceCount(index).caption, this);
+        auto *button = new vud::FaceButton(Screens::pieceCount(index).caption, this);
         button->setObjectName(QStringLiteral("Command3"));
         button->setProperty("index", index);
         button->setFont(arial(24, true));
@@ -147,7 +148,7 @@ void Form2::buildControls()
 
     const QSize arrowSize = m_screen.toPixels(0, 0, 1215, 1095).size() * 3 / 4;
     for (int index = 0; index < 2; ++index) {
-        auto *button = new FaceButton(QString(), this);
+        auto *button = new vud::FaceButton(this);
         button->setObjectName(QStringLiteral("Command1"));
         button->setProperty("index", index);
         button->setFaceColour(QColor(255, 220, 120));
@@ -234,7 +235,7 @@ void Form2::Command3_Click(int Index)
     const Screens::PieceCount count = Screens::pieceCount(Index);
     Game::GridColumns = count.columns;
     Game::GridRows = count.rows;
-    for (FaceButton *button : Command3)
+    for (vud::FaceButton *button : Command3)
         button->setFaceColour(CountColour);
     vud::playDataSound(QStringLiteral("2.wav"));
     Command3[Index]->setFaceColour(ChosenCountColour);

@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <functional>
 
+namespace vud {
 class FaceButton;
+}
 
 // One cell of the preview gallery: shows a picture stretched to its own size
 // and reports a click (press and release inside the cell).
@@ -68,8 +70,8 @@ public:
     const Screens::FileList &File1() const { return m_file1; }
 
     QVector<PreviewCell *> Image1;
-    QVector<FaceButton *> Command3;
-    QVector<FaceButton *> Command1;
+    QVector<vud::FaceButton *> Command3;
+    QVector<vud::FaceButton *> Command1;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

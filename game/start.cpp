@@ -1,6 +1,7 @@
 #include "start.h"
 
 #include "datapaths.h"
+#include "facebutton.h"
 #include "gifdisplay.h"
 #include "results.h"
 #include "screenart.h"
@@ -202,7 +203,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
                                          " border: 2px solid #ff9a3c; border-radius: 10px; padding: 4px; }"));
     Label4->hide();
 
-    auto *notice = new FaceButton(FreewareCaption, this);
+    auto *notice = new vud::FaceButton(FreewareCaption, this);
     notice->setObjectName(QStringLiteral("Command1"));
     notice->setProperty("index", 1);
     notice->setFont(arial(9.75, false));
@@ -222,7 +223,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     Text1->setFont(arial(24, true));
     Text1->setGeometry(screen.toPixels(2400, 6000, 5055, 615));
 
-    auto *start = new FaceButton(QStringLiteral("CONTINUAR"), this);
+    auto *start = new vud::FaceButton(QStringLiteral("CONTINUAR"), this);
     start->setObjectName(QStringLiteral("Command1"));
     start->setProperty("index", 0);
     start->setFont(arial(27.75, true));

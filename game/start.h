@@ -3,12 +3,12 @@
 #include <QVector>
 #include <QWidget>
 
-class FaceButton;
 class QFrame;
 class QLabel;
 class QLineEdit;
 
 namespace vud {
+class FaceButton;
 class GifDisplay;
 struct ScreenTwips;
 }
@@ -41,7 +41,7 @@ public:
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
-    QVector<FaceButton *> Command1;
+    QVector<vud::FaceButton *> Command1;
     QFrame *Line1 = nullptr;
     QLineEdit *Text1 = nullptr;
     QFrame *Shape1 = nullptr;

@@ -1,7 +1,7 @@
 #include "board.h"
+#include "facebutton.h"
 #include "globals.h"
 #include "results.h"
-#include "screenart.h"
 #include "selection.h"
 #include "sound.h"
 #include "start.h"

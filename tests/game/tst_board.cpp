@@ -1,7 +1,7 @@
 #include "board.h"
-#include "boardart.h"
 #include "coordinates.h"
 #include "datapaths.h"
+#include "facebutton.h"
 #include "gifdisplay.h"
 #include "globals.h"
 #include "results.h"
@@ -401,7 +401,7 @@ private slots:
         QVERIFY(!form->carrying());
         QVERIFY(m_sound.played.isEmpty());
         QVERIFY(!form->timer3()->isActive());
-        QVERIFY(!form->findChildren<BoardButton *>("Command2").first()->picture().isNull());
+        QVERIFY(!form->findChildren<vud::FaceButton *>("Command2").first()->picture().isNull());
     }
 
     // Exactly 100 swaps in the drawn order, the pieces moved with their
@@ -445,8 +445,8 @@ private slots:
         Form3 *form = board();
         m_random->m_fractions = {0.7, 0.3, 0.1, 0.8, 0.5, 0.2};
         form->Timer1_Timer();
-        auto *seconds = form->findChildren<BoardButton *>("Command2").at(0);
-        auto *moves = form->findChildren<BoardButton *>("Command2").at(1);
+        auto *seconds = form->findChildren<vud::FaceButton *>("Command2").at(0);
+        auto *moves = form->findChildren<vud::FaceButton *>("Command2").at(1);
         QCOMPARE(seconds->property("index").toInt(), 0);
 
         const int lifted = form->cellPiece(1, 1);
@@ -509,7 +509,7 @@ private slots:
         QVERIFY(!form->carrying());
         QVERIFY(m_sound.played.isEmpty());
         QVERIFY(form->timer3()->isActive());
-        QVERIFY(form->findChildren<BoardButton *>("Command2").at(1)->picture().isNull());
+        QVERIFY(form->findChildren<vud::FaceButton *>("Command2").at(1)->picture().isNull());
 
         clickCell(0, 1);
         const int lifted = form->carriedPiece();
@@ -567,7 +567,7 @@ private slots:
         form->Timer3_Timer();
         form->Timer3_Timer();
         QCOMPARE(form->elapsedSeconds(), 2);
-        QCOMPARE(form->findChildren<BoardButton *>("Command2").at(0)->text(), QString("2"));
+        QCOMPARE(form->findChildren<vud::FaceButton *>("Command2").at(0)->text(), QString("2"));
         QTRY_COMPARE_WITH_TIMEOUT(form->elapsedSeconds(), 3, 2500);
     }
 
@@ -581,7 +581,7 @@ private slots:
         clickCell(0, 0);
         clickCell(0, 0);
         QCOMPARE(Game::MoveCount, std::int16_t(32767));
-        QCOMPARE(form->findChildren<BoardButton *>("Command2").at(1)->text(), QString("32767"));
+        QCOMPARE(form->findChildren<vud::FaceButton *>("Command2").at(1)->text(), QString("32767"));
     }
 
     // ------------------------------------------------- completion, reveal
@@ -655,7 +655,7 @@ private slots:
         // showing the picture again keeps the drawings on top.
         click(cellCentre(1, 1));
         QVERIFY(form->picture2()->isVisible());
-        QTest::mouseClick(form->findChild<BoardButton *>("Command6"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command6"), Qt::LeftButton);
         for (int k = 0; k < form->gifElementCount(); ++k) {
             if (form->gifElement(k)->isVisible())
                 QVERIFY(form->children().indexOf(form->gifElement(k)) > form->children().indexOf(form->picture2()));
@@ -718,9 +718,9 @@ private slots:
         Game::GridColumns = std::uint8_t(columns);
         Game::GridRows = std::int16_t(rows);
 
-        QTest::mouseClick(form->findChild<BoardButton *>("Command1"), Qt::LeftButton);
-        QTest::mouseClick(form->findChild<BoardButton *>("Command8"), Qt::LeftButton);
-        QTest::mouseClick(form->findChild<BoardButton *>("Command8"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command8"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command8"), Qt::LeftButton);
         for (int i = 0; i < 12; ++i)
             QVERIFY(!form->piece(i)->bordered());
         click(form->picture2()->geometry().center());
@@ -764,15 +764,15 @@ private slots:
         QFETCH(int, top);
         openBoard(3, 2);
         Form3 *form = board();
-        BoardButton *button = nullptr;
-        for (BoardButton *b : form->findChildren<BoardButton *>(name)) {
+        vud::FaceButton *button = nullptr;
+        for (vud::FaceButton *b : form->findChildren<vud::FaceButton *>(name)) {
             if (index < 0 || b->property("index").toInt() == index)
                 button = b;
         }
         QVERIFY(button);
         const double bottomTop = screen().height() - 735 - 200;
         QCOMPARE(button->geometry(), screen().toPixels(0, top < 0 ? bottomTop : top, 735, 735));
-        QTEST(button->face(), "face");
+        QTEST(button->faceColour(), "face");
         QTEST(button->picture().size(), "picture");
         QVERIFY(button->text().isEmpty());
         // A cheerful picture: several colours, not a blank square.
@@ -806,7 +806,7 @@ private slots:
         openBoard(3, 2);
         Form3 *form = board();
         form->Timer1_Timer();
-        QTest::mouseClick(form->findChild<BoardButton *>("Command6"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command6"), Qt::LeftButton);
         QVERIFY(form->picture2()->isVisible());
         QCOMPARE(form->childAt(cellCentre(1, 1)), form->picture2());
         click(cellCentre(1, 1));
@@ -822,7 +822,7 @@ private slots:
         Form3 *form = board();
         scriptOneSwapShuffle();
         form->Timer1_Timer();
-        QTest::mouseClick(form->findChild<BoardButton *>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command1"), Qt::LeftButton);
         QCOMPARE(form->childAt(cellCentre(2, 2)), form->picture2());
         QCOMPARE(form->childAt(cellCentre(0, 0)), form->piece(1));
         QCOMPARE(form->childAt(cellCentre(1, 0)), form->piece(0));
@@ -836,7 +836,7 @@ private slots:
     {
         openBoard(3, 2);
         Form3 *form = board();
-        auto *outlines = form->findChild<BoardButton *>("Command8");
+        auto *outlines = form->findChild<vud::FaceButton *>("Command8");
         QTest::mouseClick(outlines, Qt::LeftButton);
         for (int i = 0; i < 6; ++i)
             QVERIFY(form->piece(i)->bordered());
@@ -852,9 +852,9 @@ private slots:
         openBoard(3, 2);
         Form3 *form = board();
         QSignalSpy selection(form, &Form3::selectionRequested);
-        QTest::mouseClick(form->findChild<BoardButton *>("Command9"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command9"), Qt::LeftButton);
         QCOMPARE(selection.size(), 1);
-        for (BoardButton *counter : form->findChildren<BoardButton *>("Command2")) {
+        for (vud::FaceButton *counter : form->findChildren<vud::FaceButton *>("Command2")) {
             Form4::destroyInstance();
             QTest::mouseClick(counter, Qt::LeftButton);
             QTRY_VERIFY(Form4::instance()->isVisible());
@@ -872,7 +872,7 @@ private slots:
         QVERIFY(form->carrying());
         int ends = 0;
         Form3::setEndProgram([&ends] { ++ends; });
-        QTest::mouseClick(form->findChild<BoardButton *>("Command5"), Qt::LeftButton);
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command5"), Qt::LeftButton);
         QCOMPARE(ends, 1);
         QVERIFY(!form->timer1()->isActive());
         QVERIFY(!form->timer2()->isActive());

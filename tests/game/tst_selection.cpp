@@ -1,7 +1,7 @@
 #include "board.h"
 #include "datapaths.h"
+#include "facebutton.h"
 #include "globals.h"
-#include "screenart.h"
 #include "selection.h"
 #include "sound.h"
 #include "start.h"
@@ -157,7 +157,7 @@ private slots:
         Form2 *form = shownForm();
         QVERIFY(form);
         const vud::ScreenTwips screen = vud::screenTwips();
-        FaceButton *button = form->Command3[index];
+        vud::FaceButton *button = form->Command3[index];
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->geometry(),
                  screen.toPixels(index % 2 ? 1560 : 240, QVector<int>{360, 1680, 3000, 4320, 5640}[index / 2], 1215, 1215));
