@@ -15,12 +15,12 @@ QString coordinatesFileName(const QString &pictureName)
 
 QString coordinatesPathFor(const QString &pictureName)
 {
-    return dataPath(QStringLiteral("\\coordenadas\\") + coordinatesFileName(pictureName));
+    return dataPath(QStringLiteral("\\coordenadas\\"), coordinatesFileName(pictureName));
 }
 
 QString findFileIgnoringCase(const QString &fullPath)
 {
-    const QFileInfo wanted(toPlatformPath(fullPath));
+    const QFileInfo wanted(fullPath);
     const QString name = wanted.fileName();
     if (name.isEmpty())
         return QString();
@@ -146,7 +146,7 @@ std::optional<QVector<DrawingPlacement>> readCoordinatesFile(const QString &full
 
 WriteOutcome writeCoordinatesFile(const QString &fullPath, const QStringList &lines)
 {
-    const QString path = toPlatformPath(fullPath);
+    const QString &path = fullPath;
     if (fileExistsIgnoringCase(path))
         return WriteOutcome::AlreadyExists;
 

@@ -43,24 +43,24 @@ void setProgramFolder(const QString &folder)
     folderOverride() = folder.isEmpty() ? QString() : withoutTrailingSeparator(folder);
 }
 
-QString toPlatformPath(QString path)
+QString toPlatformPath(QString literal)
 {
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return literal.replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
-QString dataPath(const QString &literal)
+QString dataPath(const QString &literal, const QString &name)
 {
-    return toPlatformPath(programFolder() + literal);
+    return programFolder() + toPlatformPath(literal) + name;
 }
 
 QStringList listFiles(const QString &folder)
 {
-    return sortedNames(toPlatformPath(folder), QDir::Files);
+    return sortedNames(folder, QDir::Files);
 }
 
 QStringList listFolders(const QString &folder)
 {
-    return sortedNames(toPlatformPath(folder), QDir::Dirs | QDir::NoDotAndDotDot);
+    return sortedNames(folder, QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 } // namespace vud

@@ -14,12 +14,14 @@ QString programFolder();
 void setProgramFolder(const QString &folder);
 
 // The program folder followed by a literal written as the data layout names
-// it, with backslashes, such as "\\sonidos\\fin.wav"; the backslashes become
-// the platform's separator.
-QString dataPath(const QString &literal);
+// it, with backslashes, such as "\\sonidos\\fin.wav", and then by a file
+// name. Only the literal's backslashes become the platform's separator: a
+// name is a name, so a backslash in it (an ordinary character here) never
+// turns into a step into another folder.
+QString dataPath(const QString &literal, const QString &name = QString());
 
-// Maps the backslashes of a path built by concatenation to '/'.
-QString toPlatformPath(QString path);
+// Maps the backslashes of a literal written with them to '/'.
+QString toPlatformPath(QString literal);
 
 // The names of the normal files of a folder as a file list shows them: no
 // folders, no hidden files, sorted by name without regard to case. A missing

@@ -71,7 +71,7 @@ void GifDisplay::setFile(const QString &fullPath)
     m_endPending = true;
 
     m_file = fullPath;
-    const QString path = toPlatformPath(fullPath);
+    const QString &path = fullPath;
     m_naturalSize = fullPath.isEmpty() ? QSize() : QImageReader(path).size();
     clear();
 

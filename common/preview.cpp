@@ -36,7 +36,7 @@ QSize pixelSize(const QSizeF &twips, const ScreenTwips &screen)
 
 PreviewPicture loadPreview(const QString &fullPath, const ScreenTwips &screen)
 {
-    QImageReader reader(toPlatformPath(fullPath));
+    QImageReader reader(fullPath);
     const QSize natural = reader.size();
     if (!natural.isValid() || natural.isEmpty())
         return {};
@@ -53,7 +53,7 @@ PreviewPicture loadPreview(const QString &fullPath, const ScreenTwips &screen)
 
 PreviewPicture loadPreviewFullDecode(const QString &fullPath, const ScreenTwips &screen)
 {
-    QImageReader reader(toPlatformPath(fullPath));
+    QImageReader reader(fullPath);
     const QImage whole = reader.read();
     if (whole.isNull())
         return {};

@@ -31,7 +31,7 @@ QSoundEffect *SoundPlayer::effectFor(const QString &path)
 
 void SoundPlayer::playSound(const QString &fullPath)
 {
-    const QString path = toPlatformPath(fullPath);
+    const QString &path = fullPath;
     if (!QFileInfo(path).isFile())
         return;
     QSoundEffect *effect = effectFor(path);
@@ -65,7 +65,7 @@ void setSound(SoundInterface *player)
 
 void playDataSound(const QString &fileName)
 {
-    sound().playSound(dataPath(QStringLiteral("\\sonidos\\") + fileName));
+    sound().playSound(dataPath(QStringLiteral("\\sonidos\\"), fileName));
 }
 
 } // namespace vud

@@ -9,7 +9,7 @@ namespace Editor {
 
 QImage stillImage(const QString &fullPath)
 {
-    QImageReader reader(vud::toPlatformPath(fullPath));
+    QImageReader reader(fullPath);
     const QImage frame = reader.read();
     if (frame.isNull())
         return QImage();
@@ -22,7 +22,7 @@ QImage stillImage(const QString &fullPath)
 
 QImage loadSurfacePicture(const QString &fullPath)
 {
-    QImageReader reader(vud::toPlatformPath(fullPath));
+    QImageReader reader(fullPath);
     const QImage picture = reader.read();
     if (picture.isNull())
         return QImage();

@@ -87,7 +87,7 @@ SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QString
     }
 
     if (!bitmap.commit()) {
-        QFile::remove(vud::toPlatformPath(coordinatesPath));
+        QFile::remove(coordinatesPath);
         return SaveOutcome::Failed;
     }
     return SaveOutcome::Saved;

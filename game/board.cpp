@@ -57,7 +57,7 @@ QImage decodePicture(const QString &path)
 {
     if (path.isEmpty())
         return QImage();
-    QImageReader reader(vud::toPlatformPath(path));
+    QImageReader reader(path);
     reader.setAutoTransform(false);
     return reader.read();
 }
@@ -605,7 +605,7 @@ void Form3::Timer2_Timer()
             if (GifCount >= kMostDrawings)
                 break;
             vud::GifDisplay *gif = Gif89a1.at(GifCount);
-            gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\") + d.name));
+            gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\"), d.name));
             gif->setLeftTwips(p2.left + d.x * m_screen.twipsPerPixelX);
             gif->setTopTwips(p2.top + d.y * m_screen.twipsPerPixelY);
             gif->setKeepPlaying(true);

@@ -49,7 +49,7 @@ QString FileList::List(int index) const
 
 QString FileList::fullPath(int index) const
 {
-    return vud::toPlatformPath(m_path + QLatin1Char('\\') + List(index));
+    return m_path + QLatin1Char('/') + List(index);
 }
 
 GalleryPaging::Press GalleryPaging::pressPrevious()

@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <QElapsedTimer>
+#include <QSoundEffect>
 #include <QtTest>
 
 using namespace vud;
@@ -30,14 +31,8 @@ private slots:
     void realPlayerNeverBlocksOrFails()
     {
         vudtest::TempProgramFolder folder;
-        // A valid WAV header with a short silence, a broken file and a missing one.
-        QByteArray wav("RIFF");
-        const QByteArray data(2205 * 2, '\0');
-        auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char *>(&v), 4); };
-        auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char *>(&v), 2); };
-        wav += le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050)
-            + le32(44100) + le16(2) + le16(16) + "data" + le32(data.size()) + data;
-        QVERIFY(vudtest::writeBytes(folder.file("sonidos/fin.wav"), wav));
+        // A valid WAV file, a broken file and a missing one.
+        QVERIFY(vudtest::writeBytes(folder.file("sonidos/fin.wav"), silentWav()));
         QVERIFY(vudtest::writeBytes(folder.file("sonidos/roto.wav"), "RIFF garbage"));
 
         SoundPlayer player;
@@ -51,6 +46,56 @@ private slots:
         }
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QTest::qWait(200); // let the effects load or fail in the background
+    }
+
+    // A new sound stops the one playing; the same sound again restarts
+    // itself. The effects report themselves playing once started, also
+    // without an audio server, and stopped once stopped.
+    void aNewSoundCutsOffTheOnePlaying()
+    {
+        vudtest::TempProgramFolder folder;
+        QVERIFY(vudtest::writeBytes(folder.file("sonidos/principio.wav"), silentWav(22050)));
+        QVERIFY(vudtest::writeBytes(folder.file("sonidos/fin.wav"), silentWav(22050)));
+        SoundPlayer player;
+        auto effect = [&player](const QString &name) -> QSoundEffect * {
+            for (QSoundEffect *e : player.findChildren<QSoundEffect *>())
+                if (e->source().fileName() == name)
+                    return e;
+            return nullptr;
+        };
+        player.playSound(dataPath("\\sonidos\\principio.wav"));
+        QSoundEffect *first = effect("principio.wav");
+        QVERIFY(first);
+        QTRY_VERIFY(first->isPlaying());
+
+        player.playSound(dataPath("\\sonidos\\fin.wav"));
+        QSoundEffect *second = effect("fin.wav");
+        QVERIFY(second);
+        QVERIFY(!first->isPlaying());
+        QTRY_VERIFY(second->isPlaying());
+
+        // A missing file leaves the sound that plays alone.
+        player.playSound(dataPath("\\sonidos\\nada.wav"));
+        QVERIFY(second->isPlaying());
+        QCOMPARE(player.findChildren<QSoundEffect *>().size(), 2);
+
+        player.playSound(dataPath("\\sonidos\\principio.wav"));
+        QVERIFY(!second->isPlaying());
+        QTRY_VERIFY(first->isPlaying());
+        QCOMPARE(player.findChildren<QSoundEffect *>().size(), 2);
+    }
+
+private:
+    // A mono 16-bit WAV file of silence.
+    static QByteArray silentWav(int samples = 2205)
+    {
+        QByteArray wav("RIFF");
+        const QByteArray data(samples * 2, '\0');
+        auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char *>(&v), 4); };
+        auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char *>(&v), 2); };
+        wav += le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(22050)
+            + le32(44100) + le16(2) + le16(16) + "data" + le32(data.size()) + data;
+        return wav;
     }
 };
 

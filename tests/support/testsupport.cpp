@@ -9,6 +9,8 @@
 
 #include <fcntl.h>
 #include <gif_lib.h>
+#include <linux/capability.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace vudtest {
@@ -24,6 +26,37 @@ TempProgramFolder::TempProgramFolder()
 TempProgramFolder::~TempProgramFolder()
 {
     vud::setProgramFolder(QString());
+}
+
+namespace {
+
+// Sets or clears the two capabilities that let root past file permissions in
+// the effective set; the permitted set keeps them, so they can come back.
+bool setPermissionOverrides(bool on)
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3] = {};
+    if (syscall(SYS_capget, &header, data) != 0)
+        return false;
+    for (int capability : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+        auto &effective = data[CAP_TO_INDEX(capability)].effective;
+        const auto permitted = data[CAP_TO_INDEX(capability)].permitted & CAP_TO_MASK(capability);
+        effective = on ? (effective | permitted) : (effective & ~CAP_TO_MASK(capability));
+    }
+    return syscall(SYS_capset, &header, data) == 0;
+}
+
+} // namespace
+
+PermissionsBindRoot::PermissionsBindRoot()
+    : m_active(setPermissionOverrides(false))
+{
+}
+
+PermissionsBindRoot::~PermissionsBindRoot()
+{
+    if (m_active)
+        setPermissionOverrides(true);
 }
 
 QString TempProgramFolder::file(const QString &relative) const

@@ -44,6 +44,21 @@ bool writeBytes(const QString &path, const QByteArray &bytes);
 bool writeBlockPicture(const QString &path, QSize size, int columns, int rows);
 QColor blockColour(int column, int row);
 
+// While it lives, file permissions bind this process even when it runs as
+// root (as CI does): the capabilities that override them are lowered from the
+// effective set and raised again at the end. active() is false where that
+// could not be done.
+class PermissionsBindRoot
+{
+public:
+    PermissionsBindRoot();
+    ~PermissionsBindRoot();
+    bool active() const { return m_active; }
+
+private:
+    bool m_active = false;
+};
+
 // A random source that replays the given fractions, then repeats the last.
 class ScriptedRandom : public vud::RandomSource
 {
