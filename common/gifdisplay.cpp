@@ -23,6 +23,7 @@ GifDisplay::GifDisplay(Role role, QWidget *parent)
     , m_role(role)
     , m_endTimer(new QTimer(this))
     , m_watchdog(new QTimer(this))
+    , m_keepPlaying(role == Role::Game)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
@@ -136,7 +137,8 @@ void GifDisplay::onMovieFinished()
         scheduleEnd(0);
         return;
     }
-    if (m_keepPlaying && m_movie && m_movie->isValid()) {
+    // A single picture has nothing to move: restarting it would only spin.
+    if (m_keepPlaying && m_movie && m_movie->isValid() && m_movie->frameCount() != 1) {
         // Restart from the event loop, not from inside the movie's own signal.
         QPointer<QMovie> movie = m_movie;
         QTimer::singleShot(0, this, [movie] {

@@ -12,9 +12,8 @@ namespace vud {
 
 // Shows an animated GIF file on a window, placed and sized in twips.
 //
-// In the game's role the animation keeps going: the title animation plays as
-// its file says, and a drawing with keepPlaying set loops for as long as it is
-// on show. In the editor's role every animation started by setFile plays once
+// In the game's role the animation keeps going for as long as it is on show,
+// whatever loop count its file holds (see keepPlaying). In the editor's role every animation started by setFile plays once
 // and is then reported by exactly one GifEnd, also for a GIF of one frame, a
 // GIF whose loop block says "forever", and a missing, empty, truncated or
 // non-GIF file. GifEnd always arrives from the event loop, never from inside
@@ -36,9 +35,12 @@ public:
     void setFile(const QString &fullPath);
     QString file() const { return m_file; }
 
-    // The game display's Boolean property: when set, the animation starts
-    // again each time it ends, so that a drawing keeps moving for as long as
-    // it is shown, whatever loop count its file holds. Off by default.
+    // The game display's Boolean property: when set, an animation of more
+    // than one frame starts again each time it ends, so that it keeps moving
+    // for as long as it is shown, whatever loop count its file holds. On by
+    // default in the game's role (the board sets it for every drawing all the
+    // same); cleared, the file's own loop count decides. The editor's role
+    // ignores it: there every animation plays once.
     void setKeepPlaying(bool on);
     bool keepPlaying() const { return m_keepPlaying; }
 

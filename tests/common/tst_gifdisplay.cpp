@@ -105,17 +105,49 @@ private slots:
         QCOMPARE(display.movie()->currentFrameNumber(), 3);
     }
 
+    // The title animation and the reveal's drawings keep moving although
+    // the file says to play once; cleared, the property lets the file decide.
     void gameRoleKeepsPlaying()
     {
         GifDisplay display(GifDisplay::Role::Game);
-        display.setKeepPlaying(true);
-        display.setFile(gif("once.gif")); // plays once by its own file
+        QVERIFY(display.keepPlaying());
+        QSignalSpy ends(&display, &GifDisplay::GifEnd);
+        display.setFile(gif("once.gif")); // four frames of 30 ms, played once by its own file
         display.show();
         QSignalSpy frames(display.movie(), &QMovie::frameChanged);
-        QTest::qWait(600);
-        // Four frames of 30 ms play at least twice through in 600 ms.
-        QVERIFY2(frames.count() > 8, qPrintable(QString::number(frames.count())));
+        // Three times through the four frames.
+        QTRY_VERIFY_WITH_TIMEOUT(frames.count() > 12, 5000);
         QCOMPARE(display.movie()->state(), QMovie::Running);
+
+        GifDisplay once(GifDisplay::Role::Game);
+        once.setKeepPlaying(false);
+        once.setFile(gif("once.gif"));
+        once.show();
+        QTRY_COMPARE_WITH_TIMEOUT(once.movie()->state(), QMovie::NotRunning, 5000);
+        QTest::qWait(100);
+        QCOMPARE(once.movie()->state(), QMovie::NotRunning);
+        QCOMPARE(ends.count(), 0);
+    }
+
+    // Files that cannot play leave the game's display empty and quiet, and
+    // a single picture stays put instead of restarting over and over.
+    void gameRoleStaysQuietOnFilesThatCannotMove()
+    {
+        for (const char *name : {"truncated.gif", "not-a-gif.gif", "empty.gif", "missing.gif", ""}) {
+            GifDisplay display(GifDisplay::Role::Game);
+            QSignalSpy ends(&display, &GifDisplay::GifEnd);
+            display.setFile(*name ? gif(QString::fromLatin1(name)) : QString());
+            display.show();
+            QTest::qWait(100);
+            QCOMPARE(ends.count(), 0);
+        }
+        GifDisplay single(GifDisplay::Role::Game);
+        single.setFile(gif("single.gif"));
+        single.show();
+        QSignalSpy frames(single.movie(), &QMovie::frameChanged);
+        QTest::qWait(400);
+        QVERIFY2(frames.count() <= 1, qPrintable(QString::number(frames.count())));
+        QVERIFY(!single.movie()->currentPixmap().isNull());
     }
 
     void naturalSizeAndTwipsPlacement()
