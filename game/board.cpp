@@ -140,6 +140,14 @@ void PieceBox::mousePressEvent(QMouseEvent *event)
     emit pressed(m_index, board ? mapTo(board, event->position()) : event->position());
 }
 
+void PieceBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click is no click of its own: a child who
+    // double-clicks a piece lifts it, and it stays lifted. (Passed on as a
+    // press it would put the piece straight back and count a move.)
+    event->accept();
+}
+
 void PieceBox::mouseMoveEvent(QMouseEvent *event)
 {
     emit pointerMoved(m_index, event->position());

@@ -493,6 +493,56 @@ private slots:
         QVERIFY(!Game::RebuildBoard);
     }
 
+    // Small children double-click out of habit: the piece is lifted once
+    // and stays lifted, no move is counted, and the next click drops it.
+    void doubleClickLiftsOnce()
+    {
+        openBoard(4, 3);
+        Form3 *form = board();
+        form->Timer1_Timer();
+        const int lifted = form->cellPiece(2, 1);
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, cellCentre(2, 1));
+        QVERIFY(form->carrying());
+        QCOMPARE(form->carriedPiece(), lifted);
+        QCOMPARE(Game::MoveCount, 0);
+        QCOMPARE(m_sound.played, QStringList{sound("principio.wav")});
+
+        moveTo(cellCentre(0, 2));
+        clickCell(0, 2);
+        QVERIFY(!form->carrying());
+        QCOMPARE(form->cellPiece(0, 2), lifted);
+        QCOMPARE(Game::MoveCount, 1);
+        checkPiecesLieOnTheirCells();
+    }
+
+    // A shuffle can leave every piece in place. Putting a piece back then
+    // finishes nothing; only a swap is checked for completion.
+    void puttingBackOnASolvedBoardFinishesNothing()
+    {
+        openBoard(3, 2);
+        Form3 *form = board();
+        m_random->m_fractions = {0.0};
+        form->Timer1_Timer();
+        QVERIFY(form->grid().isSolved());
+        clickCell(1, 0);
+        clickCell(1, 0);
+        QVERIFY(!form->carrying());
+        QCOMPARE(Game::MoveCount, 1);
+        QCOMPARE(Form4::instance()->List1->count(), 0);
+        QVERIFY(form->timer3()->isActive());
+        QVERIFY(!form->timer2()->isActive());
+
+        // Swapped away and back again: the second swap finishes the game.
+        clickCell(0, 0);
+        clickCell(1, 0);
+        QCOMPARE(Form4::instance()->List1->count(), 0);
+        clickCell(0, 0);
+        clickCell(1, 0);
+        QCOMPARE(Form4::instance()->List1->count(), 1);
+        QVERIFY(!form->timer3()->isActive());
+        QCOMPARE(m_sound.played.last(), sound("acabado.wav"));
+    }
+
     // A click on the grid's edge or outside it is ignored, but still starts
     // the clock and clears the counters' pictures.
     void clicksOutsideTheGridAreIgnored()
@@ -591,8 +641,10 @@ private slots:
         QTest::addColumn<QString>("coordinates");
         QTest::addColumn<bool>("fileExists");
         QTest::addColumn<QVector<QPoint>>("positions");
-        QTest::newRow("three lines") << QString("uno.gif,10,20,\r\n\r\ndos.gif,100,5,\r\nuno.gif,0,0,\r\n")
-                                     << true << QVector<QPoint>{{10, 20}, {100, 5}, {0, 0}};
+        // Offsets from Picture2 in twips, at 15 twips per pixel: (212, 87)
+        // lands at +3180, +1305; text after the third comma is ignored.
+        QTest::newRow("three lines") << QString("uno.gif,212,87,xyz\r\n\r\ndos.gif,100,5,\r\nuno.gif,0,0,\r\n")
+                                     << true << QVector<QPoint>{{3180, 1305}, {1500, 75}, {0, 0}};
         QTest::newRow("empty file") << QString() << true << QVector<QPoint>{};
         QTest::newRow("no file") << QString() << false << QVector<QPoint>{};
     }
@@ -643,8 +695,8 @@ private slots:
                 vud::GifDisplay *gif = form->gifElement(k);
                 QVERIFY(gif->isVisible());
                 QVERIFY(gif->keepPlaying());
-                QCOMPARE(gif->leftTwips(), p2.left + positions.at(k).x() * 15.0);
-                QCOMPARE(gif->topTwips(), p2.top + positions.at(k).y() * 15.0);
+                QCOMPARE(gif->leftTwips(), p2.left + positions.at(k).x());
+                QCOMPARE(gif->topTwips(), p2.top + positions.at(k).y());
                 QVERIFY(form->children().indexOf(gif) > pictureZ);
             }
             QVERIFY(!form->gifElement(positions.size())->isVisible());
