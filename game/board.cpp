@@ -1,5 +1,6 @@
 #include "board.h"
 
+#include "activation.h"
 #include "boardart.h"
 #include "coordinates.h"
 #include "datapaths.h"
@@ -224,6 +225,7 @@ Form3::Form3(QWidget *parent)
     , m_screen(vud::screenTwips())
 {
     setObjectName(QStringLiteral("Form3"));
+    vud::watchWindowActivation();
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -360,7 +362,9 @@ void Form3::showModeless()
 
 bool Form3::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Activation from another of the program's windows; coming back from
+    // another program leaves the window as it was.
+    if (event->type() == QEvent::WindowActivate && vud::activatedFromAnotherWindow(this))
         Form_Activate();
     return QWidget::event(event);
 }

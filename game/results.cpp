@@ -1,5 +1,6 @@
 #include "results.h"
 
+#include "activation.h"
 #include "boardart.h"
 #include "boardlogic.h"
 #include "twips.h"
@@ -44,6 +45,7 @@ Form4::Form4(QWidget *parent)
     , List1(new QListWidget(this))
 {
     setObjectName(QStringLiteral("Form4"));
+    vud::watchWindowActivation();
     setWindowTitle(QStringLiteral("TUS RESULTADOS"));
     const vud::ScreenTwips screen = vud::screenTwips();
     setFixedSize(screen.toPixels(0, 0, kClientWidth, kClientHeight).size());
@@ -92,7 +94,9 @@ void Form4::PlaceOnScreen()
 
 bool Form4::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate)
+    // Activation from another of the program's windows; coming back from
+    // another program leaves the window as it was.
+    if (event->type() == QEvent::WindowActivate && vud::activatedFromAnotherWindow(this))
         Form_Activate();
     return QWidget::event(event);
 }

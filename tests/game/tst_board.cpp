@@ -391,6 +391,42 @@ private slots:
         QVERIFY(form->piece(0)->isEnabled());
     }
 
+    // Looking at another program and coming back leaves a new board as it
+    // was; coming back from the program's own results list lays it out.
+    void comingBackFromAnotherProgramKeepsTheBoard()
+    {
+        Game::RebuildBoard = true;
+        openBoard(4, 3);
+        Form3 *form = board();
+        m_random->m_fractions = {0.7, 0.3, 0.1, 0.8, 0.5, 0.2};
+        form->Timer1_Timer();
+        QVERIFY(Game::RebuildBoard);
+        auto cells = [form] {
+            QVector<int> pieces;
+            for (int r = 0; r < 3; ++r)
+                for (int c = 0; c < 4; ++c)
+                    pieces.append(form->cellPiece(c, r));
+            return pieces;
+        };
+        const QVector<int> shuffled = cells();
+        QPointer<PieceBox> last = form->piece(11);
+
+        QApplication::setActiveWindow(nullptr);
+        QTRY_VERIFY(!form->isActiveWindow());
+        QApplication::setActiveWindow(form);
+        QTRY_VERIFY(form->isActiveWindow());
+        QVERIFY(last);
+        QCOMPARE(cells(), shuffled);
+        QVERIFY(!form->timer1()->isActive());
+
+        Form4::instance()->showModeless();
+        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        QApplication::setActiveWindow(form);
+        QTRY_VERIFY(form->isActiveWindow());
+        QVERIFY(!last);
+        QVERIFY(form->timer1()->isActive());
+    }
+
     // ------------------------------------------------------------- play
 
     void clicksBeforeTheShuffleDoNothing()
