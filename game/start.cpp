@@ -171,11 +171,9 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
             label = makeLabel(this, QStringLiteral("Label2"), credits[index], arial(18, true), screen, 3120, 1200,
                               2295, 495);
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-            setTextColour(label, QColor(230, 90, 0));
         } else if (index == 4) {
             label = makeLabel(this, QStringLiteral("Label2"), credits[index], arial(14.25, true), screen, 720,
                               4080, 4455, 375);
-            setTextColour(label, QColor(150, 30, 150));
         } else {
             label = makeLabel(this, QStringLiteral("Label2"), credits[index], arial(14.25, true), screen, 720,
                               4080 + 360 * index, 4935, 375);

@@ -133,6 +133,54 @@ private slots:
         QCOMPARE(m_sound.played[0].path, inicioSound());
     }
 
+    // Every text stands where the design puts it, in its font and colour.
+    void textsAsDesigned()
+    {
+        Form1 *form = shownForm();
+        QVERIFY(form);
+        const vud::ScreenTwips screen = vud::screenTwips();
+        struct Expected
+        {
+            QWidget *widget;
+            QRect twips;
+            double points;
+            bool bold;
+            QColor colour; // invalid: the window's ordinary text colour
+        };
+        const QColor black(Qt::black);
+        const QVector<Expected> expected = {
+            {form->Label1, {1320, 240, 5415, 1095}, 48, true, QColor(0, 0, 192)},
+            {form->Label2[0], {3120, 1200, 2295, 495}, 18, true, black},
+            {form->Label2[4], {720, 4080, 4455, 375}, 14.25, true, black},
+            {form->Label2[1], {720, 4440, -1, 375}, 14.25, true, black},
+            {form->Label2[2], {720, 4800, -1, 375}, 14.25, true, black},
+            {form->Label2[3], {720, 5160, -1, 375}, 14.25, true, black},
+            {form->Label3, {720, 3960, 4815, 1815}, 14.25, false, black},
+            {form->Label6, {600, 6000, 1695, 615}, 14.25, false, black},
+            {form->Text1, {2400, 6000, 5055, 615}, 24, true, QColor()},
+            {form->Command1[0], {600, 6720, 6855, 735}, 27.75, true, QColor()},
+            {form->Command1[1], {5760, 4080, 1695, 1455}, 9.75, false, QColor()},
+        };
+        for (const Expected &e : expected) {
+            const QString name = e.widget->objectName();
+            QRect designed = screen.toPixels(e.twips.x(), e.twips.y(), qMax(0, e.twips.width()), e.twips.height());
+            if (e.twips.width() < 0)
+                designed.setWidth(e.widget->width());
+            QVERIFY2(e.widget->geometry() == designed, qPrintable(name));
+            QVERIFY2(e.widget->font().family() == QStringLiteral("Arial"), qPrintable(name));
+            QVERIFY2(qFuzzyCompare(e.widget->font().pointSizeF(), e.points), qPrintable(name));
+            QVERIFY2(e.widget->font().bold() == e.bold, qPrintable(name));
+            if (e.colour.isValid())
+                QVERIFY2(e.widget->palette().color(QPalette::WindowText) == e.colour, qPrintable(name));
+        }
+        // The line about the game: green, and only as much smaller than
+        // 15.75 points as it takes to stay on one line.
+        QCOMPARE(form->Label5->geometry(), screen.toPixels(1200, 3600, 6255, 615));
+        QCOMPARE(form->Label5->palette().color(QPalette::WindowText), QColor(0, 192, 0));
+        QVERIFY(form->Label5->font().pointSizeF() <= 15.75 && form->Label5->font().pointSizeF() >= 14.5);
+        QVERIFY(form->Label5->fontMetrics().horizontalAdvance(form->Label5->text()) <= form->Label5->width());
+    }
+
     // "CONTINUAR" holds the focus; Tab goes to the notice button and then to
     // the name box.
     void focusStartsOnContinueAndTabsToTheNameLast()
