@@ -46,6 +46,12 @@ bool fileExistsIgnoringCase(const QString &fullPath)
     return !findFileIgnoringCase(fullPath).isEmpty();
 }
 
+bool isStorableDrawingName(const QString &drawingName)
+{
+    return !drawingName.isEmpty() && !drawingName.contains(QLatin1Char(','))
+        && !drawingName.contains(QLatin1Char('\r')) && !drawingName.contains(QLatin1Char('\n'));
+}
+
 QString coordinatesLine(const QString &drawingName, qint64 x, qint64 y)
 {
     return drawingName + QLatin1Char(',') + QString::number(x) + QLatin1Char(',')

@@ -38,6 +38,10 @@ QString findFileIgnoringCase(const QString &fullPath);
 // The existence test: a normal file of that name exists, case ignored.
 bool fileExistsIgnoringCase(const QString &fullPath);
 
+// A drawing name a line can carry and give back: not empty, and with no
+// comma or line break, which would split the line where the name goes on.
+bool isStorableDrawingName(const QString &drawingName);
+
 // name + "," + x + "," + y + "," in plain decimal.
 QString coordinatesLine(const QString &drawingName, qint64 x, qint64 y);
 

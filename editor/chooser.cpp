@@ -1,6 +1,8 @@
 #include "chooser.h"
 
 #include "artwork.h"
+#include "coordinates.h"
+#include "dialogs.h"
 #include "datapaths.h"
 #include "drawingimages.h"
 #include "facebutton.h"
@@ -133,8 +135,10 @@ void Form2::ShowPreviewPage()
                 m_cellFile[k] = m_files.at(i);
             } else {
                 // A file that is no picture leaves an empty cell that offers
-                // nothing to choose.
+                // nothing to choose; hovering it plays that file, which shows
+                // nothing, rather than a drawing of an earlier page.
                 cell->clear();
+                CellPaths[k] = path;
                 m_cellFile[k].clear();
             }
             cell->show();
@@ -177,6 +181,12 @@ void Form2::Image1_Click(int index)
     // An empty cell, or one whose file is no picture, holds no drawing.
     if (m_cellFile[index].isEmpty())
         return;
+    // The name goes into the puzzle's lines, between commas.
+    if (!vud::isStorableDrawingName(m_cellFile[index])) {
+        dialogs().showMessage(this, QStringLiteral("Este dibujo no se puede usar: su nombre lleva una coma. "
+                                                   "Cámbiale el nombre al archivo."));
+        return;
+    }
     const QString path = m_folder + QLatin1Char('/') + m_cellFile[index];
     const QImage still = stillImage(path);
     if (still.isNull())

@@ -30,7 +30,9 @@ QString defaultPuzzleName(vud::RandomSource &random)
 
 bool isUsablePuzzleName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    // A name starting with a dot makes a hidden file, which neither program
+    // lists: the puzzle would be saved and never seen.
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         return false;
     for (const QChar c : name) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
@@ -64,7 +66,13 @@ SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QString
 
     // The bitmap waits in a temporary file until the coordinates file is in
     // place, so a failure at any step leaves an older picture untouched.
-    QSaveFile bitmap(puzzlePicturePath(name));
+    // A picture of that name in other letter case is the one replaced:
+    // names are told apart without regard to case, so two would be one
+    // puzzle twice, both finding the new coordinates file.
+    QString picturePath = vud::findFileIgnoringCase(puzzlePicturePath(name));
+    if (picturePath.isEmpty())
+        picturePath = puzzlePicturePath(name);
+    QSaveFile bitmap(picturePath);
     bitmap.setDirectWriteFallback(false);
     if (!bitmap.open(QIODevice::WriteOnly))
         return SaveOutcome::Failed;

@@ -17,8 +17,9 @@ namespace Editor {
 QString defaultPuzzleName(vud::RandomSource &random);
 
 // True when name + ".bmp" and name + ".txt" are plain file names: not empty,
-// not "." or "..", no path separator, no control character, and short enough
-// for the file system. Wildcard characters are ordinary characters.
+// not starting with a dot (no hidden files, "." or ".."), no path separator,
+// no control character, and short enough for the file system. Wildcard
+// characters are ordinary characters.
 bool isUsablePuzzleName(const QString &name);
 
 enum class SaveOutcome {

@@ -118,6 +118,17 @@ private slots:
         QCOMPARE(coordinatesLine("abeja.gif", 212, 87), QString("abeja.gif,212,87,"));
         QCOMPARE(coordinatesLine("x_elmani.gif", 0, 0), QString("x_elmani.gif,0,0,"));
         QCOMPARE(coordinatesLine("a.gif", -3, 1000000), QString("a.gif,-3,1000000,"));
+
+        // Names a line can carry are read back as written; the others are
+        // refused before any line is built.
+        for (const char *name : {"abeja.gif", "mi abeja;1.gif", "x.gif "}) {
+            QVERIFY(isStorableDrawingName(name));
+            const auto back = parseCoordinatesLine(coordinatesLine(name, 4, 5));
+            QVERIFY(back.has_value());
+            QCOMPARE(back->name, QString(name));
+        }
+        for (const char *name : {"", "a,5,6,.gif", "a\r.gif", "a\n.gif"})
+            QVERIFY(!isStorableDrawingName(name));
     }
 
     void readerTakesWhatALineHolds_data()

@@ -152,9 +152,31 @@ private slots:
         QSignalSpy chosen(&chooser, &Form2::drawingChosen);
         chooser.Image1_Click(1);
         QCOMPARE(chosen.size(), 0);
+        // Hovering it plays its own file, which shows nothing.
+        QCOMPARE(CellPaths[1], m_kit->file("gifs/d00b.gif"));
         chooser.Image1_Click(2);
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(DrawingName, QStringLiteral("d01.gif"));
+    }
+
+    // A name with a comma would break the puzzle's line: the drawing shows,
+    // but choosing it says why it cannot be used.
+    void aDrawingNamedWithACommaCannotBeChosen()
+    {
+        writeDrawings(1);
+        QVERIFY(writeGif(m_kit->file("gifs/d00,5,6,.gif"), vudtest::squareFrames(2, QSize(12, 8)), 2));
+        Form2 chooser;
+        QCOMPARE(chooser.files(), QStringList({"d00,5,6,.gif", "d00.gif"}));
+        QCOMPARE(chooser.cellFile(0), QStringLiteral("d00,5,6,.gif"));
+        QSignalSpy chosen(&chooser, &Form2::drawingChosen);
+        chooser.Image1_Click(0);
+        QCOMPARE(chosen.size(), 0);
+        QCOMPARE(DrawingName, QString());
+        QCOMPARE(m_kit->messages.size(), 1);
+        QVERIFY(m_kit->messages.at(0).contains(QStringLiteral("coma")));
+        chooser.Image1_Click(1);
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(DrawingName, QStringLiteral("d00.gif"));
     }
 
     void aChoiceOnTheSecondPageNamesItsFile()

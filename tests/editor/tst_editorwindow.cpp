@@ -5,6 +5,7 @@
 #include "picturesurface.h"
 #include "titlescreen.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 using namespace Editor;
@@ -494,6 +496,47 @@ private slots:
         QVERIFY(editor->isVisible());
         QTRY_VERIFY(watch.isNull());
         Form1::destroyInstance();
+    }
+
+    // The real dialogs name their buttons in Spanish and answer with the
+    // button pressed.
+    void dialogsSpeakSpanish()
+    {
+        Editor::resetDialogs();
+        QStringList seen;
+        // Presses the button of the open dialog whose text is given.
+        auto pressWhenOpen = [&seen](const QString &press) {
+            QTimer::singleShot(50, [&seen, press] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                QStringList texts;
+                QPushButton *target = nullptr;
+                for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+                    texts << button->text().remove(QLatin1Char('&'));
+                    if (texts.last() == press)
+                        target = button;
+                }
+                texts.sort();
+                seen << texts.join(QLatin1Char('|'));
+                if (target)
+                    target->click();
+                else
+                    dialog->close();
+            });
+        };
+        pressWhenOpen(QStringLiteral("No"));
+        QVERIFY(!Editor::dialogs().askYesNo(nullptr, QStringLiteral("¿Quieres salir?")));
+        pressWhenOpen(QStringLiteral("Sí"));
+        QVERIFY(Editor::dialogs().askYesNo(nullptr, QStringLiteral("¿Quieres salir?")));
+        pressWhenOpen(QStringLiteral("Aceptar"));
+        QCOMPARE(Editor::dialogs().askText(nullptr, "VUD editor", "Nombre de dibujo", "123dibujo"),
+                 std::optional<QString>(QStringLiteral("123dibujo")));
+        pressWhenOpen(QStringLiteral("Cancelar"));
+        QCOMPARE(Editor::dialogs().askText(nullptr, "VUD editor", "Nombre de dibujo", "123dibujo"),
+                 std::optional<QString>());
+        pressWhenOpen(QStringLiteral("Aceptar"));
+        Editor::dialogs().showMessage(nullptr, QStringLiteral("No se ha podido guardar el puzzle."));
+        QCOMPARE(seen, (QStringList{"No|Sí", "No|Sí", "Aceptar|Cancelar", "Aceptar|Cancelar", "Aceptar"}));
     }
 };
 

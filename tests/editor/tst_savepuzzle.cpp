@@ -107,6 +107,14 @@ private slots:
         QCOMPARE(savePuzzle("gato", picture(), {"abeja.gif,1,2,"}), SaveOutcome::Saved);
         QCOMPARE(QImage(folder.file("imagenes/gato.bmp")).size(), QSize(40, 30));
         QCOMPARE(readAll(folder.file("coordenadas/gato.txt")), QByteArray("abeja.gif,1,2,\r\n"));
+
+        // The same name in other letters replaces that picture: one puzzle,
+        // not two pictures sharing one coordinates file.
+        QVERIFY(writeBytes(folder.file("imagenes/Perro.bmp"), "old picture"));
+        QCOMPARE(savePuzzle("PERRO", picture(), {}), SaveOutcome::Saved);
+        QCOMPARE(entries(folder.file("imagenes")), (QStringList{"Perro.bmp", "gato.bmp"}));
+        QCOMPARE(QImage(folder.file("imagenes/Perro.bmp")).size(), QSize(40, 30));
+        QVERIFY(QFileInfo::exists(folder.file("coordenadas/PERRO.txt")));
     }
 
     void wildcardsAreOrdinaryCharacters()
@@ -127,6 +135,7 @@ private slots:
         QTest::newRow("into a folder") << "sub/gato";
         QTest::newRow("backslash") << "..\\fuera";
         QTest::newRow("dot dot") << "..";
+        QTest::newRow("hidden") << ".gato";
         QTest::newRow("control character") << "ga\rto";
         QTest::newRow("too long") << QString(300, 'g');
     }
