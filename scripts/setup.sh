@@ -37,18 +37,24 @@ build() {
     cmake --build "$dir" -j2
 }
 
+SUMMARY=()
+
 run_tests() {
-    local dir=$1
+    local dir=$1 log status=0
+    log=$(mktemp)
     echo "== Tests in $dir"
-    ctest --test-dir "$dir" --output-on-failure -j2
+    ctest --test-dir "$dir" --output-on-failure -j2 2>&1 | tee "$log" || status=1
+    SUMMARY+=("$dir: $(grep -E 'tests passed|No tests were found' "$log" | tail -n 1 || true)")
+    rm -f "$log"
+    return $status
 }
 
 case "${1:-}" in
 play)
     install_missing
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-        echo "vud2 is built in build/bin, but there is no display to show it on (DISPLAY is not set): start it from a desktop session." >&2
+    if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+        echo "vud2 is built in build/bin, but there is no display to show it on (no X display could be opened): start it from a desktop session." >&2
         exit 1
     fi
     exec build/bin/vud2
@@ -60,6 +66,8 @@ test)
     status=0
     run_tests build || status=1
     run_tests build-asan || status=1
+    echo "== Summary"
+    printf '%s\n' "${SUMMARY[@]}"
     exit $status
     ;;
 *)
