@@ -3,8 +3,10 @@
 #include "datapaths.h"
 #include "editortestkit.h"
 #include "editorwindow.h"
+#include "facebutton.h"
 #include "gifdisplay.h"
 #include "picturesurface.h"
+#include "selection.h"
 #include "sound.h"
 
 #include <QPushButton>
@@ -52,16 +54,27 @@ private slots:
             QVERIFY(kit.messages.isEmpty());
         }
 
-        // The game: the saved picture on a board of 6, solved, revealed.
+        // The game: the selection screen offers the saved picture next to
+        // the one it was made from; chosen with 6 pieces, solved, revealed.
         Game::resetGlobals();
-        Game::GridColumns = 3;
-        Game::GridRows = 2;
-        Game::PicturePath = kit.file("imagenes/granja.bmp");
-        Game::PictureName = "granja.bmp";
         Form3::setEndProgram([] { QFAIL("the game ended"); });
+        Form2::setProgramEnd([] { QFAIL("the game ended"); });
+        Form2 *selection = Form2::instance();
+        selection->showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(selection));
+        QVERIFY(selection->Image1[1]->hasPicture());
+        auto click = [](QWidget *control) {
+            QWidget *window = control->window();
+            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                              control->mapTo(window, control->rect().center()));
+        };
+        click(selection->Command3[0]);
+        click(selection->Image1[1]);
+        QCOMPARE(Game::PictureName, QStringLiteral("granja.bmp"));
+        QCOMPARE(Game::PicturePath, kit.file("imagenes/granja.bmp"));
         Form3 *board = Form3::instance();
-        board->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(board));
+        QCOMPARE(board->boardColumns() * board->boardRows(), 6);
         QCOMPARE(board->picture2()->picture().pixel(13, 20), qRgb(0, 0, 0));
         QCOMPARE(board->picture2()->picture().pixel(11, 20), vudtest::blockColour(0, 0).rgb());
 
@@ -95,7 +108,9 @@ private slots:
                      qPrintable(QString("drawing %1 at %2,%3").arg(i).arg(gif->x()).arg(gif->y())));
         }
         Form3::destroyInstance();
+        Form2::destroyInstance();
         Form3::setEndProgram(nullptr);
+        Form2::setProgramEnd({});
         vud::setSound(nullptr);
     }
 };
