@@ -750,6 +750,49 @@ private slots:
         }
     }
 
+    // A game left unfinished for another picture: the clock goes on and is
+    // set back to 0 by the new board, the counters show the old numbers until
+    // they change, and the next finished game is still number 1.
+    void anAbandonedGameLeavesTheClockRunning()
+    {
+        openBoard(3, 2);
+        Form3 *form = board();
+        auto *seconds = form->findChildren<vud::FaceButton *>("Command2").at(0);
+        auto *moves = form->findChildren<vud::FaceButton *>("Command2").at(1);
+        m_random->m_fractions = {0.7, 0.3, 0.1, 0.8, 0.5, 0.2};
+        form->Timer1_Timer();
+        clickCell(1, 1);
+        clickCell(1, 1);
+        form->Timer3_Timer();
+        form->Timer3_Timer();
+        QCOMPARE(seconds->text(), QString("2"));
+        QCOMPARE(moves->text(), QString("1"));
+
+        // Another picture chosen on the selection screen.
+        Game::MoveCount = 0;
+        Game::RebuildBoard = true;
+        Form4::instance()->showModeless();
+        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        form->showModeless();
+        QTRY_VERIFY(form->timer1()->isActive());
+        QCOMPARE(form->elapsedSeconds(), 0);
+        QVERIFY(form->timer3()->isActive());
+        QCOMPARE(seconds->text(), QString("2"));
+        QCOMPARE(moves->text(), QString("1"));
+        QVERIFY(seconds->picture().isNull() && moves->picture().isNull());
+
+        // Timed from the layout: one tick before the winning swap.
+        scriptOneSwapShuffle();
+        form->Timer1_Timer();
+        form->Timer3_Timer();
+        QCOMPARE(seconds->text(), QString("1"));
+        clickCell(0, 0);
+        clickCell(1, 0);
+        QCOMPARE(Form4::instance()->List1->count(), 1);
+        QCOMPARE(Form4::instance()->List1->item(0)->text(),
+                 QString(" 1 ) NIVEL : 6 PIEZAS - TIEMPO * 1 * SEGUNDOS - MOVIMIENTOS ** 1 **"));
+    }
+
     // Games are numbered on in one run; the next board clears the reveal.
     void secondGameIsNumberedTwo()
     {
