@@ -13,10 +13,10 @@ namespace vud {
 // Shows an animated GIF file on a window, placed and sized in twips.
 //
 // In the game's role the animation keeps going for as long as it is on show,
-// whatever loop count its file holds (see keepPlaying). In the editor's role every animation started by setFile plays once
-// and is then reported by exactly one GifEnd, also for a GIF of one frame, a
-// GIF whose loop block says "forever", and a missing, empty, truncated or
-// non-GIF file. GifEnd always arrives from the event loop, never from inside
+// whatever loop count its file holds (see keepPlaying). In the editor's role
+// every animation started by setFile plays once and is then reported by
+// exactly one GifEnd, also for a GIF of one frame, a GIF whose loop block says
+// "forever", and a missing, empty, truncated or non-GIF file. GifEnd always arrives from the event loop, never from inside
 // setFile, so a caller can finish its own steps first.
 class GifDisplay : public QLabel
 {
