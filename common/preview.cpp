@@ -1,8 +1,6 @@
 #include "preview.h"
 
-#include "datapaths.h"
-
-#include <QImageReader>
+#include "picturefile.h"
 
 namespace vud {
 
@@ -36,25 +34,18 @@ QSize pixelSize(const QSizeF &twips, const ScreenTwips &screen)
 
 PreviewPicture loadPreview(const QString &fullPath, const ScreenTwips &screen)
 {
-    QImageReader reader(fullPath);
-    const QSize natural = reader.size();
-    if (!natural.isValid() || natural.isEmpty())
+    const QSize natural = pictureSize(fullPath);
+    if (!natural.isValid())
         return {};
     PreviewPicture preview = fitted(natural, screen);
-    const QSize target = pixelSize(preview.fittedTwips, screen);
-    if (target != natural)
-        reader.setScaledSize(target);
-    preview.image = reader.read();
+    preview.image = readPicture(fullPath, pixelSize(preview.fittedTwips, screen));
     preview.loaded = !preview.image.isNull();
-    if (preview.loaded && preview.image.size() != target)
-        preview.image = preview.image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return preview;
 }
 
 PreviewPicture loadPreviewFullDecode(const QString &fullPath, const ScreenTwips &screen)
 {
-    QImageReader reader(fullPath);
-    const QImage whole = reader.read();
+    const QImage whole = readPicture(fullPath);
     if (whole.isNull())
         return {};
     PreviewPicture preview = fitted(whole.size(), screen);

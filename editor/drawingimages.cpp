@@ -1,6 +1,7 @@
 #include "drawingimages.h"
 
 #include "datapaths.h"
+#include "picturefile.h"
 
 #include <QImageReader>
 #include <QPainter>
@@ -9,6 +10,9 @@ namespace Editor {
 
 QImage stillImage(const QString &fullPath)
 {
+    if (!vud::isRegularFile(fullPath))
+        return QImage();
+    vud::applyPictureLimits();
     QImageReader reader(fullPath);
     const QImage frame = reader.read();
     if (frame.isNull())
@@ -22,8 +26,7 @@ QImage stillImage(const QString &fullPath)
 
 QImage loadSurfacePicture(const QString &fullPath)
 {
-    QImageReader reader(fullPath);
-    const QImage picture = reader.read();
+    const QImage picture = vud::readPicture(fullPath);
     if (picture.isNull())
         return QImage();
     if (!picture.hasAlphaChannel())
