@@ -201,6 +201,16 @@ void GifDisplay::setHeightTwips(double height)
     applyGeometry();
 }
 
+void GifDisplay::clearSize()
+{
+    if (!m_sizeSet)
+        return;
+    m_sizeSet = false;
+    if (m_movie)
+        m_movie->setScaledSize(QSize());
+    applyGeometry();
+}
+
 double GifDisplay::widthTwips() const
 {
     if (m_sizeSet)

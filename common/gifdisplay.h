@@ -55,6 +55,8 @@ public:
     double heightTwips() const;
     // True once a width or height was set: the frames are then scaled to it.
     bool hasSetSize() const { return m_sizeSet; }
+    // Back to the GIF's own size.
+    void clearSize();
 
     // The screen the twips are converted with; the primary screen unless set.
     void setScreenTwips(const ScreenTwips &screen);

@@ -6,6 +6,7 @@
 #include "datapaths.h"
 #include "facebutton.h"
 #include "gifdisplay.h"
+#include "picturefile.h"
 #include "globals.h"
 #include "random.h"
 #include "results.h"
@@ -13,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -52,15 +52,6 @@ Form3::PictureLoader &pictureLoader()
 {
     static Form3::PictureLoader loader;
     return loader;
-}
-
-QImage decodePicture(const QString &path)
-{
-    if (path.isEmpty())
-        return QImage();
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    return reader.read();
 }
 
 int sidePixels(int sideTwips, double twipsPerPixel)
@@ -179,9 +170,15 @@ void PictureBox::setRectTwips(const TwipsRect &rect, const vud::ScreenTwips &scr
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), palette().color(QPalette::Base));
-    if (!m_picture.isNull())
-        p.drawImage(event->rect().topLeft(), m_picture, event->rect());
+    const QRect area = event->rect();
+    p.fillRect(area, palette().color(QPalette::Base));
+    if (m_picture.isNull())
+        return;
+    // The picture may be made at the screen's device pixels: its source
+    // rectangle is in those.
+    const qreal ratio = m_picture.devicePixelRatio();
+    p.drawImage(QRectF(area), m_picture,
+                QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -396,10 +393,6 @@ void Form3::LayOutBoard()
     BoardColumns = std::clamp<int>(Game::GridColumns, 1, boardlogic::PieceGrid::MaxSide);
     BoardRows = std::clamp<int>(std::uint8_t(Game::GridRows), 1, boardlogic::PieceGrid::MaxSide);
 
-    const PictureLoader &loader = pictureLoader();
-    m_picture = loader ? loader(Game::PicturePath) : decodePicture(Game::PicturePath);
-    Picture2->setPicture(m_picture);
-
     const boardlogic::GridLayout layout = boardlogic::layOutGrid(
         m_screen.width(), m_screen.height(), BoardColumns, BoardRows, Command1->x() * m_screen.twipsPerPixelX);
     CellSize = layout.cellSize;
@@ -425,6 +418,59 @@ void Form3::LayOutBoard()
         Picture1.append(box);
         box->show();
     }
+    // Every piece of a new board has its outline, and the outlines button
+    // knows it, so that its next press takes them away.
+    BordersShown = true;
+
+    LoadPicture();
+}
+
+QSize Form3::gridPixels() const
+{
+    // The grid rectangle as the whole picture covers it.
+    return m_screen
+        .toPixels(GridLeft, GridTop, double(BoardColumns) * CellSize, double(BoardRows) * CellSize)
+        .size();
+}
+
+void Form3::LoadPicture()
+{
+    // The whole picture covers the grid: scaled so that no part of the grid
+    // is left bare, centred, and cut equally at both ends of the side that
+    // overflows. The pieces, the whole picture and the reveal all use this
+    // one image, so every piece matches the whole picture pixel for pixel.
+    const QSize grid = gridPixels();
+    const PictureLoader &loader = pictureLoader();
+    QImage natural;
+    QSize naturalSize;
+    if (loader) {
+        natural = loader(Game::PicturePath);
+        naturalSize = natural.size();
+    } else {
+        naturalSize = vud::pictureSize(Game::PicturePath);
+    }
+    m_fit = vud::coverBox(naturalSize, grid);
+    m_picture = QImage();
+    if (!naturalSize.isEmpty() && !grid.isEmpty()) {
+        // Made at the screen's device pixels, so that pieces stay sharp on a
+        // high-density screen; a photograph is decoded straight at that size.
+        const qreal ratio = devicePixelRatioF();
+        const QSize device(qRound(m_fit.size.width() * ratio), qRound(m_fit.size.height() * ratio));
+        QImage scaled;
+        if (!loader)
+            scaled = vud::readPicture(Game::PicturePath, device);
+        else if (natural.size() == device)
+            scaled = natural;
+        else
+            scaled = natural.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (!scaled.isNull()) {
+            const QRect cut(qRound(-m_fit.offset.x() * ratio), qRound(-m_fit.offset.y() * ratio),
+                            qRound(grid.width() * ratio), qRound(grid.height() * ratio));
+            m_picture = cut == scaled.rect() ? scaled : scaled.copy(cut);
+            m_picture.setDevicePixelRatio(ratio);
+        }
+    }
+    Picture2->setPicture(m_picture);
 }
 
 void Form3::PaintPieces()
@@ -432,19 +478,21 @@ void Form3::PaintPieces()
     const QColor face = palette().color(QPalette::Button);
     const int firstX = m_screen.toPixelsX(GridLeft);
     const int firstY = m_screen.toPixelsY(GridTop);
+    const qreal ratio = m_picture.isNull() ? devicePixelRatioF() : m_picture.devicePixelRatio();
     for (int i = 0; i < laidOutPieces(); ++i) {
         PieceBox *box = Picture1.at(i);
-        // The square of the picture that lies under the piece's home cell,
-        // one picture pixel per screen pixel, exactly as the whole picture
-        // shows it.
+        // The square of the scaled picture that lies under the piece's home
+        // cell, exactly as the whole picture shows it.
         const int homeX = m_screen.toPixelsX(GridLeft + double(i % BoardColumns) * CellSize);
         const int homeY = m_screen.toPixelsY(GridTop + (i / BoardColumns) * CellSize);
-        QPixmap image(box->width(), box->height());
+        QPixmap image(qRound(box->width() * ratio), qRound(box->height() * ratio));
+        image.setDevicePixelRatio(ratio);
         image.fill(face);
         if (!m_picture.isNull()) {
             QPainter p(&image);
-            p.drawImage(QPoint(0, 0), m_picture,
-                        QRect(homeX - firstX, homeY - firstY, image.width(), image.height()));
+            p.drawImage(QPointF(0, 0), m_picture,
+                        QRectF((homeX - firstX) * ratio, (homeY - firstY) * ratio, image.width(),
+                               image.height()));
         }
         box->setImage(image);
     }
@@ -613,13 +661,28 @@ void Form3::Timer2_Timer()
     const TwipsRect p2 = Picture2->rectTwips();
     if (drawings) {
         GifCount = 0;
+        const QRect grid(QPoint(0, 0), gridPixels());
         for (const vud::DrawingPlacement &d : *drawings) {
             if (GifCount >= kMostDrawings)
                 break;
+            // The drawing keeps its place and size on the picture as it is
+            // scaled and cut to the grid.
+            const QPointF at = boardlogic::revealPosition(d.x, d.y, m_fit);
+            const QString path = vud::dataPath(QStringLiteral("\\gifs\\"), d.name);
+            const QSize natural = vud::pictureSize(path);
+            const QSize shown = boardlogic::revealSize(natural, m_fit);
+            if (natural.isValid() && !QRectF(at, QSizeF(shown)).intersects(QRectF(grid)))
+                continue;
             vud::GifDisplay *gif = Gif89a1.at(GifCount);
-            gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\"), d.name));
-            gif->setLeftTwips(p2.left + d.x * m_screen.twipsPerPixelX);
-            gif->setTopTwips(p2.top + d.y * m_screen.twipsPerPixelY);
+            if (m_fit.scale == 1.0 || !natural.isValid()) {
+                gif->clearSize();
+            } else {
+                gif->setWidthTwips(m_screen.toTwipsX(shown.width()));
+                gif->setHeightTwips(m_screen.toTwipsY(shown.height()));
+            }
+            gif->setFile(path);
+            gif->setLeftTwips(p2.left + m_screen.toTwipsX(at.x()));
+            gif->setTopTwips(p2.top + m_screen.toTwipsY(at.y()));
             gif->setKeepPlaying(true);
             gif->show();
             gif->raise();
@@ -628,6 +691,7 @@ void Form3::Timer2_Timer()
         }
     } else {
         vud::GifDisplay *gif = Gif89a1.at(0);
+        gif->clearSize();
         gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\x_elmani.gif")));
         gif->setLeftTwips(p2.left + 600);
         gif->setTopTwips(p2.top + 800);
@@ -642,8 +706,18 @@ void Form3::Form_Activate()
 {
     if (m_ended || !Game::RebuildBoard)
         return;
+    // One board per choice: coming back from the results list or the
+    // selection screen without a new choice continues this board.
+    Game::RebuildBoard = false;
+    // The new game is timed from the child's first click, as the first one
+    // is, and its counters show nothing until then.
     ElapsedSeconds = 0;
+    Timer3->stop();
+    ShowCounterPictures();
     ClearBoard();
+    // The child sees the new pieces whole, then the shuffle: the last
+    // game's whole picture goes with its drawings.
+    Picture2->hide();
     // A piece lifted on the old board no longer exists.
     Carrying = false;
     LayOutBoard();
@@ -651,6 +725,14 @@ void Form3::Form_Activate()
     FitPictureToGrid();
     RevealShown = false;
     Timer1->start();
+}
+
+void Form3::ShowCounterPictures()
+{
+    Command2[0]->setText(QString());
+    Command2[0]->setPicture(boardart::clock());
+    Command2[1]->setText(QString());
+    Command2[1]->setPicture(boardart::moves());
 }
 
 void Form3::ClearBoard()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boardlogic.h"
+#include "picturefit.h"
 #include "twips.h"
 
 #include <QImage>
@@ -112,9 +113,11 @@ public:
     // replaced; tests put in their own to watch it. Null restores the default.
     static void setEndProgram(std::function<void()> end);
 
-    // How the board turns PicturePath into a picture: decodes the file unless
-    // replaced (the benchmark times set-up without decoding). A picture that
-    // cannot be loaded comes back null and leaves the pieces blank.
+    // How the board turns PicturePath into a picture at its natural size:
+    // unless replaced, the board decodes the file itself, straight at the
+    // size that covers the grid (the benchmark times set-up without decoding).
+    // A picture that cannot be loaded comes back null and leaves the pieces
+    // blank.
     using PictureLoader = std::function<QImage(const QString &path)>;
     static void setPictureLoader(PictureLoader loader);
 
@@ -138,6 +141,7 @@ public:
     int pieceCount() const { return int(Picture1.size()); }
     PieceBox *piece(int index) const { return Picture1.value(index); }
     PictureBox *picture2() const { return Picture2; }
+    const vud::PictureFit &pictureFit() const { return m_fit; }
     int gifElementCount() const { return int(Gif89a1.size()); }
     vud::GifDisplay *gifElement(int index) const { return Gif89a1.value(index); }
     QTimer *timer1() const { return Timer1; }
@@ -178,6 +182,9 @@ private:
     void CheckCompletion();
     void ClearBoard();
     void ShowPlacedPieces();
+    void LoadPicture();
+    void ShowCounterPictures();
+    QSize gridPixels() const;
 
     void createButtons();
     PieceBox *createPiece(int index);
@@ -187,7 +194,9 @@ private:
     int laidOutPieces() const { return BoardColumns * BoardRows; }
 
     vud::ScreenTwips m_screen;
+    // The picture scaled and cut to cover the grid, and how it was scaled.
     QImage m_picture;
+    vud::PictureFit m_fit;
     bool m_ended = false;
 
     // Controls, by their design names.

@@ -5,6 +5,7 @@
 
 #include <QPointF>
 #include <algorithm>
+#include <cmath>
 
 namespace boardlogic {
 
@@ -103,6 +104,21 @@ std::optional<QPoint> cellAt(double xTwips, double yTwips, const TwipsRect &grid
     const int lastColumn = std::max(0, int(roundHalfEven(grid.width)) / cellSize - 1);
     const int lastRow = std::max(0, int(roundHalfEven(grid.height)) / cellSize - 1);
     return QPoint(std::clamp(column, 0, lastColumn), std::clamp(row, 0, lastRow));
+}
+
+QPointF revealPosition(int x, int y, const vud::PictureFit &fit)
+{
+    return QPointF(fit.offset.x() + x * fit.scale, fit.offset.y() + y * fit.scale);
+}
+
+QSize revealSize(QSize natural, const vud::PictureFit &fit)
+{
+    return QSize(int(std::lround(natural.width() * fit.scale)), int(std::lround(natural.height() * fit.scale)));
+}
+
+QString longestResultsLine()
+{
+    return resultsLine(999, 108, 99999, 9999);
 }
 
 QString resultsLine(int gameNumber, int pieces, qint64 seconds, int moves)

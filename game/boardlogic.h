@@ -1,6 +1,10 @@
 #pragma once
 
+#include "picturefit.h"
+
 #include <QPoint>
+#include <QPointF>
+#include <QSize>
 #include <QString>
 #include <QVector>
 #include <array>
@@ -94,8 +98,18 @@ struct TwipsRect
 std::optional<QPoint> cellAt(double xTwips, double yTwips, const TwipsRect &grid, double gridLeft,
                              int gridTop, int cellSize);
 
+// Where a reveal drawing placed at (x, y) pixels of the picture file goes
+// when the picture is scaled and cut to cover the grid: its top-left corner in
+// pixels from the grid's top-left corner. It is shown at its own size times
+// the same scale.
+QPointF revealPosition(int x, int y, const vud::PictureFit &fit);
+QSize revealSize(QSize natural, const vud::PictureFit &fit);
+
 // " 1 ) NIVEL : 12 PIEZAS - TIEMPO * 95 * SEGUNDOS - MOVIMIENTOS ** 20 **"
 QString resultsLine(int gameNumber, int pieces, qint64 seconds, int moves);
+// The longest line the results list has to show in full: game 999 of 108
+// pieces, 99999 seconds and 9999 moves.
+QString longestResultsLine();
 
 // Adds one, stopping at the type's maximum instead of wrapping around.
 template <typename T>

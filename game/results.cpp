@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 
 namespace {
 
@@ -22,6 +24,31 @@ QPointer<Form4> &theInstance()
 // The designed client area and list, in twips.
 constexpr int kClientWidth = 10350;
 constexpr int kClientHeight = 5700;
+
+// The list's font as designed, 13.5 points, is not on a Linux desktop, and
+// the font that stands in for it is much wider: the end of a line would be
+// cut off behind a horizontal scroll bar. A narrow family comes first, and
+// the size comes down in half points until the longest line a game can
+// write fits beside the vertical scroll bar.
+QFont resultsFont(const QListWidget &list)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    const QString longest = boardlogic::longestResultsLine();
+    // The item's text margins on both sides, the frame, and the vertical bar
+    // that a long list shows.
+    const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1)
+        + 2 * list.frameWidth() + list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list) + 2;
+    const int room = list.width() - margins;
+    for (qreal points = 13.5; points > 6; points -= 0.5) {
+        font.setPointSizeF(points);
+        if (QFontMetrics(font).horizontalAdvance(longest) <= room)
+            break;
+    }
+    return font;
+}
 
 } // namespace
 
@@ -63,10 +90,7 @@ Form4::Form4(QWidget *parent)
     listPal.setColor(QPalette::Base, boardart::fromBgr(0x808000));
     listPal.setColor(QPalette::Text, text);
     List1->setPalette(listPal);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(13.5);
-    List1->setFont(font);
+    List1->setFont(resultsFont(*List1));
 
     Form_Load();
 }

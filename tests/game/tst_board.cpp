@@ -22,6 +22,12 @@ namespace {
 const int kCounts[10][2] = {{3, 2}, {4, 3}, {5, 4}, {6, 4}, {7, 5},
                             {8, 6}, {9, 7}, {10, 7}, {11, 8}, {12, 9}};
 
+// Equal but for the small shifts of a JPEG's compression.
+bool sameColour(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) <= 24 && qAbs(a.green() - b.green()) <= 24 && qAbs(a.blue() - b.blue()) <= 24;
+}
+
 QSize screenSize()
 {
     return QGuiApplication::primaryScreen()->geometry().size();
@@ -56,6 +62,15 @@ class TestBoard : public QObject
         return pixelAt(board()->gridLeft() + column * cell + cell / 2.0,
                        board()->gridTop() + row * cell + cell / 2.0);
     }
+    // The grid rectangle of a board of that size on this screen, in pixels:
+    // where the whole picture lies.
+    static QRect gridRect(int columns, int rows)
+    {
+        const vud::ScreenTwips s = vud::screenTwips();
+        const boardlogic::GridLayout layout = boardlogic::layOutGrid(s.width(), s.height(), columns, rows);
+        return s.toPixels(layout.gridLeft, layout.gridTop, layout.width(columns), layout.height(rows));
+    }
+
     void click(QPoint pixel) { QTest::mouseClick(board()->windowHandle(), Qt::LeftButton, {}, pixel); }
     void clickCell(int column, int row) { click(cellCentre(column, row)); }
     void moveTo(QPoint pixel) { QTest::mouseMove(board()->windowHandle(), pixel); }
@@ -241,9 +256,7 @@ private slots:
     void piecesShowTheirSquareOfThePicture()
     {
         // A picture whose blocks are exactly the cells of this grid.
-        const vud::ScreenTwips s = vud::screenTwips();
-        const boardlogic::GridLayout layout = boardlogic::layOutGrid(s.width(), s.height(), 4, 3);
-        const QRect gridPixels = s.toPixels(layout.gridLeft, layout.gridTop, layout.width(4), layout.height(3));
+        const QRect gridPixels = gridRect(4, 3);
         QVERIFY(writeBlockPicture(m_picture, gridPixels.size(), 4, 3));
         openBoard(4, 3);
         Form3 *form = board();
@@ -270,33 +283,102 @@ private slots:
                  blockColour(moved->index() % 4, moved->index() / 4));
     }
 
-    // The pieces beyond a small picture show their background; the others
-    // their squares at natural size, not stretched.
-    void pictureSmallerThanTheGrid()
+    // Whatever its size, the picture covers the whole grid: scaled by the
+    // larger of the two ratios, centred, and cut equally at both ends of the
+    // side that overflows. The numbers are worked by hand for 6 pieces, whose
+    // grid is 720 x 480, 921 x 614 and 1458 x 972 pixels on these screens.
+    void wholePictureCoversTheGrid_data()
     {
-        if (screenSize() != QSize(800, 600))
-            QSKIP("the worked example is for 800 x 600");
-        QVERIFY(writeBlockPicture(m_picture, QSize(400, 300), 1, 1));
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QSize>("scaled");
+        QTest::addColumn<QPoint>("offset");
+        const struct
+        {
+            QSize screen, grid;
+            double photoScale, smallScale;
+            QSize scaled;
+            QPoint offset;
+        } screens[] = {
+            {{800, 600}, {720, 480}, 0.18, 3.6, {720, 540}, {0, -30}},
+            {{1024, 768}, {921, 614}, 0.23025, 4.605, {921, 691}, {0, -38}},
+            // 1093.5 rounds up, and the odd pixel of the cut goes below.
+            {{1920, 1080}, {1458, 972}, 0.3645, 7.29, {1458, 1094}, {0, -61}},
+        };
+        for (const auto &s : screens) {
+            const QByteArray tag = QByteArray::number(s.screen.width()) + "x" + QByteArray::number(s.screen.height());
+            QTest::newRow(tag + " phone photo") << s.screen << "foto.jpg" << QSize(4000, 3000)
+                                                << s.photoScale << s.scaled << s.offset;
+            QTest::newRow(tag + " grid size") << s.screen << "justo.png" << s.grid << 1.0 << s.grid
+                                              << QPoint(0, 0);
+            QTest::newRow(tag + " small") << s.screen << "chico.png" << QSize(200, 150) << s.smallScale
+                                          << s.scaled << s.offset;
+        }
+    }
+    void wholePictureCoversTheGrid()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, file);
+        QFETCH(QSize, picture);
+        QFETCH(double, scale);
+        QFETCH(QSize, scaled);
+        QFETCH(QPoint, offset);
+        if (screenSize() != screen)
+            QSKIP("worked for another screen");
+        // Four blocks meeting in the middle: a centred cut keeps the corner
+        // where they meet at the grid's centre.
+        const QString path = m_folder->file("imagenes/" + file);
+        QVERIFY(writeBlockPicture(path, picture, 2, 2));
+        openBoard(3, 2, path);
+        Form3 *form = board();
+        const vud::PictureFit &fit = form->pictureFit();
+        QCOMPARE(fit.scale, scale);
+        QCOMPARE(fit.size, scaled);
+        QCOMPARE(fit.offset, offset);
+
+        const QImage whole = form->picture2()->picture();
+        const QRect grid = form->picture2()->geometry();
+        QCOMPARE(whole.size(), grid.size());
+        // The blocks meet where the scaled picture's centre falls, and the
+        // grid's corners show the picture's corners: nothing is left bare.
+        const QPoint centre(offset.x() + scaled.width() / 2, offset.y() + scaled.height() / 2);
+        const QPoint probes[] = {{-12, -12}, {12, -12}, {-12, 12}, {12, 12}};
+        for (int k = 0; k < 4; ++k) {
+            QVERIFY(sameColour(whole.pixelColor(centre + probes[k]), blockColour(k % 2, k / 2)));
+            const QPoint corner((k % 2) * (grid.width() - 1), (k / 2) * (grid.height() - 1));
+            QVERIFY(sameColour(whole.pixelColor(corner), blockColour(k % 2, k / 2)));
+        }
+        // Every piece is its square of that same image, pixel for pixel.
+        for (int i = 0; i < 6; ++i) {
+            const PieceBox *box = form->piece(i);
+            const QRect square = QRect(box->pos() - grid.topLeft(), box->size()) & whole.rect();
+            const QImage own = box->image().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(own.copy(QRect(QPoint(0, 0), square.size())),
+                     whole.copy(square).convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
+    // On a high-density screen the pieces are made at its device pixels.
+    void highDensityPiecesAreSharp()
+    {
+        const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+        if (ratio < 2)
+            QSKIP("for a screen scaled to 200 %");
+        const QRect grid = gridRect(3, 2);
+        QVERIFY(writeBlockPicture(m_picture, grid.size() * 2, 6, 4));
         openBoard(3, 2);
         Form3 *form = board();
-        const QColor picture = blockColour(0, 0);
-        const QColor face = form->palette().color(QPalette::Button);
-        // Cells are 240 pixels: piece 1 covers picture columns 240..479,
-        // piece 4 rows 240..479 of the 400 x 300 picture.
-        const QImage p0 = form->piece(0)->image().toImage();
-        const QImage p1 = form->piece(1)->image().toImage();
-        const QImage p2 = form->piece(2)->image().toImage();
-        const QImage p4 = form->piece(4)->image().toImage();
-        const QImage p5 = form->piece(5)->image().toImage();
-        QCOMPARE(p0.pixelColor(200, 200), picture);
-        QCOMPARE(p1.pixelColor(100, 100), picture);
-        QCOMPARE(p1.pixelColor(200, 10), face);
-        QCOMPARE(p2.pixelColor(10, 10), face);
-        QCOMPARE(p4.pixelColor(10, 10), picture);
-        QCOMPARE(p4.pixelColor(10, 100), face);
-        QCOMPARE(p4.pixelColor(200, 10), face);
-        QCOMPARE(p5.pixelColor(10, 10), face);
-        QCOMPARE(form->picture2()->picture().size(), QSize(400, 300));
+        QCOMPARE(form->picture2()->picture().size(), grid.size() * 2);
+        QCOMPARE(form->picture2()->picture().devicePixelRatio(), ratio);
+        const QPixmap image = form->piece(4)->image();
+        QCOMPARE(image.devicePixelRatio(), ratio);
+        QCOMPARE(image.size(), form->piece(4)->size() * 2);
+        // The piece's device pixels hold its own square of the picture.
+        const QImage pixels = image.toImage();
+        QVERIFY(sameColour(pixels.pixelColor(4, 4), blockColour(2, 2)));
+        QVERIFY(sameColour(pixels.pixelColor(pixels.width() - 5, pixels.height() - 5), blockColour(3, 3)));
     }
 
     // A picture that cannot be loaded still gives a board that plays.
@@ -359,16 +441,22 @@ private slots:
         checkPiecesLieOnTheirCells();
         QVERIFY(!form->piece(0)->isEnabled());
         QVERIFY(form->timer1()->isActive());
-        // Still asked to rebuild until the first click: another activation
-        // lays out again, exactly once.
-        QVERIFY(Game::RebuildBoard);
+        // One board per choice: coming back from the results list before the
+        // first click continues the same board, shuffle and all.
+        QVERIFY(!Game::RebuildBoard);
+        form->Timer1_Timer();
+        QVector<int> shuffled;
+        for (int k = 0; k < 6; ++k)
+            shuffled.append(form->cellPiece(k % 3, k / 3));
         QPointer<PieceBox> fifth = form->piece(5);
         Form4::instance()->showModeless();
         QTRY_VERIFY(Form4::instance()->isActiveWindow());
         form->showModeless();
         QTRY_VERIFY(form->isActiveWindow());
-        QCOMPARE(layouts, 2);
-        QVERIFY(!fifth);
+        QCOMPARE(layouts, 1);
+        QVERIFY(fifth);
+        for (int k = 0; k < 6; ++k)
+            QCOMPARE(int(form->cellPiece(k % 3, k / 3)), shuffled.at(k));
     }
 
     // Coming back to the board during a game changes nothing.
@@ -391,16 +479,15 @@ private slots:
         QVERIFY(form->piece(0)->isEnabled());
     }
 
-    // Looking at another program and coming back leaves a new board as it
-    // was; coming back from the program's own results list lays it out.
+    // Looking at another program and coming back leaves the board as it
+    // was, even with a new picture chosen; coming back from the program's
+    // own results list lays the new board out, once.
     void comingBackFromAnotherProgramKeepsTheBoard()
     {
-        Game::RebuildBoard = true;
         openBoard(4, 3);
         Form3 *form = board();
         m_random->m_fractions = {0.7, 0.3, 0.1, 0.8, 0.5, 0.2};
         form->Timer1_Timer();
-        QVERIFY(Game::RebuildBoard);
         auto cells = [form] {
             QVector<int> pieces;
             for (int r = 0; r < 3; ++r)
@@ -410,6 +497,7 @@ private slots:
         };
         const QVector<int> shuffled = cells();
         QPointer<PieceBox> last = form->piece(11);
+        Game::RebuildBoard = true;
 
         QApplication::setActiveWindow(nullptr);
         QTRY_VERIFY(!form->isActiveWindow());
@@ -418,6 +506,7 @@ private slots:
         QVERIFY(last);
         QCOMPARE(cells(), shuffled);
         QVERIFY(!form->timer1()->isActive());
+        QVERIFY(Game::RebuildBoard);
 
         Form4::instance()->showModeless();
         QTRY_VERIFY(Form4::instance()->isActiveWindow());
@@ -425,6 +514,7 @@ private slots:
         QTRY_VERIFY(form->isActiveWindow());
         QVERIFY(!last);
         QVERIFY(form->timer1()->isActive());
+        QVERIFY(!Game::RebuildBoard);
     }
 
     // ------------------------------------------------------------- play
@@ -676,19 +766,30 @@ private slots:
     {
         QTest::addColumn<QString>("coordinates");
         QTest::addColumn<bool>("fileExists");
-        QTest::addColumn<QVector<QPoint>>("positions");
+        QTest::addColumn<int>("pictureTimesGrid");
+        QTest::addColumn<QVector<QPointF>>("positions");
         // Offsets from Picture2 in twips, at 15 twips per pixel: (212, 87)
         // lands at +3180, +1305; text after the third comma is ignored.
-        QTest::newRow("three lines") << QString("uno.gif,212,87,xyz\r\n\r\ndos.gif,100,5,\r\nuno.gif,0,0,\r\n")
-                                     << true << QVector<QPoint>{{3180, 1305}, {1500, 75}, {0, 0}};
-        QTest::newRow("empty file") << QString() << true << QVector<QPoint>{};
-        QTest::newRow("no file") << QString() << false << QVector<QPoint>{};
+        const QString three("uno.gif,212,87,xyz\r\n\r\ndos.gif,100,5,\r\nuno.gif,0,0,\r\n");
+        QTest::newRow("three lines") << three << true << 1
+                                     << QVector<QPointF>{{3180, 1305}, {1500, 75}, {0, 0}};
+        // A picture twice the grid's size shows at half: every drawing keeps
+        // its spot on the picture and plays at half its size.
+        QTest::newRow("picture twice the grid") << three << true << 2
+                                                << QVector<QPointF>{{1590, 652.5}, {750, 37.5}, {0, 0}};
+        // A spot far off the picture lies outside every grid: not started.
+        QTest::newRow("drawing off the grid") << QString("uno.gif,100000,0,\r\ndos.gif,100,5,\r\n") << true << 2
+                                              << QVector<QPointF>{{750, 37.5}};
+        QTest::newRow("empty file") << QString() << true << 1 << QVector<QPointF>{};
+        QTest::newRow("no file") << QString() << false << 2 << QVector<QPointF>{};
     }
     void finishedGameWritesItsLineAndReveals()
     {
         QFETCH(QString, coordinates);
         QFETCH(bool, fileExists);
-        QFETCH(QVector<QPoint>, positions);
+        QFETCH(int, pictureTimesGrid);
+        QFETCH(QVector<QPointF>, positions);
+        QVERIFY(writeBlockPicture(m_picture, gridRect(3, 2).size() * pictureTimesGrid, 3, 2));
         QVERIFY(writeGif(m_folder->file("gifs/uno.gif"), squareFrames(3), 5, 0));
         QVERIFY(writeGif(m_folder->file("gifs/dos.gif"), squareFrames(2), 5, 0));
         QVERIFY(writeGif(m_folder->file("gifs/x_elmani.gif"), squareFrames(2), 5, 0));
@@ -723,6 +824,7 @@ private slots:
             QCOMPARE(gif->file(), vud::dataPath("\\gifs\\x_elmani.gif"));
             QCOMPARE(gif->leftTwips(), p2.left + 600);
             QCOMPARE(gif->topTwips(), p2.top + 800);
+            QVERIFY(!gif->hasSetSize());
             QVERIFY(form->children().indexOf(gif) > pictureZ);
         } else {
             QCOMPARE(form->gifCount(), positions.size());
@@ -733,10 +835,14 @@ private slots:
                 QVERIFY(gif->keepPlaying());
                 QCOMPARE(gif->leftTwips(), p2.left + positions.at(k).x());
                 QCOMPARE(gif->topTwips(), p2.top + positions.at(k).y());
+                // The test drawings are 20 pixels square.
+                QCOMPARE(gif->hasSetSize(), pictureTimesGrid != 1);
+                QCOMPARE(gif->widthTwips(), 20 * 15.0 / pictureTimesGrid);
+                QCOMPARE(gif->heightTwips(), 20 * 15.0 / pictureTimesGrid);
                 QVERIFY(form->children().indexOf(gif) > pictureZ);
             }
             QVERIFY(!form->gifElement(positions.size())->isVisible());
-            if (!positions.isEmpty())
+            if (positions.size() > 1)
                 QCOMPARE(form->gifElement(1)->file(), vud::dataPath("\\gifs\\dos.gif"));
         }
         // After the reveal a click on the picture leaves it on show, and
@@ -750,10 +856,11 @@ private slots:
         }
     }
 
-    // A game left unfinished for another picture: the clock goes on and is
-    // set back to 0 by the new board, the counters show the old numbers until
-    // they change, and the next finished game is still number 1.
-    void anAbandonedGameLeavesTheClockRunning()
+    // A game left unfinished for another picture: the new board starts as
+    // clean as the first one. The clock stops and waits for the first click,
+    // the counters show their pictures again, and the next finished game is
+    // still number 1, timed from that click.
+    void anAbandonedGameLeavesACleanBoard()
     {
         openBoard(3, 2);
         Form3 *form = board();
@@ -767,6 +874,7 @@ private slots:
         form->Timer3_Timer();
         QCOMPARE(seconds->text(), QString("2"));
         QCOMPARE(moves->text(), QString("1"));
+        QVERIFY(seconds->picture().isNull() && moves->picture().isNull());
 
         // Another picture chosen on the selection screen.
         Game::MoveCount = 0;
@@ -776,17 +884,21 @@ private slots:
         form->showModeless();
         QTRY_VERIFY(form->timer1()->isActive());
         QCOMPARE(form->elapsedSeconds(), 0);
-        QVERIFY(form->timer3()->isActive());
-        QCOMPARE(seconds->text(), QString("2"));
-        QCOMPARE(moves->text(), QString("1"));
-        QVERIFY(seconds->picture().isNull() && moves->picture().isNull());
+        QVERIFY(!form->timer3()->isActive());
+        QCOMPARE(seconds->text(), QString());
+        QCOMPARE(moves->text(), QString());
+        QVERIFY(!seconds->picture().isNull() && !moves->picture().isNull());
 
-        // Timed from the layout: one tick before the winning swap.
+        // Waiting before the first click costs nothing: the clock starts
+        // with it, and the game is timed by the one tick after it.
         scriptOneSwapShuffle();
         form->Timer1_Timer();
+        QTest::qWait(50);
+        QVERIFY(!form->timer3()->isActive());
+        clickCell(0, 0);
+        QVERIFY(form->timer3()->isActive());
         form->Timer3_Timer();
         QCOMPARE(seconds->text(), QString("1"));
-        clickCell(0, 0);
         clickCell(1, 0);
         QCOMPARE(Form4::instance()->List1->count(), 1);
         QCOMPARE(Form4::instance()->List1->item(0)->text(),
@@ -816,11 +928,12 @@ private slots:
         QVERIFY(!form->gifElement(0)->isVisible());
         QVERIFY(!form->revealShown());
         QCOMPARE(form->elapsedSeconds(), 0);
-        // The whole picture stays on show over the new board until clicked.
-        QVERIFY(form->picture2()->isVisible());
-        QVERIFY(form->children().indexOf(form->picture2()) > form->children().indexOf(form->piece(11)));
-        click(cellCentre(1, 1));
+        // The last game's whole picture and drawings are gone: the child
+        // sees the new pieces at once.
         QVERIFY(!form->picture2()->isVisible());
+        for (int k = 0; k < form->gifElementCount(); ++k)
+            QVERIFY(!form->gifElement(k)->isVisible());
+        QCOMPARE(form->childAt(cellCentre(1, 1)), form->piece(5));
 
         finishOneSwapGame();
         QCOMPARE(Form4::instance()->List1->count(), 2);
@@ -850,7 +963,6 @@ private slots:
         Game::GridRows = std::int16_t(rows);
 
         QTest::mouseClick(form->findChild<vud::FaceButton *>("Command1"), Qt::LeftButton);
-        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command8"), Qt::LeftButton);
         QTest::mouseClick(form->findChild<vud::FaceButton *>("Command8"), Qt::LeftButton);
         for (int i = 0; i < 12; ++i)
             QVERIFY(!form->piece(i)->bordered());
@@ -963,19 +1075,38 @@ private slots:
         QVERIFY(form->grid().isSolved());
     }
 
-    void outlinesSwitchFromTheSecondPress()
+    // Every press visibly switches the outlines: the first one too, and the
+    // first one after a new board, which comes with outlines.
+    void outlinesSwitchOnEveryPress()
     {
         openBoard(3, 2);
         Form3 *form = board();
         auto *outlines = form->findChild<vud::FaceButton *>("Command8");
+        auto allBordered = [form](bool bordered) {
+            for (int i = 0; i < form->pieceCount(); ++i) {
+                if (form->piece(i)->bordered() != bordered)
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY(allBordered(true));
         QTest::mouseClick(outlines, Qt::LeftButton);
-        for (int i = 0; i < 6; ++i)
-            QVERIFY(form->piece(i)->bordered());
+        QVERIFY(allBordered(false));
         QTest::mouseClick(outlines, Qt::LeftButton);
-        for (int i = 0; i < 6; ++i)
-            QVERIFY(!form->piece(i)->bordered());
+        QVERIFY(allBordered(true));
         QTest::mouseClick(outlines, Qt::LeftButton);
-        QVERIFY(form->piece(5)->bordered());
+        QVERIFY(allBordered(false));
+
+        Game::GridColumns = 4;
+        Game::GridRows = 3;
+        Game::RebuildBoard = true;
+        Form4::instance()->showModeless();
+        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        form->showModeless();
+        QTRY_COMPARE(form->pieceCount(), 12);
+        QVERIFY(allBordered(true));
+        QTest::mouseClick(outlines, Qt::LeftButton);
+        QVERIFY(allBordered(false));
     }
 
     void selectionAndResultsButtons()

@@ -1,9 +1,11 @@
 #include "boardart.h"
+#include "boardlogic.h"
 #include "results.h"
 #include "twips.h"
 
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 
 // The results window: where it stands, what it looks like, and that the
@@ -47,7 +49,7 @@ private slots:
         QCOMPARE(list->geometry(), screen().toPixels(120, 120, 10095, 5460));
         QCOMPARE(list->palette().color(QPalette::Base), QColor(0, 128, 128));
         QCOMPARE(list->palette().color(QPalette::Text), form->style()->standardPalette().color(QPalette::Base));
-        QCOMPARE(list->font().pointSizeF(), 13.5);
+        QVERIFY(list->font().pointSizeF() <= 13.5);
         QCOMPARE(list->count(), 0);
         QCOMPARE(form->findChild<QListWidget *>("List1"), list);
     }
@@ -86,6 +88,27 @@ private slots:
         form->showModeless();
         QTRY_COMPARE(form->pos(), expectedPlace(form));
         QVERIFY(form->isVisible());
+    }
+
+    // The longest line a game can write reads whole, in a list long enough
+    // to scroll, with no horizontal scroll bar.
+    void everyLineReadsWhole()
+    {
+        Form4 *form = Form4::instance();
+        QListWidget *list = form->List1;
+        for (int k = 1; k <= 40; ++k)
+            list->addItem(boardlogic::resultsLine(k, 6, 12, 20));
+        const QString longest = boardlogic::longestResultsLine();
+        QCOMPARE(longest, QString(" 999 ) NIVEL : 108 PIEZAS - TIEMPO * 99999 * SEGUNDOS - MOVIMIENTOS ** 9999 **"));
+        list->addItem(longest);
+        form->showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTRY_VERIFY(list->verticalScrollBar()->isVisible());
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        QVERIFY(QFontMetrics(list->font()).horizontalAdvance(longest) < list->viewport()->width());
+        // Not shrunk further than it needs: still a size a child can read.
+        QVERIFY(list->font().pointSizeF() >= 9);
     }
 
     // Lines stay in the order written; none is selected by a click.
