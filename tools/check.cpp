@@ -2,13 +2,16 @@
 
 #include "drawings.h"
 #include "generate.h"
+#include "pictures.h"
 
 #include <gif_lib.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -23,6 +26,14 @@ namespace {
 
 // Below this, two neighbouring pieces are too alike to tell apart.
 constexpr double kMinNeighbourDifference = 6.0;
+
+// The piece counts of the selection screen, as columns and rows.
+constexpr int kGrids[][2] = {{3, 2}, {4, 3}, {5, 4}, {6, 4}, {7, 5}, {8, 6}, {9, 7}, {10, 7}, {11, 8}, {12, 9}};
+
+// Picture pixels kept clear inside each edge of the visible part: the board
+// rounds its grid and the scaled picture to whole screen pixels, and one
+// screen pixel is almost three picture pixels on the smallest board.
+constexpr int kEdgeMargin = 8;
 
 QStringList filesIn(const QString &folder, const QString &pattern)
 {
@@ -115,7 +126,46 @@ GifFacts inspectGif(const QString &path)
     return facts;
 }
 
+QString describe(const QRect &r)
+{
+    return QStringLiteral("%1,%2 to %3,%4").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom());
+}
+
 } // namespace
+
+QRect visiblePart(QSize picture, int columns, int rows)
+{
+    // The board scales the picture to cover the grid and cuts the overflow
+    // equally from both ends, so a grid of columns x rows squares shows the
+    // middle of the picture with the grid's aspect.
+    const double scale = std::max(double(columns) / picture.width(), double(rows) / picture.height());
+    const double width = columns / scale, height = rows / scale;
+    const double left = (picture.width() - width) / 2, top = (picture.height() - height) / 2;
+    return QRect(QPoint(int(std::ceil(left)), int(std::ceil(top))),
+                 QPoint(int(std::floor(left + width)) - 1, int(std::floor(top + height)) - 1));
+}
+
+QRect alwaysVisiblePart(QSize picture)
+{
+    QRect part(QPoint(0, 0), picture);
+    for (const auto &grid : kGrids)
+        part &= visiblePart(picture, grid[0], grid[1]);
+    return part.adjusted(kEdgeMargin, kEdgeMargin, -kEdgeMargin, -kEdgeMargin);
+}
+
+QString checkPlacement(const QString &what, const QRect &area, QSize picture)
+{
+    if (area.isEmpty())
+        return what + QStringLiteral(" is empty");
+    if (!QRect(QPoint(0, 0), picture).contains(area))
+        return QStringLiteral("%1 at %2 reaches outside the %3 x %4 picture")
+            .arg(what, describe(area)).arg(picture.width()).arg(picture.height());
+    const QRect visible = alwaysVisiblePart(picture);
+    if (!visible.contains(area))
+        return QStringLiteral("%1 at %2 is cut at some piece counts (every board shows %3)")
+            .arg(what, describe(area), describe(visible));
+    return QString();
+}
 
 double smallestNeighbourDifference(const QImage &picture, int columns, int rows)
 {
@@ -179,6 +229,20 @@ QStringList checkPictures(const QString &programFolder)
     }
     if (bitmaps == 0)
         problems << QStringLiteral("no .bmp picture");
+    // Each scene's subject must show whole at every piece count.
+    for (const PictureRecipe &recipe : pictureRecipes()) {
+        if (!names.contains(recipe.fileName)) {
+            problems << recipe.fileName + QStringLiteral(": missing");
+            continue;
+        }
+        const QSize size = QImageReader(QDir(folder).filePath(recipe.fileName)).size();
+        if (!size.isValid())
+            continue; // reported above
+        const QString problem = checkPlacement(recipe.fileName + QStringLiteral(": the subject"),
+                                               subjectBounds(recipe), size);
+        if (!problem.isEmpty())
+            problems << problem;
+    }
     return problems;
 }
 
@@ -274,11 +338,11 @@ QStringList checkSounds(const QString &programFolder)
     return problems;
 }
 
-QStringList checkCoordinates(const QString &programFolder)
+QStringList checkCoordinates(const QString &programFolder, const QString &coordinatesFolder)
 {
     QStringList problems;
     const QDir root(programFolder);
-    const QString folder = root.filePath(QLatin1String(kCoordinatesFolder));
+    const QString folder = coordinatesFolder.isEmpty() ? root.filePath(QLatin1String(kCoordinatesFolder)) : coordinatesFolder;
     const QString pictures = root.filePath(QLatin1String(kPicturesFolder));
     const QString drawings = root.filePath(QLatin1String(kDrawingsFolder));
     const QStringList files = filesIn(folder, QStringLiteral("*.txt"));
@@ -295,7 +359,7 @@ QStringList checkCoordinates(const QString &programFolder)
             problems << file + QStringLiteral(": belongs to no picture");
             continue;
         }
-        const QSize pictureSize = QImage(QDir(pictures).filePath(picture)).size();
+        const QSize pictureSize = QImageReader(QDir(pictures).filePath(picture)).size();
         const QByteArray bytes = readAll(QDir(folder).filePath(file));
         if (!bytes.endsWith("\r\n") || bytes.endsWith("\r\n\r\n"))
             problems << file + QStringLiteral(": last line must end with one CR LF");
@@ -316,13 +380,16 @@ QStringList checkCoordinates(const QString &programFolder)
             }
             const QString drawing = m.captured(1);
             const int x = m.captured(2).toInt(), y = m.captured(3).toInt();
-            const QImage gif(QDir(drawings).filePath(drawing));
-            if (gif.isNull()) {
+            const QSize gif = QImageReader(QDir(drawings).filePath(drawing)).size();
+            if (!gif.isValid()) {
                 problems << QStringLiteral("%1: drawing %2 is not in gifs").arg(file, drawing);
                 continue;
             }
-            if (x >= 1000 || y >= 700 || x + gif.width() > pictureSize.width() || y + gif.height() > pictureSize.height())
-                problems << QStringLiteral("%1: %2 at %3,%4 is out of view").arg(file, drawing).arg(x).arg(y);
+            // The reveal plays each drawing on the whole picture, so all of it
+            // must lie where every board shows the picture.
+            const QString problem = checkPlacement(file + QStringLiteral(": ") + drawing, QRect(QPoint(x, y), gif), pictureSize);
+            if (!problem.isEmpty())
+                problems << problem;
         }
     }
     return problems;
@@ -332,6 +399,86 @@ QStringList checkSampleData(const QString &programFolder)
 {
     return checkPictures(programFolder) + checkDrawings(programFolder) + checkSounds(programFolder)
         + checkCoordinates(programFolder);
+}
+
+QStringList checkCatchesFaults(const QString &programFolder)
+{
+    QStringList problems;
+    // The check must pass the data as generated, or the faults below prove
+    // nothing.
+    for (const QString &problem : checkCoordinates(programFolder))
+        problems << QStringLiteral("as generated: ") + problem;
+
+    // The visible part of a 1600 x 1200 picture: a 3 x 2 board cuts 66.7
+    // pixels off the top and the bottom, a 5 x 4 board 50 off each side.
+    const QSize picture(kPictureWidth, kPictureHeight);
+    const struct
+    {
+        int columns, rows;
+        QRect visible;
+    } parts[] = {
+        {3, 2, QRect(0, 67, 1600, 1066)},
+        {4, 3, QRect(0, 0, 1600, 1200)},
+        {5, 4, QRect(50, 0, 1500, 1200)},
+        {10, 7, QRect(0, 40, 1600, 1120)},
+    };
+    for (const auto &part : parts)
+        if (visiblePart(picture, part.columns, part.rows) != part.visible)
+            problems << QStringLiteral("a %1 x %2 board shows %3, not %4")
+                            .arg(part.columns).arg(part.rows)
+                            .arg(describe(visiblePart(picture, part.columns, part.rows)), describe(part.visible));
+    if (alwaysVisiblePart(picture) != QRect(QPoint(58, 75), QPoint(1541, 1124)))
+        problems << QStringLiteral("every board shows ") + describe(alwaysVisiblePart(picture));
+
+    // Planted drawings, each in place of the sample file's last line; the
+    // first is just inside, the others each break one edge.
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return problems << QStringLiteral("cannot make a temporary folder");
+    const struct
+    {
+        const char *line;
+        int problems;
+    } planted[] = {
+        {"flor.gif,1470,1053,", 0},   // 72 x 72, its last pixels on the margin
+        {"flor.gif,1471,1053,", 1},   // one pixel further right
+        {"flor.gif,1470,1054,", 1},   // one pixel further down
+        {"mariposa.gif,1560,540,", 1}, // past the picture's right edge
+        {"flor.gif,420,1150,", 1},     // past the picture's bottom
+        {"pajaro.gif,20,300,", 1},     // in the strip a 5 x 4 board cuts off at the left
+        {"abeja.gif,800,30,", 1},      // in the strip a 3 x 2 board cuts off at the top
+        {"flor.gif,700,1100,", 1},     // in the strip a 3 x 2 board cuts off at the bottom
+    };
+    const std::vector<Placement> &lines = placements();
+    const QString file = QDir(folder.path()).filePath(coordinatesFileName(placedPicture()));
+    for (const auto &fault : planted) {
+        QSaveFile out(file);
+        const QByteArray bytes = coordinatesFile({lines.begin(), lines.end() - 1}) + fault.line + "\r\n";
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+            return problems << QStringLiteral("cannot write ") + file;
+        const QStringList found = checkCoordinates(programFolder, folder.path());
+        if (found.size() != fault.problems)
+            problems << QStringLiteral("the line '%1' gives %2 problems, expected %3: %4")
+                            .arg(QLatin1String(fault.line)).arg(found.size()).arg(fault.problems).arg(found.join(QLatin1String("; ")));
+    }
+
+    // Subjects reaching into a strip that some board cuts off.
+    const struct
+    {
+        QRect subject;
+        bool fits;
+    } subjects[] = {
+        {QRect(QPoint(58, 75), QPoint(1541, 1124)), true},
+        {QRect(QPoint(600, 60), QPoint(1000, 600)), false},   // top, cut by 3 x 2
+        {QRect(QPoint(600, 600), QPoint(1000, 1130)), false}, // bottom, cut by 3 x 2
+        {QRect(QPoint(40, 300), QPoint(400, 800)), false},    // left, cut by 5 x 4
+        {QRect(QPoint(1200, 300), QPoint(1545, 800)), false}, // right, cut by 5 x 4
+        {QRect(QPoint(1200, -40), QPoint(1400, 600)), false}, // above the picture
+    };
+    for (const auto &s : subjects)
+        if (checkPlacement(QStringLiteral("a subject"), s.subject, picture).isEmpty() != s.fits)
+            problems << QStringLiteral("a subject at %1 is %2").arg(describe(s.subject), s.fits ? QStringLiteral("refused") : QStringLiteral("let through"));
+    return problems;
 }
 
 QStringList checkSameOutput(const QString &programFolder)

@@ -4,6 +4,8 @@
 //   vud_sampledata FOLDER          write everything below FOLDER
 //   vud_sampledata --check FOLDER  check what is there
 //   vud_sampledata --same FOLDER   generate again elsewhere and compare bytes
+//   vud_sampledata --check-catches FOLDER
+//                                  plant faults and see the check find them
 #include "check.h"
 #include "generate.h"
 
@@ -39,8 +41,10 @@ int main(int argc, char **argv)
     }
     if (argc == 3 && QByteArray(argv[1]) == "--check")
         return report(sd::checkSampleData(QString::fromLocal8Bit(argv[2])), "checking");
+    if (argc == 3 && QByteArray(argv[1]) == "--check-catches")
+        return report(sd::checkCatchesFaults(QString::fromLocal8Bit(argv[2])), "checking the checks");
     if (argc == 3 && QByteArray(argv[1]) == "--same")
         return report(sd::checkSameOutput(QString::fromLocal8Bit(argv[2])), "comparing");
-    std::fprintf(stderr, "usage: %s FOLDER | --check FOLDER | --same FOLDER\n", argv[0]);
+    std::fprintf(stderr, "usage: %s FOLDER | --check FOLDER | --check-catches FOLDER | --same FOLDER\n", argv[0]);
     return 2;
 }

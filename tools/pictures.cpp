@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace sd {
 
 const std::vector<PictureRecipe> &pictureRecipes()
@@ -10,18 +12,18 @@ const std::vector<PictureRecipe> &pictureRecipes()
     // puzzles that way, so the game must read them, and the sample coordinates
     // file belongs to it.
     static const std::vector<PictureRecipe> recipes = {
-        {QStringLiteral("gato.bmp"), paintCat},
-        {QStringLiteral("tren.jpg"), paintTrain},
-        {QStringLiteral("pez.jpg"), paintFishTank},
-        {QStringLiteral("granja.jpg"), paintFarm},
-        {QStringLiteral("globo.jpg"), paintBalloons},
-        {QStringLiteral("barco.jpg"), paintBoat},
-        {QStringLiteral("cohete.jpg"), paintRocket},
-        {QStringLiteral("osito.jpg"), paintTeddy},
-        {QStringLiteral("mariposa.jpg"), paintButterflies},
-        {QStringLiteral("dinosaurio.jpg"), paintDinosaur},
-        {QStringLiteral("faro.jpg"), paintLighthouse},
-        {QStringLiteral("juguetes.jpg"), paintToyBox},
+        {QStringLiteral("gato.bmp"), paintCat, paintCatSubject},
+        {QStringLiteral("tren.jpg"), paintTrain, paintTrainSubject},
+        {QStringLiteral("pez.jpg"), paintFishTank, paintFishTankSubject},
+        {QStringLiteral("granja.jpg"), paintFarm, paintFarmSubject},
+        {QStringLiteral("globo.jpg"), paintBalloons, paintBalloonsSubject},
+        {QStringLiteral("barco.jpg"), paintBoat, paintBoatSubject},
+        {QStringLiteral("cohete.jpg"), paintRocket, paintRocketSubject},
+        {QStringLiteral("osito.jpg"), paintTeddy, paintTeddySubject},
+        {QStringLiteral("mariposa.jpg"), paintButterflies, paintButterfliesSubject},
+        {QStringLiteral("dinosaurio.jpg"), paintDinosaur, paintDinosaurSubject},
+        {QStringLiteral("faro.jpg"), paintLighthouse, paintLighthouseSubject},
+        {QStringLiteral("juguetes.jpg"), paintToyBox, paintToyBoxSubject},
     };
     return recipes;
 }
@@ -40,6 +42,34 @@ QImage renderPicture(const PictureRecipe &recipe)
     recipe.paint(p, seed);
     p.end();
     return image;
+}
+
+QRect subjectBounds(const PictureRecipe &recipe)
+{
+    // A margin round the picture catches a subject that reaches past it.
+    constexpr int margin = 400;
+    QImage alone(kPictureWidth + 2 * margin, kPictureHeight + 2 * margin, QImage::Format_ARGB32_Premultiplied);
+    alone.fill(Qt::transparent);
+    QPainter p(&alone);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(margin, margin);
+    recipe.subject(p);
+    p.end();
+    int left = alone.width(), top = alone.height(), right = -1, bottom = -1;
+    for (int y = 0; y < alone.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(alone.constScanLine(y));
+        for (int x = 0; x < alone.width(); ++x) {
+            if (qAlpha(line[x]) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0)
+        return QRect();
+    return QRect(QPoint(left - margin, top - margin), QPoint(right - margin, bottom - margin));
 }
 
 } // namespace sd

@@ -137,6 +137,12 @@ void drawYarn(QPainter &p, QPointF c, double r, const QColor &col)
 
 } // namespace
 
+// The cat sitting in the grass.
+void paintCatSubject(QPainter &p)
+{
+    drawCatFigure(p, QPointF(700, 1070));
+}
+
 void paintCat(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -159,7 +165,7 @@ void paintCat(QPainter &p, unsigned seed)
         else
             drawStemFlower(p, QPointF(x, 770), rng.uniform(90, 150), 26, brightColour(i + 3), 6 + i % 3);
     }
-    drawCatFigure(p, QPointF(700, 1070));
+    paintCatSubject(p);
     drawYarn(p, QPointF(1080, 1040), 70, QColor(80, 140, 235));
     drawMushroom(p, QPointF(1380, 1100), 80);
     drawMushroom(p, QPointF(1460, 1060), 55);
@@ -315,6 +321,34 @@ void railway(QPainter &p, double y)
 
 } // namespace
 
+// The whole train: three carriages and the engine.
+namespace {
+
+// The train's parts are laid out for a train 1540 pixels long, longer than
+// every board shows: it is painted at 94 % of that, centred across the
+// picture, its wheels still on the rails at y = 900.
+void placeTrain(QPainter &p)
+{
+    p.translate(kPictureWidth / 2.0, 900);
+    p.scale(0.94, 0.94);
+    p.translate(-779, -900);
+}
+
+} // namespace
+
+void paintTrainSubject(QPainter &p)
+{
+    p.save();
+    placeTrain(p);
+    carriage(p, QRectF(20, 690, 290, 190), QColor(70, 150, 235), 0);
+    carriage(p, QRectF(340, 690, 290, 190), QColor(255, 195, 50), 1);
+    carriage(p, QRectF(660, 690, 290, 190), QColor(110, 200, 90), 2);
+    for (double cx : {310.0, 630.0, 950.0})
+        shape(p, roundRectPath(QRectF(cx - 6, 845, 42, 14), 6), QColor(60, 60, 75), 3);
+    locomotive(p, QPointF(990, 900));
+    p.restore();
+}
+
 void paintTrain(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -342,12 +376,7 @@ void paintTrain(QPainter &p, unsigned seed)
     // Smoke rising from the chimney back over the carriages.
     for (int i = 0; i < 6; ++i)
         smokePuff(p, QPointF(1380 - i * 110 - i * i * 6, 430 - i * 55 - i * i * 4), 42 + i * 10);
-    carriage(p, QRectF(20, 690, 290, 190), QColor(70, 150, 235), 0);
-    carriage(p, QRectF(340, 690, 290, 190), QColor(255, 195, 50), 1);
-    carriage(p, QRectF(660, 690, 290, 190), QColor(110, 200, 90), 2);
-    for (double cx : {310.0, 630.0, 950.0})
-        shape(p, roundRectPath(QRectF(cx - 6, 845, 42, 14), 6), QColor(60, 60, 75), 3);
-    locomotive(p, QPointF(990, 900));
+    paintTrainSubject(p);
     for (int i = 0; i < 14; ++i) {
         const double x = 40 + i * 115 + rng.uniform(-20, 20);
         drawStemFlower(p, QPointF(x, 1190), rng.uniform(120, 190), rng.uniform(24, 34), brightColour(i * 5 + 1), 5 + i % 3);
@@ -530,6 +559,12 @@ void crab(QPainter &p, QPointF c, double s)
 
 } // namespace
 
+// The big orange fish.
+void paintFishTankSubject(QPainter &p)
+{
+    fish(p, QPointF(560, 460), 190, QColor(255, 140, 40), QColor(255, 110, 30), 0, false);
+}
+
 void paintFishTank(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -607,7 +642,7 @@ void paintFishTank(QPainter &p, unsigned seed)
     shell(p, QPointF(1220, 1130), 30, QColor(255, 225, 170));
     crab(p, QPointF(940, 1060), 120);
     // The fish, big and small, swimming both ways.
-    fish(p, QPointF(560, 460), 190, QColor(255, 140, 40), QColor(255, 110, 30), 0, false);
+    paintFishTankSubject(p);
     fish(p, QPointF(1150, 300), 140, QColor(60, 130, 240), QColor(255, 215, 50), 1, true);
     fish(p, QPointF(260, 200), 100, QColor(255, 215, 50), QColor(60, 180, 230), 2, false);
     fish(p, QPointF(1200, 620), 120, QColor(240, 90, 160), QColor(150, 90, 230), 3, true);
@@ -802,6 +837,12 @@ void hayBale(QPainter &p, QPointF c, double r)
 
 } // namespace
 
+// The cow.
+void paintFarmSubject(QPainter &p)
+{
+    cow(p, QPointF(900, 880), 360);
+}
+
 void paintFarm(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -825,7 +866,7 @@ void paintFarm(QPainter &p, unsigned seed)
     drawPicketFence(p, 620, 1620, 640, 760, 34, false);
     hayBale(p, QPointF(720, 760), 70);
     hayBale(p, QPointF(120, 830), 80);
-    cow(p, QPointF(900, 900), 360);
+    paintFarmSubject(p);
     pig(p, QPointF(380, 1010), 200);
     hen(p, QPointF(150, 1080), 110, false);
     hen(p, QPointF(1380, 1060), 100, true);
@@ -906,6 +947,12 @@ void balloon(QPainter &p, QPointF c, double r, int style, const QColor &a, const
 
 } // namespace
 
+// The big red balloon.
+void paintBalloonsSubject(QPainter &p)
+{
+    balloon(p, QPointF(820, 440), 230, 0, QColor(240, 70, 70), QColor(255, 180, 40));
+}
+
 void paintBalloons(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -925,7 +972,7 @@ void paintBalloons(QPainter &p, unsigned seed)
     }
     for (int i = 0; i < 8; ++i)
         drawPine(p, QPointF(60 + i * 210 + rng.uniform(-30, 30), 1190), rng.uniform(80, 110));
-    balloon(p, QPointF(820, 440), 230, 0, QColor(240, 70, 70), QColor(255, 180, 40));
+    paintBalloonsSubject(p);
     balloon(p, QPointF(330, 330), 140, 1, QColor(70, 160, 240), QColor(250, 250, 250));
     balloon(p, QPointF(1310, 300), 160, 2, QColor(150, 90, 220), QColor(255, 150, 200));
     balloon(p, QPointF(160, 800), 90, 0, QColor(90, 200, 90), QColor(255, 230, 70));
@@ -1027,6 +1074,12 @@ void dolphin(QPainter &p, QPointF c, double s)
 
 } // namespace
 
+// The sailing boat.
+void paintBoatSubject(QPainter &p)
+{
+    sailboat(p, QPointF(700, 860), 420);
+}
+
 void paintBoat(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -1043,7 +1096,7 @@ void paintBoat(QPainter &p, unsigned seed)
               QColor(230, 80, 70), 3);
     }
     island(p, QPointF(1330, 640), 440, rng);
-    sailboat(p, QPointF(700, 860), 420);
+    paintBoatSubject(p);
     // A foam line round the hull and the bow wave.
     p.setPen(QPen(QColor(255, 255, 255), 8, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);

@@ -181,6 +181,12 @@ void comet(QPainter &p, QPointF c, double s)
 
 } // namespace
 
+// The rocket.
+void paintRocketSubject(QPainter &p)
+{
+    rocket(p, QPointF(720, 560), 330, 25);
+}
+
 void paintRocket(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -244,7 +250,7 @@ void paintRocket(QPainter &p, unsigned seed)
         p.restore();
     }
     ufo(p, QPointF(1240, 720), 230);
-    rocket(p, QPointF(720, 560), 330, 25);
+    paintRocketSubject(p);
     // Little puffs left behind by the rocket.
     for (int i = 0; i < 6; ++i) {
         const QPointF c(540 - i * 70, 1000 + i * 45);
@@ -419,6 +425,12 @@ void rug(QPainter &p, QPointF c, double rx, double ry)
 
 } // namespace
 
+// The teddy bear.
+void paintTeddySubject(QPainter &p)
+{
+    teddy(p, QPointF(780, 720), 330);
+}
+
 void paintTeddy(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -509,7 +521,7 @@ void paintTeddy(QPainter &p, unsigned seed)
     balloonOnString(p, QPointF(140, 640), 60, QColor(240, 70, 80), QPointF(330, 980));
     balloonOnString(p, QPointF(260, 700), 55, QColor(255, 200, 50), QPointF(330, 980));
     balloonOnString(p, QPointF(90, 790), 50, QColor(90, 180, 240), QPointF(330, 980));
-    teddy(p, QPointF(780, 720), 330);
+    paintTeddySubject(p);
     letterBlock(p, QPointF(230, 1140), 110, QColor(240, 80, 80), 'A', -6);
     letterBlock(p, QPointF(390, 1150), 110, QColor(70, 150, 230), 'B', 4);
     letterBlock(p, QPointF(310, 1030), 100, QColor(90, 190, 90), 'C', -2);
@@ -541,6 +553,12 @@ void paintTeddy(QPainter &p, unsigned seed)
 
 // ---------------------------------------------------------------- the butterfly meadow
 
+// The big orange butterfly.
+void paintButterfliesSubject(QPainter &p)
+{
+    drawButterfly(p, QPointF(800, 420), 260, QColor(255, 150, 40), QColor(250, 90, 150), -8);
+}
+
 void paintButterflies(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -561,7 +579,7 @@ void paintButterflies(QPainter &p, unsigned seed)
             drawStemFlower(p, QPointF(x, 1220), h, rng.uniform(45, 70), brightColour(i * 7 + 2), 5 + i % 4);
     }
     // Butterflies of every size and colour.
-    drawButterfly(p, QPointF(800, 420), 260, QColor(255, 150, 40), QColor(250, 90, 150), -8);
+    paintButterfliesSubject(p);
     drawButterfly(p, QPointF(330, 330), 120, QColor(90, 170, 250), QColor(150, 100, 230), 15);
     drawButterfly(p, QPointF(1280, 460), 140, QColor(255, 215, 50), QColor(90, 200, 100), -18);
     drawButterfly(p, QPointF(1450, 150), 80, QColor(240, 80, 160), QColor(255, 180, 60), 10);
@@ -746,6 +764,12 @@ void pterodactyl(QPainter &p, QPointF c, double s)
 
 } // namespace
 
+// The long-necked dinosaur.
+void paintDinosaurSubject(QPainter &p)
+{
+    longNeck(p, QPointF(700, 820), 430);
+}
+
 void paintDinosaur(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -778,7 +802,7 @@ void paintDinosaur(QPainter &p, unsigned seed)
     drawPalm(p, QPointF(1480, 760), 420, -0.2);
     drawPalm(p, QPointF(80, 800), 360, 0.18);
     drawPalm(p, QPointF(1200, 700), 260, 0.1);
-    longNeck(p, QPointF(700, 820), 430);
+    paintDinosaurSubject(p);
     eggNest(p, QPointF(250, 1070), 230);
     for (const QPointF &f : {QPointF(480, 1200), QPointF(1000, 1200), QPointF(1560, 1200), QPointF(40, 1200)})
         fern(p, f, 200, 0);
@@ -794,12 +818,11 @@ void paintDinosaur(QPainter &p, unsigned seed)
 
 namespace {
 
-void lighthouse(QPainter &p, QPointF base, double h)
+// Soft beams of light from the lamp of a lighthouse standing at base, h high,
+// fading out over the sea and the land.
+void lighthouseBeams(QPainter &p, QPointF base, double h)
 {
-    const double wb = h * 0.28, wt = h * 0.18;
-    const double top = base.y() - h;
-    // Soft beams of light fading out over the sea and the land.
-    const QPointF lamp(base.x(), top - h * 0.1);
+    const QPointF lamp(base.x(), base.y() - h * 1.1);
     for (int side : {-1, 1}) {
         QLinearGradient g(lamp, QPointF(lamp.x() + side * h * 0.9, lamp.y()));
         g.setColorAt(0, QColor(255, 250, 170, 170));
@@ -808,6 +831,12 @@ void lighthouse(QPainter &p, QPointF base, double h)
         p.setBrush(g);
         p.drawPolygon(QPolygonF({lamp, QPointF(lamp.x() + side * h * 0.9, lamp.y() - h * 0.16), QPointF(lamp.x() + side * h * 0.9, lamp.y() + h * 0.1)}));
     }
+}
+
+void lighthouse(QPainter &p, QPointF base, double h)
+{
+    const double wb = h * 0.28, wt = h * 0.18;
+    const double top = base.y() - h;
     QPainterPath tower = polygonPath({QPointF(base.x() - wb / 2, base.y()), QPointF(base.x() - wt / 2, top), QPointF(base.x() + wt / 2, top),
                                       QPointF(base.x() + wb / 2, base.y())});
     shape(p, tower, QColor(250, 248, 240), 5);
@@ -872,10 +901,24 @@ void bucket(QPainter &p, QPointF base, double s)
 
 } // namespace
 
+// The lighthouse.
+namespace {
+
+// Where the lighthouse stands on the cliff, and how high it is.
+constexpr QPointF kLighthouseBase(1300, 640);
+constexpr double kLighthouseHeight = 420;
+
+} // namespace
+
+void paintLighthouseSubject(QPainter &p)
+{
+    lighthouse(p, kLighthouseBase, kLighthouseHeight);
+}
+
 void paintLighthouse(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
-    drawSky(p, kPictureWidth, 620, rng, {QPointF(250, 130), QPointF(620, 270), QPointF(1450, 320), QPointF(140, 470), QPointF(520, 480), QPointF(860, 380)});
+    drawSky(p, kPictureWidth, 620, rng, {QPointF(1470, 70), QPointF(250, 130), QPointF(620, 270), QPointF(1450, 320), QPointF(140, 470), QPointF(520, 480), QPointF(860, 380)});
     drawSun(p, QPointF(1000, 110), 70, true);
     drawWaves(p, QRectF(0, 560, kPictureWidth, 500), rng, QColor(80, 190, 240), QColor(30, 120, 200), 110);
     // The rocky point with grass on top.
@@ -902,7 +945,8 @@ void paintLighthouse(QPainter &p, unsigned seed)
     shape(p, grassTop, QColor(120, 200, 80), 4);
     p.restore();
     drawGrassBlades(p, QRectF(1050, 570, 560, 60), rng, 160, QColor(60, 150, 50), QColor(150, 220, 90), 12, 26);
-    lighthouse(p, QPointF(1300, 610), 500);
+    lighthouseBeams(p, kLighthouseBase, kLighthouseHeight);
+    paintLighthouseSubject(p);
     drawHouse(p, QRectF(1430, 520, 150, 100), QColor(250, 230, 180), QColor(60, 120, 200), rng);
     for (int i = 0; i < 4; ++i)
         drawFlower(p, QPointF(1110 + i * 45, 620 + (i % 2) * 12), 14, brightColour(i * 3));
@@ -1148,6 +1192,15 @@ void toyChest(QPainter &p, const QRectF &box, Rng &rng)
 
 } // namespace
 
+// The toy chest with the toys peeking out.
+void paintToyBoxSubject(QPainter &p)
+{
+    // The planks take their own random numbers, so the chest comes out the
+    // same alone as in the scene.
+    Rng planks(0x70c4e57u);
+    toyChest(p, QRectF(520, 700, 560, 340), planks);
+}
+
 void paintToyBox(QPainter &p, unsigned seed)
 {
     Rng rng(seed);
@@ -1195,7 +1248,7 @@ void paintToyBox(QPainter &p, unsigned seed)
     drawChecker(p, QRectF(80, 860, 1440, 340), 68, QColor(255, 170, 190), QColor(170, 220, 250));
     p.restore();
     outline(p, mat, 5);
-    toyChest(p, QRectF(520, 700, 560, 340), rng);
+    paintToyBoxSubject(p);
     robot(p, QPointF(1290, 900), 220);
     drum(p, QPointF(260, 850), 110);
     toyCar(p, QPointF(1200, 1130), 150, QColor(240, 70, 70));
