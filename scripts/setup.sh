@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-    libgif-dev fonts-liberation
+    libgif-dev fonts-liberation qt6-image-formats-plugins
     xvfb xauth x11-utils xdotool imagemagick
 )
 

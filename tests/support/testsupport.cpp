@@ -3,6 +3,7 @@
 #include "datapaths.h"
 
 #include <QDir>
+#include <QBuffer>
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -159,6 +160,27 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool writeJpegWithOrientation(const QString &path, const QImage &stored, int orientation)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    if (!buffer.open(QIODevice::WriteOnly) || !stored.save(&buffer, "JPEG", 95) || !jpeg.startsWith("\xFF\xD8"))
+        return false;
+    // An APP1 segment right after the start marker: "Exif", a big-endian
+    // TIFF header, and one directory entry, the orientation (tag 0x0112, one
+    // SHORT).
+    const char exif[] = {
+        '\xFF', '\xE1', 0, 34,                   // APP1, length 34
+        'E', 'x', 'i', 'f', 0, 0,                  // identifier
+        'M', 'M', 0, 42, 0, 0, 0, 8,               // TIFF header, first directory at 8
+        0, 1,                                      // one entry
+        0x01, 0x12, 0, 3, 0, 0, 0, 1, 0, char(orientation), 0, 0,
+        0, 0, 0, 0,                                // no next directory
+    };
+    jpeg.insert(2, exif, sizeof exif);
+    return writeBytes(path, jpeg);
 }
 
 QColor blockColour(int column, int row)

@@ -44,6 +44,11 @@ bool writeBytes(const QString &path, const QByteArray &bytes);
 bool writeBlockPicture(const QString &path, QSize size, int columns, int rows);
 QColor blockColour(int column, int row);
 
+// Saves the pixels as stored by a phone camera, in a JPEG whose orientation
+// tag (1 to 8) says how to turn them for showing: 6 is "rotate 90" of a
+// portrait photo taken with the phone upright.
+bool writeJpegWithOrientation(const QString &path, const QImage &stored, int orientation);
+
 // While it lives, file permissions bind this process even when it runs as
 // root (as CI does): the capabilities that override them are lowered from the
 // effective set and raised again at the end. active() is false where that
