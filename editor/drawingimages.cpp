@@ -1,6 +1,7 @@
 #include "drawingimages.h"
 
 #include "datapaths.h"
+#include "layout.h"
 #include "picturefile.h"
 
 #include <QImageReader>
@@ -24,11 +25,18 @@ QImage stillImage(const QString &fullPath)
     return still;
 }
 
-QImage loadSurfacePicture(const QString &fullPath)
+QImage loadSurfacePicture(const QString &fullPath, QSize room)
 {
-    const QImage picture = vud::readPicture(fullPath);
+    const QSize natural = vud::pictureSize(fullPath);
+    QImage picture = natural.isValid()
+        ? vud::readPicture(fullPath, shownPictureSize(natural, room))
+        : vud::readPicture(fullPath);
     if (picture.isNull())
         return QImage();
+    // A format whose header tells no size is read whole, then fitted.
+    const QSize shown = shownPictureSize(picture.size(), room);
+    if (shown.isValid() && shown != picture.size())
+        picture = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (!picture.hasAlphaChannel())
         return picture.convertToFormat(QImage::Format_RGB32);
     // A picture with transparent parts shows them on the surface's white.

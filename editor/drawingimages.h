@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 namespace Editor {
@@ -12,9 +13,11 @@ namespace Editor {
 // gives a null image.
 QImage stillImage(const QString &fullPath);
 
-// A picture file as the picture surface shows it (its first frame, opaque).
-// A file that is not a picture gives a null image.
-QImage loadSurfacePicture(const QString &fullPath);
+// A picture file as the picture surface shows it: its first frame, upright,
+// opaque, at the size shownPictureSize gives for the room (the work area in
+// pixels), decoded straight at that size so that a large photograph never
+// costs a full decode. A file that is not a picture gives a null image.
+QImage loadSurfacePicture(const QString &fullPath, QSize room);
 
 // The preview as it appears over the picture: the part of base covered by
 // overlay placed at `at`, each pixel the bitwise AND of the two, so white

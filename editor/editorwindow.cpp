@@ -321,8 +321,11 @@ void Form1::showPicture(int index)
     // that the next press gets past it.
     m_pictureIndex = index;
     const QString name = m_pictureFiles.value(index);
-    const QImage picture
-        = loadSurfacePicture(vud::dataPath(QStringLiteral("\\imagenes\\")) + name);
+    // A picture larger than the work area comes scaled down to fit inside it,
+    // so that all of it shows; drawings are placed on it as shown and the
+    // save writes it at that size.
+    const QImage picture = loadSurfacePicture(vud::dataPath(QStringLiteral("\\imagenes\\")) + name,
+                                              workAreaPixels(m_shape, m_screen));
     if (picture.isNull()) {
         message(QStringLiteral("El archivo %1 no es una imagen.").arg(name));
         return;

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include "picturefit.h"
+
 namespace Editor {
 
 TwipsRect workArea(const vud::ScreenTwips &screen)
@@ -10,6 +12,16 @@ TwipsRect workArea(const vud::ScreenTwips &screen)
     area.width = screen.width() - area.left;
     area.height = screen.height();
     return area;
+}
+
+QSize workAreaPixels(const TwipsRect &area, const vud::ScreenTwips &screen)
+{
+    return screen.toPixels(area.left, area.top, area.width, area.height).size();
+}
+
+QSize shownPictureSize(QSize picturePixels, QSize room)
+{
+    return vud::fitInsideBox(picturePixels, room).size;
 }
 
 double centredEdge(double areaStart, double areaLength, double length)

@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include <QSize>
+
 // The editor's layout and stepping arithmetic, in twips, apart from any
 // window so that it can be checked for any screen.
 namespace Editor {
@@ -28,6 +30,17 @@ constexpr double kButtonRowTop = 0;         // Command1(0).Top
 // The work area to the right of the button column, down to the screen's
 // bottom edge (Shape1); the empty picture surface covers it exactly.
 TwipsRect workArea(const vud::ScreenTwips &screen);
+
+// The work area in pixels: the size of the empty picture surface, and the
+// most a picture is shown (and saved) at.
+QSize workAreaPixels(const TwipsRect &area, const vud::ScreenTwips &screen);
+
+// The pixel size at which a picture is shown, drawn on and saved, given its
+// natural (upright) size and the room of the work area in pixels. A picture
+// larger than the room in either direction is scaled down to fit inside it,
+// aspect kept, so that none of it lies behind the button column or above the
+// screen; a picture that fits keeps its natural size.
+QSize shownPictureSize(QSize picturePixels, QSize room);
 
 // Where an edge goes when a length is centred in an area: start + d \ 2, with
 // d = area - length rounded to whole twips and the quotient truncated toward

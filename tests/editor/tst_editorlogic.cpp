@@ -7,6 +7,8 @@
 
 using namespace Editor;
 
+Q_DECLARE_METATYPE(Editor::TwipsRect)
+
 namespace {
 
 // A destination of flat grey with one marked pixel per corner, and drawings
@@ -93,11 +95,60 @@ private slots:
         QCOMPARE(centredEdge(start, area, length), edge);
     }
 
-    void pictureIsCentredFromItsPixelSize()
+    // A picture larger than the work area (719 x 600 pixels at 800 x 600,
+    // 943 x 768 at 1024 x 768) is scaled down by the smaller of the two
+    // ratios; one that fits keeps its size. Either way it is centred in twips.
+    void picturesAreShownWholeAndCentred_data()
     {
-        const vud::ScreenTwips screen = vud::screenTwipsFor(800, 600);
-        const TwipsRect surface = centredPicture(workArea(screen), QSize(500, 300), screen);
-        QCOMPARE(surface, (TwipsRect{1215 + 1642, 2250, 7500, 4500}));
+        QTest::addColumn<QSize>("screenSize");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("shown");
+        QTest::addColumn<TwipsRect>("surface");
+        const QSize small(800, 600);
+        const QSize large(1024, 768);
+        // 719 / 4000 = 0.17975; 3000 * 0.17975 = 539.25; (9000 - 8085) \ 2 = 457.
+        QTest::newRow("4000x3000 photo at 800x600")
+            << small << QSize(4000, 3000) << QSize(719, 600) << QSize(719, 539)
+            << TwipsRect{1215, 457, 10785, 8085};
+        // 600 / 4000 = 0.15 is the smaller: 450 x 600, centred across.
+        QTest::newRow("upright portrait photo at 800x600")
+            << small << QSize(3000, 4000) << QSize(719, 600) << QSize(450, 600)
+            << TwipsRect{1215 + 2017, 0, 6750, 9000};
+        QTest::newRow("exactly the work area at 800x600")
+            << small << QSize(719, 600) << QSize(719, 600) << QSize(719, 600)
+            << TwipsRect{1215, 0, 10785, 9000};
+        // 600 * 719 / 720 = 599.17.
+        QTest::newRow("one pixel too wide at 800x600")
+            << small << QSize(720, 600) << QSize(719, 600) << QSize(719, 599)
+            << TwipsRect{1215, 7, 10785, 8985};
+        QTest::newRow("small at 800x600") << small << QSize(200, 150) << QSize(719, 600)
+                                          << QSize(200, 150) << TwipsRect{1215 + 3892, 3375, 3000, 2250};
+        QTest::newRow("odd difference goes right")
+            << small << QSize(500, 300) << QSize(719, 600) << QSize(500, 300)
+            << TwipsRect{1215 + 1642, 2250, 7500, 4500};
+        // 943 / 4000 = 0.23575; 3000 * 0.23575 = 707.25; (11520 - 10605) \ 2 = 457.
+        QTest::newRow("4000x3000 photo at 1024x768")
+            << large << QSize(4000, 3000) << QSize(943, 768) << QSize(943, 707)
+            << TwipsRect{1215, 457, 14145, 10605};
+        QTest::newRow("exactly the work area at 1024x768")
+            << large << QSize(943, 768) << QSize(943, 768) << QSize(943, 768)
+            << TwipsRect{1215, 0, 14145, 11520};
+        QTest::newRow("small at 1024x768") << large << QSize(200, 150) << QSize(943, 768)
+                                           << QSize(200, 150) << TwipsRect{1215 + 5572, 4635, 3000, 2250};
+    }
+    void picturesAreShownWholeAndCentred()
+    {
+        QFETCH(QSize, screenSize);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, room);
+        QFETCH(QSize, shown);
+        QFETCH(TwipsRect, surface);
+        const vud::ScreenTwips screen = vud::screenTwipsFor(screenSize.width(), screenSize.height());
+        const TwipsRect area = workArea(screen);
+        QCOMPARE(workAreaPixels(area, screen), room);
+        QCOMPARE(shownPictureSize(picture, room), shown);
+        QCOMPARE(centredPicture(area, shown, screen), surface);
     }
 
     void picturesStepWithWrapAround_data()

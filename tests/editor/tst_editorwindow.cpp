@@ -30,15 +30,27 @@ struct ScreenExpectations
     QRect workArea;     // the empty surface and Shape1
     int picture2Top;    // the drawing sample at the bottom of the screen
     QPoint oddPicture;  // a 500 x 300 picture: odd difference across
-    QPoint hugePicture; // a 900 x 700 picture: negative difference on 800 x 600
+    QRect hugePicture;  // a 900 x 700 picture: too large for 800 x 600
 };
+
+bool onLargeScreen()
+{
+    return QGuiApplication::primaryScreen()->size() == QSize(1024, 768);
+}
 
 ScreenExpectations expectationsForThisScreen()
 {
-    const QSize size = QGuiApplication::primaryScreen()->size();
-    if (size == QSize(1024, 768))
-        return {QRect(81, 0, 943, 768), 639, QPoint(302, 234), QPoint(102, 34)};
-    return {QRect(81, 0, 719, 600), 471, QPoint(190, 150), QPoint(-9, -50)};
+    if (onLargeScreen())
+        return {QRect(81, 0, 943, 768), 639, QPoint(302, 234), QRect(102, 34, 900, 700)};
+    // 900 x 700 scaled by 719 / 900: 719 x 559, top (9000 - 8385) \ 2 = 307 twips.
+    return {QRect(81, 0, 719, 600), 471, QPoint(190, 150), QRect(81, 20, 719, 559)};
+}
+
+// Near enough for a flat area of a JPEG.
+bool closeTo(QRgb pixel, QColor colour)
+{
+    return qAbs(qRed(pixel) - colour.red()) <= 12 && qAbs(qGreen(pixel) - colour.green()) <= 12
+        && qAbs(qBlue(pixel) - colour.blue()) <= 12;
 }
 
 QByteArray readAll(const QString &path)
@@ -164,7 +176,8 @@ private slots:
         QFETCH(QVector<int>, presses);
         QFETCH(QVector<int>, indexes);
         Form1 &form = open();
-        const QSize sizes[3] = {QSize(500, 300), QSize(900, 700), QSize(120, 80)};
+        const QSize sizes[3] = {QSize(500, 300), expectationsForThisScreen().hugePicture.size(),
+                                QSize(120, 80)};
         for (int i = 0; i < presses.size(); ++i) {
             QTest::mouseClick(button(presses[i]), Qt::LeftButton);
             QCOMPARE(form.pictureIndex(), indexes[i]);
@@ -180,7 +193,7 @@ private slots:
         Form1 &form = open();
         QTest::mouseClick(button(0), Qt::LeftButton); // c.bmp
         QTest::mouseClick(button(0), Qt::LeftButton); // b.png
-        QCOMPARE(form.surface()->pos(), expected.hugePicture);
+        QCOMPARE(form.surface()->geometry(), expected.hugePicture);
         QTest::mouseClick(button(0), Qt::LeftButton); // a.bmp
         QCOMPARE(form.surface()->pos(), expected.oddPicture);
         QCOMPARE(form.pictureRect().width, 7500.0);
@@ -427,6 +440,85 @@ private slots:
         // Saving leaves the work as it was.
         QCOMPARE(form.placementCount(), 3);
         QCOMPARE(form.editMode(), 2);
+    }
+
+    // A picture larger than the work area shows whole, upright, scaled down
+    // to fit; a drawing is placed on it at its own size, and the save writes
+    // the picture as shown, with the coordinates in its pixels.
+    void largePicturesShowWholeAndSaveAsShown_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("upright");
+        QTest::addColumn<QSize>("blocks");
+        QTest::addColumn<bool>("sideways");
+        QTest::addColumn<QSize>("shown800");
+        QTest::addColumn<QSize>("shown1024");
+        QTest::newRow("4000x3000 photo") << "d.jpg" << QSize(4000, 3000) << QSize(4, 3) << false
+                                         << QSize(719, 539) << QSize(943, 707);
+        // 1200 x 1600 upright: 600 / 1600 and 768 / 1600 set the scale.
+        QTest::newRow("portrait photo stored sideways")
+            << "d.jpg" << QSize(1200, 1600) << QSize(3, 4) << true << QSize(450, 600)
+            << QSize(576, 768);
+        QTest::newRow("exactly the work area") << "d.png" << QSize() << QSize(3, 2) << false
+                                               << QSize(719, 600) << QSize(943, 768);
+    }
+    void largePicturesShowWholeAndSaveAsShown()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, upright);
+        QFETCH(QSize, blocks);
+        QFETCH(bool, sideways);
+        QFETCH(QSize, shown800);
+        QFETCH(QSize, shown1024);
+        const QRect workArea = expectationsForThisScreen().workArea;
+        const QSize shown = onLargeScreen() ? shown1024 : shown800;
+        if (upright.isEmpty())
+            upright = workArea.size();
+        const QString path = m_kit->file("imagenes/" + file);
+        if (sideways) {
+            const QString flat = m_kit->file("upright.png");
+            QVERIFY(writeBlockPicture(flat, upright, blocks.width(), blocks.height()));
+            QVERIFY(writeSidewaysJpeg(path, QImage(flat)));
+        } else {
+            QVERIFY(writeBlockPicture(path, upright, blocks.width(), blocks.height()));
+        }
+
+        Form1 &form = open();
+        QTest::mouseClick(button(0), Qt::LeftButton); // the last file: the large picture
+        QVERIFY(m_kit->messages.isEmpty());
+        QCOMPARE(form.surface()->size(), shown);
+        QVERIFY2(workArea.contains(form.surface()->geometry()),
+                 qPrintable(QString("surface at %1,%2").arg(form.surface()->x()).arg(form.surface()->y())));
+        // The same arithmetic centres it as a picture that fits.
+        QCOMPARE(form.surface()->pos(),
+                 workArea.topLeft() + QPoint((workArea.width() - shown.width()) / 2,
+                                             (workArea.height() - shown.height()) / 2));
+        // All of it shows, upright: the first block at the top-left, the
+        // last at the bottom-right.
+        const QImage before = form.surface()->retainedImage();
+        const QPoint last(shown.width() - 4, shown.height() - 4);
+        QVERIFY(closeTo(before.pixel(3, 3), vudtest::blockColour(0, 0)));
+        QVERIFY(closeTo(before.pixel(last),
+                        vudtest::blockColour(blocks.width() - 1, blocks.height() - 1)));
+        if (upright == workArea.size())
+            QCOMPARE(before, QImage(path).convertToFormat(QImage::Format_RGB32));
+
+        // A drawing near the bottom-right corner, at its own size.
+        chooseDrawing(0); // abeja.gif, 6 x 4
+        const QPoint at(shown.width() - 10, shown.height() - 6);
+        clickOn(at);
+        waitForStamp();
+        m_kit->answers.enqueue(QString("grande"));
+        QTest::mouseClick(button(3), Qt::LeftButton);
+        QVERIFY(m_kit->messages.isEmpty());
+        QCOMPARE(readAll(m_kit->file("coordenadas/grande.txt")),
+                 QStringLiteral("abeja.gif,%1,%2,\r\n").arg(at.x()).arg(at.y()).toLatin1());
+        const QImage saved(m_kit->file("imagenes/grande.bmp"));
+        QCOMPARE(saved.size(), shown);
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), form.surface()->retainedImage());
+        QCOMPARE(saved.pixel(at + QPoint(3, 0)), qRgb(0, 0, 0));
+        QCOMPARE(saved.pixel(at + QPoint(5, 3)), qRgb(255, 0, 0));
+        QCOMPARE(saved.pixel(at + QPoint(1, 0)), before.pixel(at + QPoint(1, 0)));
     }
 
     void cancelledOrEmptyAnswersWriteNothing()

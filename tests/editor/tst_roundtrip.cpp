@@ -5,6 +5,7 @@
 #include "editorwindow.h"
 #include "facebutton.h"
 #include "gifdisplay.h"
+#include "picturefit.h"
 #include "picturesurface.h"
 #include "selection.h"
 #include "sound.h"
@@ -16,6 +17,17 @@
 #include "../../game/globals.h"
 
 using namespace vudtest;
+
+namespace {
+
+// Near enough after smooth scaling, inside a flat area.
+bool closeTo(QRgb pixel, QColor colour)
+{
+    return qAbs(qRed(pixel) - colour.red()) <= 8 && qAbs(qGreen(pixel) - colour.green()) <= 8
+        && qAbs(qBlue(pixel) - colour.blue()) <= 8;
+}
+
+} // namespace
 
 // A puzzle saved by the editor is what the game plays: the game offers the
 // saved picture, and its reveal shows each placed drawing where it was put.
@@ -29,19 +41,25 @@ private slots:
         EditorTestKit kit;
         vud::RecordingSound sounds;
         vud::setSound(&sounds);
-        QVERIFY(writeBlockPicture(kit.file("imagenes/campo.bmp"), QSize(300, 200), 3, 2));
+        // A panorama wider than the 943 x 768 work area: the editor shows and
+        // saves it at 943 x 236 (2400 x 600 times 943 / 2400). The board then
+        // scales that up to the grid's height and cuts its sides, so the
+        // drawings move and grow on the way.
+        const QSize shown(943, 236);
+        QVERIFY(writeBlockPicture(kit.file("imagenes/campo.png"), QSize(2400, 600), 8, 2));
         QDir(kit.folder.path()).mkpath("gifs/animales");
         QVERIFY(writeGif(kit.file("gifs/animales/primero.gif"), squareFrames(2), 2));
         QVERIFY(writeGif(kit.file("gifs/abeja.gif"), {stampFrame(), stampFrame()}, 2));
         QVERIFY(writeGif(kit.file("gifs/mariposa.gif"), squareFrames(2, QSize(12, 10)), 2));
 
         // The editor: the picture, two drawings placed three times, the puzzle saved.
-        const QList<QPoint> placed{QPoint(10, 20), QPoint(150, 90), QPoint(0, 0)};
+        const QList<QPoint> placed{QPoint(320, 30), QPoint(450, 150), QPoint(600, 200)};
         {
             Editor::Form1 editor;
             editor.showEditor();
             QVERIFY(QTest::qWaitForWindowExposed(&editor));
             editor.Command1_Click(1);
+            QCOMPARE(editor.surface()->size(), shown);
             for (int i = 0; i < placed.size(); ++i) {
                 editor.Command1_Click(2);
                 editor.chooser()->Image1_Click(i == 1 ? 1 : 0);
@@ -53,6 +71,9 @@ private slots:
             editor.Command1_Click(3);
             QVERIFY(kit.messages.isEmpty());
         }
+        const QImage saved(kit.file("imagenes/granja.bmp"));
+        QCOMPARE(saved.size(), shown);
+        QCOMPARE(saved.pixel(placed[0] + QPoint(3, 0)), qRgb(0, 0, 0));
 
         // The game: the selection screen offers the saved picture next to
         // the one it was made from; chosen with 6 pieces, solved, revealed.
@@ -75,8 +96,6 @@ private slots:
         Form3 *board = Form3::instance();
         QVERIFY(QTest::qWaitForWindowExposed(board));
         QCOMPARE(board->boardColumns() * board->boardRows(), 6);
-        QCOMPARE(board->picture2()->picture().pixel(13, 20), qRgb(0, 0, 0));
-        QCOMPARE(board->picture2()->picture().pixel(11, 20), vudtest::blockColour(0, 0).rgb());
 
         // The shuffle swaps cells (0, 0) and (1, 0) and nothing else; one
         // swap by the child puts every piece home.
@@ -95,18 +114,42 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(board->revealShown(), 3000);
         QCOMPARE(board->gifCount(), 3);
+        // The saved picture covers the grid (Picture2's rectangle), scaled by
+        // the larger of the two ratios and centred; a drawing at (x, y) of it
+        // goes to the scaled picture's corner + (x, y) times the scale and
+        // plays at its own size times the scale.
+        const QRect grid = board->picture2()->geometry();
+        const vud::PictureFit fit = vud::coverBox(shown, grid.size());
+        QVERIFY(fit.scale > 2.5 && fit.offset.x() < -700);
+        auto onBoard = [&](QPointF pixel) {
+            return QPointF(grid.topLeft() + fit.offset) + pixel * fit.scale;
+        };
+        auto near = [](QPointF a, QPointF b) {
+            return qAbs(a.x() - b.x()) <= 1 && qAbs(a.y() - b.y()) <= 1;
+        };
         const QStringList names{"abeja.gif", "mariposa.gif", "abeja.gif"};
-        const auto p2 = board->picture2()->rectTwips();
+        const QSize natural[]{QSize(6, 4), QSize(12, 10), QSize(6, 4)};
         for (int i = 0; i < 3; ++i) {
             vud::GifDisplay *gif = board->gifElement(i);
             QCOMPARE(gif->file(), vud::dataPath("\\gifs\\" + names[i]));
-            QCOMPARE(gif->leftTwips(), p2.left + placed[i].x() * screen.twipsPerPixelX);
-            QCOMPARE(gif->topTwips(), p2.top + placed[i].y() * screen.twipsPerPixelY);
             QVERIFY(gif->isVisible());
-            const QPoint expected = board->picture2()->pos() + placed[i];
-            QVERIFY2((gif->pos() - expected).manhattanLength() <= 1,
-                     qPrintable(QString("drawing %1 at %2,%3").arg(i).arg(gif->x()).arg(gif->y())));
+            const QPointF expected = onBoard(placed[i]);
+            QVERIFY2(near(gif->pos(), expected),
+                     qPrintable(QString("drawing %1 at %2,%3, not %4,%5")
+                                    .arg(i).arg(gif->x()).arg(gif->y())
+                                    .arg(expected.x()).arg(expected.y())));
+            const QSizeF size = QSizeF(natural[i]) * fit.scale;
+            QVERIFY2(near(QPointF(gif->width(), gif->height()), QPointF(size.width(), size.height())),
+                     qPrintable(QString("drawing %1 is %2x%3").arg(i).arg(gif->width()).arg(gif->height())));
         }
+        // The whole picture on show is the saved one, stamps and all, scaled
+        // the same way: the butterfly's still square and a block around it.
+        const QImage onScreen = board->picture2()->grab().toImage();
+        auto shownAt = [&](QPointF pixel) {
+            return onScreen.pixel((onBoard(pixel) - QPointF(grid.topLeft())).toPoint());
+        };
+        QVERIFY(closeTo(shownAt(placed[1] + QPointF(3, 4.5)), saved.pixel(placed[1] + QPoint(3, 4))));
+        QVERIFY(closeTo(shownAt(QPointF(412, 59)), vudtest::blockColour(3, 0)));
         Form3::destroyInstance();
         Form2::destroyInstance();
         Form3::setEndProgram(nullptr);
