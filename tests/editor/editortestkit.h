@@ -71,23 +71,8 @@ inline QImage stampFrame()
 }
 
 // Writes a JPEG as a phone stores a portrait photo: the picture lies on its
-// side and an Exif orientation tag (6) says to turn it a quarter clockwise to
-// show it. Qt's JPEG writer writes no orientation tag (given a turn, it turns
-// the pixels instead), so the tag is put in by hand: an APP1 segment right after the start marker holding "Exif", a
-// big-endian TIFF header and one directory entry, Orientation = 6.
+// side and an orientation tag (6) says to turn it a quarter clockwise.
 inline bool writeSidewaysJpeg(const QString &path, const QImage &upright)
 {
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    if (!buffer.open(QIODevice::WriteOnly)
-        || !upright.transformed(QTransform().rotate(-90)).save(&buffer, "JPEG", 95))
-        return false;
-    static const char kExif[] = "\xFF\xE1\x00\x22"
-                                "Exif\0\0"
-                                "MM\x00\x2A\x00\x00\x00\x08"
-                                "\x00\x01"
-                                "\x01\x12\x00\x03\x00\x00\x00\x01\x00\x06\x00\x00"
-                                "\x00\x00\x00\x00";
-    jpeg.insert(2, QByteArray(kExif, sizeof(kExif) - 1));
-    return vudtest::writeBytes(path, jpeg);
+    return vudtest::writeJpegWithOrientation(path, upright.transformed(QTransform().rotate(-90)), 6);
 }

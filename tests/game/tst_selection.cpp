@@ -272,7 +272,8 @@ private slots:
     }
 
     // The first picture of a run opens the board without a rebuild, every
-    // later one asks for a rebuild; each choice starts counting moves afresh.
+    // later one has the board laid out anew; each choice starts counting
+    // moves afresh.
     void choosingPicturesHandsThemToTheBoard()
     {
         QVERIFY(writeBlockPicture(m_folder->file("imagenes/a.png"), QSize(160, 120), 3, 2));
@@ -292,13 +293,22 @@ private slots:
         QVERIFY(boardIsOpen());
         QVERIFY(form->isVisible());
 
+        // The board lays out the newly chosen picture once, as it comes to
+        // the front, and takes the request back.
+        QStringList laidOut;
+        Form3::setPictureLoader([&laidOut](const QString &path) {
+            laidOut.append(path);
+            return QImage(path);
+        });
         Game::MoveCount = 12;
         form->showModeless();
         click(form->Image1[0]);
         QCOMPARE(Game::PictureName, QStringLiteral("a.png"));
         QCOMPARE(int(Game::MoveCount), 0);
-        QVERIFY(Game::RebuildBoard);
         QCOMPARE(int(Game::GridColumns), 6);
+        QTRY_COMPARE(laidOut, QStringList{m_folder->file("imagenes/a.png")});
+        QVERIFY(!Game::RebuildBoard);
+        Form3::setPictureLoader(nullptr);
     }
 
     // The board's selection button brings this screen back in front.
