@@ -609,7 +609,7 @@ void Form3::Timer2_Timer()
     bringPictureToFront();
 
     const std::optional<QVector<vud::DrawingPlacement>> drawings =
-        vud::readCoordinatesFile(vud::coordinatesPathFor(Game::PictureName));
+        vud::readCoordinatesFile(vud::coordinatesPathFor(Game::PictureName, Game::PicturePath));
     const TwipsRect p2 = Picture2->rectTwips();
     if (drawings) {
         GifCount = 0;
@@ -617,7 +617,7 @@ void Form3::Timer2_Timer()
             if (GifCount >= kMostDrawings)
                 break;
             vud::GifDisplay *gif = Gif89a1.at(GifCount);
-            gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\"), d.name));
+            gif->setFile(vud::findDataPath(QStringLiteral("\\gifs\\"), d.name));
             gif->setLeftTwips(p2.left + d.x * m_screen.twipsPerPixelX);
             gif->setTopTwips(p2.top + d.y * m_screen.twipsPerPixelY);
             gif->setKeepPlaying(true);
@@ -628,7 +628,7 @@ void Form3::Timer2_Timer()
         }
     } else {
         vud::GifDisplay *gif = Gif89a1.at(0);
-        gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\x_elmani.gif")));
+        gif->setFile(vud::findDataPath(QStringLiteral("\\gifs\\x_elmani.gif")));
         gif->setLeftTwips(p2.left + 600);
         gif->setTopTwips(p2.top + 800);
         gif->setKeepPlaying(true);

@@ -21,11 +21,13 @@ TempProgramFolder::TempProgramFolder()
     for (const char *folder : {"imagenes", "gifs", "coordenadas", "sonidos"})
         root.mkpath(QString::fromLatin1(folder));
     vud::setProgramFolder(m_dir.path());
+    vud::setUserDataFolder(m_dir.path() + QStringLiteral("/usuario"));
 }
 
 TempProgramFolder::~TempProgramFolder()
 {
     vud::setProgramFolder(QString());
+    vud::setUserDataFolder(QString());
 }
 
 namespace {

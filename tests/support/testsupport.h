@@ -11,7 +11,9 @@
 namespace vudtest {
 
 // A temporary program folder with the four data folders, which the programs
-// use while the object lives.
+// use while the object lives. The user's data folder is pointed at "usuario"
+// inside it (not made), so that a test that takes the data folders away never
+// reaches the real one.
 class TempProgramFolder
 {
 public:
