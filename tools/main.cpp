@@ -4,8 +4,10 @@
 //   vud_sampledata FOLDER          write everything below FOLDER
 //   vud_sampledata --check FOLDER  check what is there
 //   vud_sampledata --same FOLDER   generate again elsewhere and compare bytes
+//   vud_sampledata --icons FOLDER  write both programs' icons in a hicolor tree
 #include "check.h"
 #include "generate.h"
+#include "icons.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -41,6 +43,8 @@ int main(int argc, char **argv)
         return report(sd::checkSampleData(QString::fromLocal8Bit(argv[2])), "checking");
     if (argc == 3 && QByteArray(argv[1]) == "--same")
         return report(sd::checkSameOutput(QString::fromLocal8Bit(argv[2])), "comparing");
-    std::fprintf(stderr, "usage: %s FOLDER | --check FOLDER | --same FOLDER\n", argv[0]);
+    if (argc == 3 && QByteArray(argv[1]) == "--icons")
+        return report(sd::writeIcons(QString::fromLocal8Bit(argv[2])), "writing icons");
+    std::fprintf(stderr, "usage: %s FOLDER | --check FOLDER | --same FOLDER | --icons FOLDER\n", argv[0]);
     return 2;
 }
