@@ -189,8 +189,6 @@ private slots:
     void installedSavesIntoTheUsersFolder()
     {
         TempProgramFolder folder;
-        const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
-        qputenv("XDG_DATA_DIRS", QFile::encodeName(folder.file("nothing")));
         const QString share = folder.file("prefix/share/vud");
         QVERIFY(QDir().mkpath(share + "/coordenadas") && QDir().mkpath(share + "/imagenes"));
         QVERIFY(writeBytes(share + "/imagenes/granja.bmp", "installed picture"));
@@ -201,7 +199,6 @@ private slots:
 
         const SaveOutcome taken = savePuzzle("GRANJA", picture(), {"sol.gif,3,4,"});
         const SaveOutcome saved = savePuzzle("granja2", picture(), {"sol.gif,3,4,"});
-        qputenv("XDG_DATA_DIRS", dataDirs);
         QCOMPARE(taken, SaveOutcome::AlreadyExists);
         QCOMPARE(saved, SaveOutcome::Saved);
         QCOMPARE(readAll(user + "/coordenadas/granja2.txt"), QByteArray("sol.gif,3,4,\r\n"));
