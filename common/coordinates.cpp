@@ -18,6 +18,16 @@ QString coordinatesPathFor(const QString &pictureName)
     return dataPath(QStringLiteral("\\coordenadas\\"), coordinatesFileName(pictureName));
 }
 
+QString coordinatesPathFor(const QString &pictureName, const QString &picturePath)
+{
+    if (isPortableLayout())
+        return coordinatesPathFor(pictureName);
+    // The picture's imagenes folder sits in the data folder that also holds
+    // its coordenadas.
+    const QString dataFolder = QFileInfo(QFileInfo(picturePath).absolutePath()).absolutePath();
+    return dataFolder + QStringLiteral("/coordenadas/") + coordinatesFileName(pictureName);
+}
+
 QString findFileIgnoringCase(const QString &fullPath)
 {
     const QFileInfo wanted(fullPath);

@@ -29,6 +29,12 @@ QString coordinatesFileName(const QString &pictureName);
 // program folder + "\coordenadas\" + coordinatesFileName(pictureName).
 QString coordinatesPathFor(const QString &pictureName);
 
+// The coordinates file of the picture at picturePath, listed as pictureName.
+// In the portable layout, the one above; once installed, the coordenadas
+// folder beside the picture's own imagenes folder, so that a user's puzzle
+// finds the user's file and an installed one the installed file.
+QString coordinatesPathFor(const QString &pictureName, const QString &picturePath);
+
 // Looks a file up among the normal files of its folder, comparing names
 // without regard to case. Wildcard characters in the name are ordinary
 // characters. Returns the path of the file found, or an empty string; a

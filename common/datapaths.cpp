@@ -3,6 +3,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+#ifndef VUD_INSTALLED_DATA_RELATIVE
+#define VUD_INSTALLED_DATA_RELATIVE "../share/vud"
+#endif
 
 namespace vud {
 
@@ -13,6 +21,20 @@ QString &folderOverride()
     static QString folder;
     return folder;
 }
+
+QString &userFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+// The data's folder below each of the data folders of the freedesktop base
+// directories: what QStandardPaths' application data folders give for an
+// application named "vud". Built here rather than taken from them, so that it
+// does not hang on each program's name, which shows in its window titles.
+const QLatin1String kFolderName("vud");
+
+const char *const kDataFolders[] = {"imagenes", "gifs", "coordenadas", "sonidos"};
 
 QString withoutTrailingSeparator(QString folder)
 {
@@ -61,6 +83,129 @@ QStringList listFiles(const QString &folder)
 QStringList listFolders(const QString &folder)
 {
     return sortedNames(folder, QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+bool isPortableLayout()
+{
+    return QFileInfo::exists(programFolder() + QStringLiteral("/imagenes"));
+}
+
+QString userDataFolder()
+{
+    if (!userFolderOverride().isEmpty())
+        return userFolderOverride();
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return base.isEmpty() ? QString() : withoutTrailingSeparator(base) + QLatin1Char('/') + kFolderName;
+}
+
+void setUserDataFolder(const QString &folder)
+{
+    userFolderOverride() = folder.isEmpty() ? QString() : withoutTrailingSeparator(folder);
+}
+
+QStringList installedDataFolders()
+{
+    QStringList candidates{
+        QDir::cleanPath(programFolder() + QLatin1Char('/') + QStringLiteral(VUD_INSTALLED_DATA_RELATIVE))};
+    const QString writable = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    for (const QString &base : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        if (base != writable)
+            candidates << withoutTrailingSeparator(base) + QLatin1Char('/') + kFolderName;
+    }
+
+    // The same folder reached twice (a prefix of /usr, or a link) is read once.
+    QStringList folders;
+    QSet<QString> seen;
+    const QString user = QFileInfo(userDataFolder()).canonicalFilePath();
+    for (const QString &folder : candidates) {
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        if (canonical.isEmpty() || !QFileInfo(canonical).isDir() || canonical == user || seen.contains(canonical))
+            continue;
+        seen.insert(canonical);
+        folders << withoutTrailingSeparator(QDir::cleanPath(folder));
+    }
+    return folders;
+}
+
+QStringList dataFolders()
+{
+    if (isPortableLayout())
+        return {programFolder()};
+    QStringList folders;
+    if (!userDataFolder().isEmpty())
+        folders << userDataFolder();
+    return folders + installedDataFolders();
+}
+
+QString writableDataFolder()
+{
+    return isPortableLayout() ? programFolder() : userDataFolder();
+}
+
+QString findDataPath(const QString &literal, const QString &name)
+{
+    const QStringList folders = dataFolders();
+    for (const QString &folder : folders) {
+        const QString path = folder + toPlatformPath(literal) + name;
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return (folders.isEmpty() ? programFolder() : folders.first()) + toPlatformPath(literal) + name;
+}
+
+QString writableDataPath(const QString &literal, const QString &name)
+{
+    return writableDataFolder() + toPlatformPath(literal) + name;
+}
+
+bool makeUserDataFolders()
+{
+    if (isPortableLayout())
+        return true;
+    const QString user = userDataFolder();
+    if (user.isEmpty())
+        return false;
+    bool made = true;
+    for (const char *folder : kDataFolders)
+        made = QDir().mkpath(user + QLatin1Char('/') + QLatin1String(folder)) && made;
+    return made;
+}
+
+namespace {
+
+QVector<DataEntry> mergedListing(const QString &literal, QDir::Filters filters)
+{
+    QVector<DataEntry> entries;
+    QSet<QString> seen;
+    for (const QString &folder : dataFolders()) {
+        const QString path = withoutTrailingSeparator(folder + toPlatformPath(literal));
+        QSet<QString> here;
+        for (const QString &name : sortedNames(path, filters)) {
+            const QString key = name.toCaseFolded();
+            if (seen.contains(key))
+                continue;
+            here.insert(key);
+            entries.append({name, path + QLatin1Char('/') + name});
+        }
+        seen.unite(here);
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const DataEntry &a, const DataEntry &b) {
+        // The order QDir gives a single folder sorted by name, case ignored.
+        return a.name.toLower() < b.name.toLower();
+    });
+    return entries;
+}
+
+} // namespace
+
+QVector<DataEntry> listDataFiles(const QString &literal)
+{
+    return mergedListing(literal, QDir::Files);
+}
+
+QVector<DataEntry> listDataFolders(const QString &literal)
+{
+    return mergedListing(literal, QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 } // namespace vud

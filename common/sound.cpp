@@ -65,7 +65,7 @@ void setSound(SoundInterface *player)
 
 void playDataSound(const QString &fileName)
 {
-    sound().playSound(dataPath(QStringLiteral("\\sonidos\\"), fileName));
+    sound().playSound(findDataPath(QStringLiteral("\\sonidos\\"), fileName));
 }
 
 } // namespace vud

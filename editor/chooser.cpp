@@ -96,7 +96,7 @@ void Form2::Form_Load()
     resize(size.size());
     move(m_screen.toPixelsX(centredWindowOffset(m_screen.width(), kWidth)),
          m_screen.toPixelsY(centredWindowOffset(m_screen.height(), kHeight)));
-    GifFolder = vud::dataPath(QStringLiteral("\\gifs"));
+    GifFolder = vud::findDataPath(QStringLiteral("\\gifs"));
     OpenDrawingFolder();
     m_animating = false;
     m_pageStart = 0;
@@ -112,7 +112,13 @@ void Form2::showChooser()
 void Form2::OpenDrawingFolder()
 {
     m_folder = GifFolder;
-    m_files = vud::listFiles(m_folder);
+    // The drawings of every data folder: the user's, then the installed ones.
+    m_files.clear();
+    m_paths.clear();
+    for (const vud::DataEntry &drawing : vud::listDataFiles(QStringLiteral("\\gifs"))) {
+        m_files << drawing.name;
+        m_paths << drawing.path;
+    }
     ShowPreviewPage();
 }
 
@@ -123,7 +129,7 @@ void Form2::ShowPreviewPage()
         QLabel *cell = m_image1[k];
         if (i < m_files.size() && i > -1) {
             cell->hide();
-            const QString path = m_folder + QLatin1Char('/') + m_files.at(i);
+            const QString path = m_paths.at(i);
             const vud::PreviewPicture preview = vud::loadPreview(path, m_screen);
             if (preview.loaded) {
                 cell->setPixmap(QPixmap::fromImage(preview.image));
@@ -131,7 +137,7 @@ void Form2::ShowPreviewPage()
                 cell->setGeometry(m_screen.toPixels(kCellLeft[k % 3], kCellTop[k / 3],
                                                     preview.fittedTwips.width(),
                                                     preview.fittedTwips.height()));
-                CellPaths[k] = m_folder + QLatin1Char('/') + m_files.at(i);
+                CellPaths[k] = path;
                 m_cellFile[k] = m_files.at(i);
             } else {
                 // A file that is no picture leaves an empty cell that offers
@@ -187,12 +193,12 @@ void Form2::Image1_Click(int index)
                                                    "Cámbiale el nombre al archivo."));
         return;
     }
-    const QString path = m_folder + QLatin1Char('/') + m_cellFile[index];
+    const QString path = m_paths.value(m_pageStart + index);
     const QImage still = stillImage(path);
     if (still.isNull())
         return;
     ChosenCell = static_cast<std::uint8_t>(index);
-    CellPaths[index] = m_folder + QLatin1Char('/') + m_cellFile[index];
+    CellPaths[index] = path;
     DrawingName = m_files.value(m_pageStart + index);
     emit drawingChosen(still);
 }

@@ -65,6 +65,7 @@ private:
     vud::GifDisplay *m_marchoso1 = nullptr;
     QString m_folder; // Dir1
     QStringList m_files; // File1
+    QStringList m_paths; // where each of File1 is
     int m_pageStart = 0;
     bool m_animating = false;
 };

@@ -195,19 +195,23 @@ void Form1::Form_Load()
 
     // Dir1 and File1: the first folder below gifs and its files.
     QStringList problems;
-    const QString gifs = vud::dataPath(QStringLiteral("\\gifs\\"));
-    const QStringList folders = vud::listFolders(gifs);
+    const QVector<vud::DataEntry> folders = vud::listDataFolders(QStringLiteral("\\gifs\\"));
     if (folders.isEmpty()) {
         problems << QStringLiteral("No hay ninguna carpeta de dibujos dentro de la carpeta gifs.");
     } else {
-        m_drawingFolder = gifs + folders.first();
+        m_drawingFolder = folders.first().path;
         m_drawingFiles = vud::listFiles(m_drawingFolder);
         if (m_drawingFiles.isEmpty())
-            problems << QStringLiteral("La carpeta de dibujos %1 está vacía.").arg(folders.first());
+            problems << QStringLiteral("La carpeta de dibujos %1 está vacía.").arg(folders.first().name);
     }
 
-    // File2: every file of imagenes.
-    m_pictureFiles = vud::listFiles(vud::dataPath(QStringLiteral("\\imagenes")));
+    // File2: every file of imagenes, the user's and the installed ones.
+    m_pictureFiles.clear();
+    m_picturePaths.clear();
+    for (const vud::DataEntry &picture : vud::listDataFiles(QStringLiteral("\\imagenes"))) {
+        m_pictureFiles << picture.name;
+        m_picturePaths << picture.path;
+    }
 
     // Picture2 gets the first drawing; it is only on show during a placement.
     if (!m_drawingFiles.isEmpty()) {
@@ -324,8 +328,7 @@ void Form1::showPicture(int index)
     // A picture larger than the work area comes scaled down to fit inside it,
     // so that all of it shows; drawings are placed on it as shown and the
     // save writes it at that size.
-    const QImage picture = loadSurfacePicture(vud::dataPath(QStringLiteral("\\imagenes\\")) + name,
-                                              workAreaPixels(m_shape, m_screen));
+    const QImage picture = loadSurfacePicture(m_picturePaths.value(index), workAreaPixels(m_shape, m_screen));
     if (picture.isNull()) {
         message(QStringLiteral("El archivo %1 no es una imagen.").arg(name));
         return;

@@ -97,6 +97,7 @@ private:
     QString m_drawingFolder;    // Dir1: the first folder below gifs
     QStringList m_drawingFiles; // File1
     QStringList m_pictureFiles; // File2
+    QStringList m_picturePaths; // where each of File2 is
     QImage m_sample;            // Picture2's still image
     TwipsRect m_picture2Rect;
 

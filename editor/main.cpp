@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("VUD editor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vudeditor"));
 
     // The editor never seeds its generator: every start offers the same
     // default names.

@@ -46,23 +46,32 @@ bool isUsablePuzzleName(const QString &name)
 
 QString puzzlePicturePath(const QString &name)
 {
-    return vud::dataPath(QStringLiteral("\\imagenes\\")) + name + QStringLiteral(".bmp");
+    return vud::writableDataPath(QStringLiteral("\\imagenes\\")) + name + QStringLiteral(".bmp");
 }
 
 QString puzzleCoordinatesPath(const QString &name)
 {
-    return vud::dataPath(QStringLiteral("\\coordenadas\\")) + name + QStringLiteral(".txt");
+    return vud::writableDataPath(QStringLiteral("\\coordenadas\\")) + name + QStringLiteral(".txt");
+}
+
+bool puzzleExists(const QString &name)
+{
+    for (const QString &folder : vud::dataFolders()) {
+        if (vud::fileExistsIgnoringCase(folder + QStringLiteral("/coordenadas/") + name + QStringLiteral(".txt")))
+            return true;
+    }
+    return false;
 }
 
 SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QStringList &lines)
 {
     if (!isUsablePuzzleName(name))
         return SaveOutcome::BadName;
-    const QString coordinatesPath = puzzleCoordinatesPath(name);
-    if (vud::fileExistsIgnoringCase(coordinatesPath))
+    if (puzzleExists(name))
         return SaveOutcome::AlreadyExists;
-    if (picture.isNull())
+    if (picture.isNull() || !vud::makeUserDataFolders())
         return SaveOutcome::Failed;
+    const QString coordinatesPath = puzzleCoordinatesPath(name);
 
     // The bitmap waits in a temporary file until the coordinates file is in
     // place, so a failure at any step leaves an older picture untouched.

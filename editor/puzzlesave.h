@@ -29,13 +29,18 @@ enum class SaveOutcome {
     Failed         // a file could not be written; everything is as it was before
 };
 
-// program folder + "\imagenes\" + name + ".bmp" and
-// program folder + "\coordenadas\" + name + ".txt".
+// The folder saves go to (the program folder, or the user's data folder once
+// installed) + "\imagenes\" + name + ".bmp" and + "\coordenadas\" + name + ".txt".
 QString puzzlePicturePath(const QString &name);
 QString puzzleCoordinatesPath(const QString &name);
 
-// Saves the puzzle. The name is checked first, then the coordinates file's
-// existence (case ignored). The bitmap is written to a temporary file beside
+// A coordinates file of that name (case ignored) is in any data folder: the
+// user's or an installed one.
+bool puzzleExists(const QString &name);
+
+// Saves the puzzle into the folder saves go to, creating the user's data
+// folders when first needed. The name is checked first, then the coordinates
+// file's existence (case ignored) in every data folder. The bitmap is written to a temporary file beside
 // its final place, the coordinates file is created, and only then does the
 // bitmap take its name, replacing an older picture of that name. When any step
 // fails, the files written so far are removed and an older picture is left

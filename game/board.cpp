@@ -657,7 +657,7 @@ void Form3::Timer2_Timer()
     bringPictureToFront();
 
     const std::optional<QVector<vud::DrawingPlacement>> drawings =
-        vud::readCoordinatesFile(vud::coordinatesPathFor(Game::PictureName));
+        vud::readCoordinatesFile(vud::coordinatesPathFor(Game::PictureName, Game::PicturePath));
     const TwipsRect p2 = Picture2->rectTwips();
     if (drawings) {
         GifCount = 0;
@@ -668,7 +668,7 @@ void Form3::Timer2_Timer()
             // The drawing keeps its place and size on the picture as it is
             // scaled and cut to the grid.
             const QPointF at = boardlogic::revealPosition(d.x, d.y, m_fit);
-            const QString path = vud::dataPath(QStringLiteral("\\gifs\\"), d.name);
+            const QString path = vud::findDataPath(QStringLiteral("\\gifs\\"), d.name);
             const QSize natural = vud::pictureSize(path);
             const QSize shown = boardlogic::revealSize(natural, m_fit);
             if (natural.isValid() && !QRectF(at, QSizeF(shown)).intersects(QRectF(grid)))
@@ -692,7 +692,7 @@ void Form3::Timer2_Timer()
     } else {
         vud::GifDisplay *gif = Gif89a1.at(0);
         gif->clearSize();
-        gif->setFile(vud::dataPath(QStringLiteral("\\gifs\\x_elmani.gif")));
+        gif->setFile(vud::findDataPath(QStringLiteral("\\gifs\\x_elmani.gif")));
         gif->setLeftTwips(p2.left + 600);
         gif->setTopTwips(p2.top + 800);
         gif->setKeepPlaying(true);

@@ -10,6 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The menu entry's name, by which the desktop finds the window's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vud2"));
     QApplication::setWindowIcon(ScreenArt::windowIcon());
     vud::SoundPlayer player;
     vud::setSound(&player);

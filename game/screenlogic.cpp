@@ -38,6 +38,22 @@ void FileList::setPath(const QString &folder)
         path.chop(1);
     m_path = path;
     m_names = vud::listFiles(path);
+    m_paths.clear();
+    for (const QString &name : std::as_const(m_names))
+        m_paths << m_path + QLatin1Char('/') + name;
+}
+
+void FileList::setDataFolder(const QString &literal)
+{
+    m_path = vud::findDataPath(literal);
+    while (m_path.endsWith(QLatin1Char('/')))
+        m_path.chop(1);
+    m_names.clear();
+    m_paths.clear();
+    for (const vud::DataEntry &entry : vud::listDataFiles(literal)) {
+        m_names << entry.name;
+        m_paths << entry.path;
+    }
 }
 
 QString FileList::List(int index) const
@@ -49,7 +65,9 @@ QString FileList::List(int index) const
 
 QString FileList::fullPath(int index) const
 {
-    return m_path + QLatin1Char('/') + List(index);
+    if (index < 0 || index >= m_paths.size())
+        return m_path + QLatin1Char('/');
+    return m_paths.at(index);
 }
 
 GalleryPaging::Press GalleryPaging::pressPrevious()

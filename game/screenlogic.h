@@ -45,6 +45,9 @@ public:
     // Lists the folder (a path as the data layout writes it, backslashes
     // allowed). A missing folder lists nothing.
     void setPath(const QString &folder);
+    // Lists a data folder (such as "\\imagenes\\") of every data folder in
+    // one list, each file at its own path.
+    void setDataFolder(const QString &literal);
     QString path() const { return m_path; }
 
     int ListCount() const { return m_names.size(); }
@@ -55,6 +58,7 @@ public:
 private:
     QString m_path;
     QStringList m_names;
+    QStringList m_paths;
 };
 
 constexpr int GalleryCells = 9;

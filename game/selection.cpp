@@ -165,7 +165,7 @@ void Form2::Form_Load()
 {
     const QPointF origin = Screens::centredOrigin(m_screen, QSizeF(ClientWidth, ClientHeight));
     move(m_screen.toPixelsX(origin.x()), m_screen.toPixelsY(origin.y()));
-    m_file1.setPath(vud::dataPath(QStringLiteral("\\imagenes\\")));
+    m_file1.setDataFolder(QStringLiteral("\\imagenes\\"));
     ShowPreviewPage();
     Game::RebuildBoard = false;
     m_paging.reset();

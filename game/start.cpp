@@ -243,7 +243,7 @@ void Form1::Form_Load()
     const QPointF origin = Screens::centredOrigin(screen, QSizeF(ClientWidth, ClientHeight));
     move(screen.toPixelsX(origin.x()), screen.toPixelsY(origin.y()));
     RegisterGifComponent();
-    Gif89a1->setFile(vud::dataPath(QStringLiteral("\\gifs\\inicio.gif")));
+    Gif89a1->setFile(vud::findDataPath(QStringLiteral("\\gifs\\inicio.gif")));
     vud::playDataSound(QStringLiteral("inicio.wav"));
     update();
 }

@@ -12,6 +12,8 @@ PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     libgif-dev fonts-liberation qt6-image-formats-plugins
     xvfb xauth x11-utils xdotool imagemagick
+    qt6-image-formats-plugins
+    desktop-file-utils appstream lintian dpkg-dev file
 )
 
 as_root() {

@@ -6,8 +6,10 @@
 //   vud_sampledata --same FOLDER   generate again elsewhere and compare bytes
 //   vud_sampledata --check-catches FOLDER
 //                                  plant faults and see the check find them
+//   vud_sampledata --icons FOLDER  write both programs' icons in a hicolor tree
 #include "check.h"
 #include "generate.h"
+#include "icons.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -45,6 +47,9 @@ int main(int argc, char **argv)
         return report(sd::checkCatchesFaults(QString::fromLocal8Bit(argv[2])), "checking the checks");
     if (argc == 3 && QByteArray(argv[1]) == "--same")
         return report(sd::checkSameOutput(QString::fromLocal8Bit(argv[2])), "comparing");
-    std::fprintf(stderr, "usage: %s FOLDER | --check FOLDER | --check-catches FOLDER | --same FOLDER\n", argv[0]);
+    if (argc == 3 && QByteArray(argv[1]) == "--icons")
+        return report(sd::writeIcons(QString::fromLocal8Bit(argv[2])), "writing icons");
+    std::fprintf(stderr, "usage: %s FOLDER | --check FOLDER | --check-catches FOLDER | --same FOLDER | --icons FOLDER\n",
+                 argv[0]);
     return 2;
 }

@@ -1,4 +1,5 @@
 #include "coordinates.h"
+#include "datapaths.h"
 #include "puzzlesave.h"
 #include "testsupport.h"
 
@@ -158,7 +159,6 @@ private slots:
         QTest::addColumn<QString>("blocked");
         QTest::newRow("imagenes is a file") << "imagenes";
         QTest::newRow("coordenadas is a file") << "coordenadas";
-        QTest::newRow("imagenes missing") << "-imagenes";
         QTest::newRow("coordenadas missing") << "-coordenadas";
     }
     void unwritableFoldersSaveNothing()
@@ -181,6 +181,32 @@ private slots:
             QVERIFY(!QFileInfo::exists(folder.file("coordenadas/gato.txt")));
             QCOMPARE(entries(folder.file("coordenadas")), QStringList());
         }
+    }
+
+    // Installed, a save goes into the user's data folder, made on the first
+    // save, and the installed folder is never written; a name that an
+    // installed puzzle already has is refused, case ignored.
+    void installedSavesIntoTheUsersFolder()
+    {
+        TempProgramFolder folder;
+        const QString share = folder.file("prefix/share/vud");
+        QVERIFY(QDir().mkpath(share + "/coordenadas") && QDir().mkpath(share + "/imagenes"));
+        QVERIFY(writeBytes(share + "/imagenes/granja.bmp", "installed picture"));
+        QVERIFY(writeBytes(share + "/coordenadas/granja.txt", "abeja.gif,1,2,\r\n"));
+        QVERIFY(QDir().mkpath(folder.file("prefix/bin")));
+        vud::setProgramFolder(folder.file("prefix/bin"));
+        const QString user = folder.file("usuario");
+
+        const SaveOutcome taken = savePuzzle("GRANJA", picture(), {"sol.gif,3,4,"});
+        const SaveOutcome saved = savePuzzle("granja2", picture(), {"sol.gif,3,4,"});
+        QCOMPARE(taken, SaveOutcome::AlreadyExists);
+        QCOMPARE(saved, SaveOutcome::Saved);
+        QCOMPARE(readAll(user + "/coordenadas/granja2.txt"), QByteArray("sol.gif,3,4,\r\n"));
+        QCOMPARE(QImage(user + "/imagenes/granja2.bmp").convertToFormat(QImage::Format_RGB32), picture());
+        QCOMPARE(entries(user), QStringList({"coordenadas", "gifs", "imagenes", "sonidos"}));
+        QCOMPARE(entries(share + "/imagenes"), QStringList{"granja.bmp"});
+        QCOMPARE(entries(share + "/coordenadas"), QStringList{"granja.txt"});
+        QCOMPARE(readAll(share + "/imagenes/granja.bmp"), QByteArray("installed picture"));
     }
 
     void readOnlyFolderSavesNothing()

@@ -22,11 +22,18 @@ TempProgramFolder::TempProgramFolder()
     for (const char *folder : {"imagenes", "gifs", "coordenadas", "sonidos"})
         root.mkpath(QString::fromLatin1(folder));
     vud::setProgramFolder(m_dir.path());
+    vud::setUserDataFolder(m_dir.path() + QStringLiteral("/usuario"));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(m_dir.path() + QStringLiteral("/sistema")));
 }
 
 TempProgramFolder::~TempProgramFolder()
 {
     vud::setProgramFolder(QString());
+    vud::setUserDataFolder(QString());
+    if (m_dataDirs.isNull())
+        qunsetenv("XDG_DATA_DIRS");
+    else
+        qputenv("XDG_DATA_DIRS", m_dataDirs);
 }
 
 namespace {

@@ -11,7 +11,10 @@
 namespace vudtest {
 
 // A temporary program folder with the four data folders, which the programs
-// use while the object lives.
+// use while the object lives. The user's data folder is pointed at "usuario"
+// inside it and the system data folders at "sistema" (neither made), so that
+// a test that takes imagenes away, which is the installed layout, never
+// reaches the real ones nor an installed package's data.
 class TempProgramFolder
 {
 public:
@@ -25,6 +28,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_dataDirs = qgetenv("XDG_DATA_DIRS");
 };
 
 // Writes an animated GIF with giflib. Every frame is quantised to one shared

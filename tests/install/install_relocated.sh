@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, moves the prefix to another
+# path, and starts both programs from there offscreen: they must run on the
+# installed sample data, an editor save must land in the (temporary) user data
+# folder, and the installed folder must stay as it was.
+# Usage: install_relocated.sh <build folder> <tst_installed> <vud_sampledata>
+set -euo pipefail
+build=$1
+driver=$2
+generator=$3
+work=$(mktemp -d)
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cmake --install "$build" --prefix "$work/first" >"$work/install.log" || { cat "$work/install.log"; fail "install"; }
+mv "$work/first" "$work/moved"
+prefix=$work/moved
+
+for file in bin/vud2 bin/vudeditor \
+    share/applications/org.vud.vud2.desktop share/applications/org.vud.vudeditor.desktop \
+    share/metainfo/org.vud.vud2.metainfo.xml share/man/man6/vud2.6.gz share/man/man1/vudeditor.1.gz \
+    share/doc/vud/copyright share/doc/vud/changelog.gz; do
+    [ -f "$prefix/$file" ] || fail "$file is not installed"
+done
+for icon in org.vud.vud2 org.vud.vudeditor; do
+    grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" || fail "no scalable $icon icon"
+    for size in 48 64 128 256; do
+        png=$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png
+        file -b "$png" | grep -q "PNG image data, $size x $size" || fail "$png: $(file -b "$png" 2>&1)"
+    done
+done
+"$generator" --check "$prefix/share/vud" || fail "the installed sample data is incomplete"
+
+snapshot() { (cd "$prefix/share" && find . -type f -print0 | sort -z | xargs -0 md5sum; find . | sort); }
+before=$(snapshot)
+
+export HOME=$work/home
+export XDG_DATA_HOME=$work/home/.local/share
+export XDG_DATA_DIRS=$work/no-system-data
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=offscreen
+
+# The programs themselves start from the moved prefix and keep running; just
+# looking makes no user data folder.
+for program in vud2 vudeditor; do
+    "$prefix/bin/$program" >"$work/$program.log" 2>&1 &
+    pids+=($!)
+done
+sleep 2
+for i in 0 1; do
+    kill -0 "${pids[$i]}" 2>/dev/null || { cat "$work"/*.log; fail "a program exited on its own"; }
+    kill "${pids[$i]}"
+    wait "${pids[$i]}" 2>/dev/null || true
+done
+[ ! -e "$XDG_DATA_HOME/vud" ] || fail "starting the programs made $XDG_DATA_HOME/vud"
+
+# Their windows, in a test program placed beside them, as they would be.
+cp "$driver" "$prefix/bin/tst_installed"
+"$prefix/bin/tst_installed" || fail "the installed windows"
+rm "$prefix/bin/tst_installed"
+
+[ -f "$XDG_DATA_HOME/vud/imagenes/mipuzle.bmp" ] || fail "the editor's save is not in the user's data folder"
+[ "$(snapshot)" = "$before" ] || fail "the installed folder changed"
+echo "PASS: installed into a moved prefix; sample data found; the save went to \$XDG_DATA_HOME/vud"
