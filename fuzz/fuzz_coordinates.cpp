@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
+    // Unbuffered: the reader reads in chunks of its own.
+    buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     const auto placements = vud::readCoordinates(buffer);
     if (!placements || placements->size() > vud::kMostDrawings)
         std::abort();

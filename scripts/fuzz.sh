@@ -28,8 +28,9 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus" "$findings"
     log=build-fuzz/fuzz-$target.log
     echo "== fuzz_$target for $seconds s"
-    # Leaks are not looked for: Qt keeps caches for the process's life.
-    if ! ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    # Leaks are not looked for: Qt keeps caches for the process's life. A
+    # smaller quarantine keeps freed memory warm, for many more runs a second.
+    if ! ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:quarantine_size_mb=64 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=4096 \
         -detect_leaks=0 -print_final_stats=1 -artifact_prefix="$findings/" \
         "$corpus" tests/fuzz/seeds/"$target" >"$log" 2>&1; then
