@@ -170,7 +170,7 @@ void buildHostileFolder(const QString &root)
     for (const char *name : {"tubo.gif", "cero.gif", "largo.gif", "bucle.gif", "gigante.gif", "carpeta.gif",
                              "roto.gif", "../imagenes/bueno.png", "/etc/passwd", "nada.gif", "sol.gif"})
         lines += QByteArray(name) + ",10,20,\r\n";
-    lines += QByteArray("so\0l.gif,1,2,\r\n", 15) + QByteArray("\xff\xfes\0o\0l\0,\0", 12) + "\r\n";
+    lines += QByteArray("so\0l.gif,1,2,\r\n", 15) + QByteArray("\xff\xfes\0o\0l\0,\0", 10) + "\r\n";
     QVERIFY(writeBytes(at("coordenadas/bueno.txt"), lines));
     link("/dev/zero", at("coordenadas/cero.txt"));
     QVERIFY(writeBytes(at("coordenadas/lineas.txt"), QByteArray("sol.gif,5,5,\r\n").repeated(10000)));
