@@ -17,7 +17,7 @@ PACKAGES=(
 )
 
 # Seconds each fuzz target runs in the test command.
-FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+FUZZ_SECONDS=${FUZZ_SECONDS:-20}
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
