@@ -1,6 +1,7 @@
 #include "coordinates.h"
 
 #include "datapaths.h"
+#include "picturefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,36 +129,77 @@ std::optional<DrawingPlacement> parseCoordinatesLine(const QString &line)
     return placement;
 }
 
+std::optional<QVector<DrawingPlacement>> readCoordinates(QIODevice &device)
+{
+    QVector<DrawingPlacement> placements;
+    QByteArray line;
+    line.reserve(kLongestCoordinatesLine);
+    bool overLong = false; // the line so far was too long: dropped to its end
+    bool afterCr = false;  // an LF right after a CR ends no further line
+    auto endLine = [&] {
+        if (!overLong && !line.isEmpty()) {
+            if (auto placement = parseCoordinatesLine(QString::fromLocal8Bit(line)))
+                placements.append(*placement);
+        }
+        line.clear();
+        overLong = false;
+    };
+
+    char chunk[16 * 1024];
+    qint64 left = kMostCoordinatesBytes;
+    while (left > 0 && placements.size() < kMostDrawings) {
+        const qint64 got = device.read(chunk, qMin<qint64>(sizeof chunk, left));
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        left -= got;
+        for (qint64 i = 0; i < got && placements.size() < kMostDrawings; ++i) {
+            const char c = chunk[i];
+            if (c == '\n' || c == '\r') {
+                if (!(c == '\n' && afterCr))
+                    endLine();
+                afterCr = c == '\r';
+                continue;
+            }
+            afterCr = false;
+            if (overLong)
+                continue;
+            if (line.size() == kLongestCoordinatesLine) {
+                overLong = true;
+                line.clear();
+                continue;
+            }
+            line.append(c);
+        }
+    }
+    // The last line needs no line end; one cut off by the byte limit is
+    // read as far as it goes (its fields end at commas, so a cut never
+    // shortens a number that is taken).
+    if (placements.size() < kMostDrawings)
+        endLine();
+    return placements;
+}
+
 std::optional<QVector<DrawingPlacement>> readCoordinatesFile(const QString &fullPath)
 {
     const QString found = findFileIgnoringCase(fullPath);
     if (found.isEmpty())
         return std::nullopt;
-    QFile file(found);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, found))
         return std::nullopt;
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+    return readCoordinates(file);
+}
 
-    QVector<DrawingPlacement> placements;
-    // A line ends at LF, CR LF or a lone CR, as a line reader takes them.
-    int start = 0;
-    const int size = content.size();
-    while (start < size) {
-        int end = start;
-        while (end < size && content.at(end) != '\n' && content.at(end) != '\r')
-            ++end;
-        const QByteArray raw = content.mid(start, end - start);
-        if (end < size && content.at(end) == '\r' && end + 1 < size && content.at(end + 1) == '\n')
-            ++end;
-        start = end + 1;
-        if (raw.isEmpty())
-            continue;
-        if (auto placement = parseCoordinatesLine(QString::fromLocal8Bit(raw)))
-            placements.append(*placement);
+QByteArray coordinatesFileBytes(const QStringList &lines)
+{
+    QByteArray content;
+    for (const QString &line : lines) {
+        content += line.toLocal8Bit();
+        content += "\r\n";
     }
-    return placements;
+    return content;
 }
 
 WriteOutcome writeCoordinatesFile(const QString &fullPath, const QStringList &lines)
@@ -171,11 +213,7 @@ WriteOutcome writeCoordinatesFile(const QString &fullPath, const QStringList &li
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return QFileInfo::exists(path) ? WriteOutcome::AlreadyExists : WriteOutcome::Failed;
 
-    QByteArray content;
-    for (const QString &line : lines) {
-        content += line.toLocal8Bit();
-        content += "\r\n";
-    }
+    const QByteArray content = coordinatesFileBytes(lines);
     const bool ok = file.write(content) == content.size() && file.flush();
     file.close();
     if (!ok || file.error() != QFileDevice::NoError) {

@@ -5,7 +5,19 @@
 #include <QVector>
 #include <optional>
 
+class QIODevice;
+
 namespace vud {
+
+// The reveal never shows more drawings than this, however long the
+// coordinates file: each drawing is a live animation on the board.
+constexpr int kMostDrawings = 256;
+// A coordinates file is read up to this many bytes, and a line longer than
+// kLongestCoordinatesLine bytes is skipped without being kept. A line of the
+// longest file name and two 32-bit numbers takes under 300 bytes, so a real
+// file of kMostDrawings lines fits many times over.
+constexpr qint64 kMostCoordinatesBytes = 256 * 1024;
+constexpr int kLongestCoordinatesLine = 4096;
 
 // One line of a coordinates file: a drawing of the gifs folder and the pixel
 // position of its top-left corner on the picture.
@@ -58,9 +70,16 @@ QString coordinatesLine(const QString &drawingName, qint64 x, qint64 y);
 // folder (empty, "." or "..", holding a path separator, or absolute).
 std::optional<DrawingPlacement> parseCoordinatesLine(const QString &line);
 
-// Reads a coordinates file found by the existence test. Empty lines are
-// skipped wherever they stand, as are untrusted lines. Returns nothing when
-// the file does not exist or cannot be read.
+// Reads the placements of a coordinates file from an open device, line by
+// line: a line ends at LF, CR LF or a lone CR. Empty lines are skipped
+// wherever they stand, as are untrusted and over-long lines. Stops at
+// kMostDrawings placements or after kMostCoordinatesBytes bytes, whichever
+// comes first. Nothing when the device fails to read.
+std::optional<QVector<DrawingPlacement>> readCoordinates(QIODevice &device);
+
+// Reads a coordinates file found by the existence test. Returns nothing when
+// the file does not exist, is no regular file (a FIFO, a device, a link to
+// one) or cannot be read.
 std::optional<QVector<DrawingPlacement>> readCoordinatesFile(const QString &fullPath);
 
 enum class WriteOutcome {
@@ -68,6 +87,10 @@ enum class WriteOutcome {
     AlreadyExists, // a file of that name (case ignored) exists; it was not touched
     Failed         // the file could not be created or written; nothing is left behind
 };
+
+// A coordinates file's bytes: each line followed by CR LF, in the system's
+// 8-bit encoding, with no header or trailer.
+QByteArray coordinatesFileBytes(const QStringList &lines);
 
 // Creates the coordinates file and writes each line followed by CR LF, with no
 // header or trailer. Never opens, replaces or extends an existing file.

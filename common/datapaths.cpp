@@ -43,12 +43,22 @@ QString withoutTrailingSeparator(QString folder)
     return folder;
 }
 
-QStringList sortedNames(const QString &folder, QDir::Filters filters)
+// The names of the entries of a folder that pass the filters and, once links
+// are followed, are of the kind asked for: QDir also lists a link to a FIFO,
+// a device or nothing among both files and folders, and the programs open
+// no such thing.
+QStringList sortedNames(const QString &folder, QDir::Filters filters, bool (QFileInfo::*isKind)() const)
 {
     QDir dir(folder);
     if (folder.isEmpty() || !dir.exists())
         return {};
-    return dir.entryList(filters, QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    const QFileInfoList entries = dir.entryInfoList(filters, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &entry : entries) {
+        if ((entry.*isKind)())
+            names << entry.fileName();
+    }
+    return names;
 }
 
 } // namespace
@@ -77,12 +87,12 @@ QString dataPath(const QString &literal, const QString &name)
 
 QStringList listFiles(const QString &folder)
 {
-    return sortedNames(folder, QDir::Files);
+    return sortedNames(folder, QDir::Files, &QFileInfo::isFile);
 }
 
 QStringList listFolders(const QString &folder)
 {
-    return sortedNames(folder, QDir::Dirs | QDir::NoDotAndDotDot);
+    return sortedNames(folder, QDir::Dirs | QDir::NoDotAndDotDot, &QFileInfo::isDir);
 }
 
 bool isPortableLayout()

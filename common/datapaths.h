@@ -25,12 +25,13 @@ QString dataPath(const QString &literal, const QString &name = QString());
 QString toPlatformPath(QString literal);
 
 // The names of the normal files of a folder as a file list shows them: no
-// folders, no hidden files, sorted by name without regard to case. A missing
-// or unreadable folder lists nothing.
+// folders, no hidden files, nothing that is no regular file once links are
+// followed (a FIFO, a device, a dangling link), sorted by name without regard
+// to case. A missing or unreadable folder lists nothing.
 QStringList listFiles(const QString &folder);
 
-// The names of the subfolders of a folder, hidden ones left out, sorted by
-// name without regard to case.
+// The names of the subfolders of a folder, hidden ones left out, and no link
+// that leads to no folder, sorted by name without regard to case.
 QStringList listFolders(const QString &folder);
 
 // Where the data lives. In the portable layout the program folder holds an

@@ -1,7 +1,9 @@
 #include "gifdisplay.h"
 
 #include "datapaths.h"
+#include "picturefile.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QMovie>
 #include <QTimer>
@@ -72,11 +74,18 @@ void GifDisplay::setFile(const QString &fullPath)
     m_endPending = true;
 
     m_file = fullPath;
-    const QString &path = fullPath;
-    m_naturalSize = fullPath.isEmpty() ? QSize() : QImageReader(path).size();
+    // The movie plays the file's bytes, read once and cut to the animation
+    // bounds; a file that is no regular file plays as a missing one.
+    applyPictureLimits();
+    auto *bytes = new QBuffer;
+    bytes->setData(fullPath.isEmpty() ? QByteArray() : readAnimation(fullPath));
+    bytes->open(QIODevice::ReadOnly);
+    m_naturalSize = bytes->data().isEmpty() ? QSize() : QImageReader(bytes).size();
+    bytes->seek(0);
     clear();
 
     m_movie = new QMovie(this);
+    bytes->setParent(m_movie);
     m_movie->setCacheMode(QMovie::CacheAll);
     // Connect before starting: a broken file reports its error inside start().
     connect(m_movie, &QMovie::frameChanged, this, &GifDisplay::onFrameChanged);
@@ -85,14 +94,14 @@ void GifDisplay::setFile(const QString &fullPath)
         if (m_role == Role::Editor)
             scheduleEnd(0);
     });
-    if (!fullPath.isEmpty())
-        m_movie->setFileName(path);
+    if (!bytes->data().isEmpty())
+        m_movie->setDevice(bytes);
     applyGeometry();
     if (m_sizeSet)
         m_movie->setScaledSize(size());
     setMovie(m_movie);
 
-    if (fullPath.isEmpty() || !m_movie->isValid()) {
+    if (bytes->data().isEmpty() || !m_movie->isValid()) {
         if (m_role == Role::Editor)
             scheduleEnd(0);
         return;

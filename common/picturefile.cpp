@@ -1,7 +1,12 @@
 #include "picturefile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vud {
 
@@ -22,6 +27,29 @@ bool isRegularFile(const QString &path)
     // a link to a FIFO or a device is no file, just as the FIFO or device
     // itself is not.
     return QFileInfo(path).isFile();
+}
+
+bool openRegularFile(QFile &file, const QString &path)
+{
+    if (!isRegularFile(path))
+        return false;
+    // O_NONBLOCK: a FIFO swapped in since the check opens at once instead of
+    // waiting for a writer, and is then refused by the check on the open file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // Reads from a regular file never wait; clear the flag all the same.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 void applyPictureLimits()
@@ -59,6 +87,121 @@ QImage readPicture(const QString &path, const QSize &size)
     if (!image.isNull() && size.isValid() && !size.isEmpty() && image.size() != size)
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
+}
+
+namespace {
+
+// Walks a GIF's blocks. Each step reads only what lies inside the bytes.
+class GifWalker
+{
+public:
+    explicit GifWalker(const QByteArray &bytes) : m_bytes(bytes) {}
+
+    bool has(qint64 count) const { return m_at + count <= m_bytes.size(); }
+    int byte(qint64 offset = 0) const { return quint8(m_bytes.at(int(m_at + offset))); }
+    int word(qint64 offset) const { return byte(offset) | (byte(offset + 1) << 8); }
+    qint64 at() const { return m_at; }
+    void skip(qint64 count) { m_at += count; }
+
+    // Skips a colour table of the size a packed field gives, when it has one.
+    void skipColourTable(int packed)
+    {
+        if (packed & 0x80)
+            m_at += 3 * (qint64(2) << (packed & 7));
+    }
+
+    // Skips a chain of data sub-blocks and its terminator; false when the
+    // bytes end first.
+    bool skipSubBlocks()
+    {
+        while (has(1)) {
+            const int length = byte();
+            m_at += 1 + length;
+            if (length == 0)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    const QByteArray &m_bytes;
+    qint64 m_at = 0;
+};
+
+QByteArray cutAfter(const QByteArray &bytes, qint64 end)
+{
+    return bytes.left(int(end)) + char(0x3B);
+}
+
+} // namespace
+
+QByteArray boundAnimation(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("GIF87a") && !bytes.startsWith("GIF89a"))
+        return bytes;
+    GifWalker gif(bytes);
+    if (!gif.has(13))
+        return bytes;
+    const int canvasWidth = gif.word(6);
+    const int canvasHeight = gif.word(8);
+    if (canvasWidth > kAnimationLargestSide || canvasHeight > kAnimationLargestSide)
+        return QByteArray();
+    const int packed = gif.byte(10);
+    gif.skip(13);
+    gif.skipColourTable(packed);
+
+    int frames = 0;
+    qint64 pixels = 0;
+    qint64 lastFrameEnd = 0;
+    while (gif.has(1)) {
+        switch (gif.byte()) {
+        case 0x3B: // trailer: whatever follows it is not part of the GIF
+            return bytes.left(int(gif.at() + 1));
+        case 0x21: // extension: label, then sub-blocks
+            gif.skip(2);
+            if (!gif.skipSubBlocks())
+                return bytes;
+            break;
+        case 0x2C: {
+            if (!gif.has(10))
+                return bytes;
+            const int right = gif.word(1) + gif.word(5);
+            const int bottom = gif.word(3) + gif.word(7);
+            // The decoder keeps each frame as a whole canvas, grown to hold
+            // a frame that reaches past it.
+            const qint64 area = qint64(qMax(canvasWidth, right)) * qMax(canvasHeight, bottom);
+            if (frames == kAnimationMostFrames || right > kAnimationLargestSide
+                || bottom > kAnimationLargestSide || pixels + area > kAnimationMostPixels) {
+                return frames == 0 ? QByteArray() : cutAfter(bytes, lastFrameEnd);
+            }
+            const int framePacked = gif.byte(9);
+            gif.skip(10);
+            gif.skipColourTable(framePacked);
+            gif.skip(1); // the LZW code size
+            if (!gif.skipSubBlocks())
+                return bytes;
+            ++frames;
+            pixels += area;
+            lastFrameEnd = gif.at();
+            break;
+        }
+        default:
+            // A block the format does not know: the decoder stops there.
+            return frames == 0 ? bytes : cutAfter(bytes, lastFrameEnd);
+        }
+    }
+    return bytes;
+}
+
+QByteArray readAnimation(const QString &path)
+{
+    QFile file;
+    if (!openRegularFile(file, path))
+        return QByteArray();
+    const QByteArray bytes = file.read(kAnimationMostBytes);
+    if (file.error() != QFileDevice::NoError)
+        return QByteArray();
+    return boundAnimation(bytes);
 }
 
 } // namespace vud

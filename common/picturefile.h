@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
+
+class QFile;
 
 namespace vud {
 
@@ -22,6 +25,11 @@ constexpr int kPictureAllocationLimitMB = 256;
 // devices, sockets, folders and dangling or looping links are not.
 bool isRegularFile(const QString &path);
 
+// Opens a regular file for reading in a way that cannot block: the file is
+// opened without waiting for a writer and its type is checked on the open
+// file, so a FIFO or device put in its place after a check is refused too.
+bool openRegularFile(QFile &file, const QString &path);
+
 // Sets the decoders' allocation limit (idempotent; the readers below call it).
 void applyPictureLimits();
 
@@ -36,5 +44,29 @@ QSize pictureSize(const QString &path);
 // never costs a full decode. Null when the path is no regular file, holds no
 // picture, or the decode would pass the allocation limit.
 QImage readPicture(const QString &path, const QSize &size = QSize());
+
+// An animation display plays at most this much of a GIF, so that a dimension
+// bomb or a GIF of ten thousand frames costs a bounded time and memory: the
+// canvas and every frame lie within kAnimationLargestSide pixels each way, at
+// most kAnimationMostFrames frames are played, and the frames together hold
+// at most kAnimationMostPixels canvas pixels (each frame is kept whole as a
+// picture of the canvas size, 4 bytes a pixel). Only the first
+// kAnimationMostBytes of a file are read.
+constexpr int kAnimationLargestSide = 2048;
+constexpr int kAnimationMostFrames = 1000;
+constexpr qint64 kAnimationMostPixels = 16 * 1024 * 1024;
+constexpr qint64 kAnimationMostBytes = 16 * 1024 * 1024;
+
+// GIF bytes cut down to those bounds: the frames past a bound are dropped
+// and a trailer ends the file after the last frame kept. Empty when the
+// canvas or the first frame is already too large. Bytes that are no GIF come
+// back unchanged (their decode is bounded by the allocation limit), and so do
+// the bytes of a GIF that breaks off within its bounds.
+QByteArray boundAnimation(const QByteArray &bytes);
+
+// A file's bytes as an animation display plays them: boundAnimation of the
+// file's first kAnimationMostBytes bytes. Empty when the path is no regular
+// file or cannot be read.
+QByteArray readAnimation(const QString &path);
 
 } // namespace vud

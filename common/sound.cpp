@@ -1,8 +1,8 @@
 #include "sound.h"
 
 #include "datapaths.h"
+#include "picturefile.h"
 
-#include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -32,7 +32,9 @@ QSoundEffect *SoundPlayer::effectFor(const QString &path)
 void SoundPlayer::playSound(const QString &fullPath)
 {
     const QString &path = fullPath;
-    if (!QFileInfo(path).isFile())
+    // A FIFO or a link to a device would block or never end: silent, as a
+    // missing file is.
+    if (!isRegularFile(path))
         return;
     QSoundEffect *effect = effectFor(path);
     if (m_playing && m_playing != effect)

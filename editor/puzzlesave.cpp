@@ -5,9 +5,13 @@
 #include "random.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <climits>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Editor {
 
@@ -63,7 +67,41 @@ bool puzzleExists(const QString &name)
     return false;
 }
 
-SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QStringList &lines)
+namespace {
+
+// A temporary file beside `finalPath`. Where the system allows, it has no
+// name at all until it takes its final one; otherwise, and while the bitmap
+// is handed over by name, its name starts with a dot, which neither program
+// lists. Either way a save killed half-way leaves nothing that is offered as
+// a picture or read as a coordinates file.
+bool openTemporaryBeside(QTemporaryFile &file, const QString &finalPath)
+{
+    file.setFileTemplate(QFileInfo(finalPath).absolutePath() + QStringLiteral("/.vud-save-XXXXXX"));
+    if (!file.open())
+        return false;
+    // A temporary file is private to its owner; a puzzle is an ordinary file,
+    // made as the user's file-creation mask says.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return ::fchmod(file.handle(), 0666 & ~mask) == 0;
+}
+
+// Writes everything out and onto the disk, so that the rename that follows
+// never exposes a file whose bytes are not all there.
+bool finish(QTemporaryFile &file)
+{
+    return file.flush() && file.error() == QFileDevice::NoError && ::fsync(file.handle()) == 0;
+}
+
+} // namespace
+
+bool replaceFile(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QStringList &lines,
+                       const FileReplacer &replace)
 {
     if (!isUsablePuzzleName(name))
         return SaveOutcome::BadName;
@@ -73,40 +111,40 @@ SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QString
         return SaveOutcome::Failed;
     const QString coordinatesPath = puzzleCoordinatesPath(name);
 
-    // The bitmap waits in a temporary file until the coordinates file is in
-    // place, so a failure at any step leaves an older picture untouched.
     // A picture of that name in other letter case is the one replaced:
     // names are told apart without regard to case, so two would be one
     // puzzle twice, both finding the new coordinates file.
     QString picturePath = vud::findFileIgnoringCase(puzzlePicturePath(name));
     if (picturePath.isEmpty())
         picturePath = puzzlePicturePath(name);
-    QSaveFile bitmap(picturePath);
-    bitmap.setDirectWriteFallback(false);
-    if (!bitmap.open(QIODevice::WriteOnly))
+
+    // Both files are written whole before either takes its name; the
+    // temporary files remove themselves on every way out but success.
+    QTemporaryFile bitmap;
+    if (!openTemporaryBeside(bitmap, picturePath))
         return SaveOutcome::Failed;
     const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
-    if (!opaque.save(&bitmap, "BMP") || bitmap.error() != QFileDevice::NoError) {
-        bitmap.cancelWriting();
+    if (!opaque.save(&bitmap, "BMP") || !finish(bitmap))
         return SaveOutcome::Failed;
-    }
+    QTemporaryFile coordinates;
+    if (!openTemporaryBeside(coordinates, coordinatesPath))
+        return SaveOutcome::Failed;
+    const QByteArray content = vud::coordinatesFileBytes(lines);
+    if (coordinates.write(content) != content.size() || !finish(coordinates))
+        return SaveOutcome::Failed;
 
-    switch (vud::writeCoordinatesFile(coordinatesPath, lines)) {
-    case vud::WriteOutcome::Written:
-        break;
-    case vud::WriteOutcome::AlreadyExists:
-        // Appeared since the test above: someone else's file, left alone.
-        bitmap.cancelWriting();
-        return SaveOutcome::AlreadyExists;
-    case vud::WriteOutcome::Failed:
-        bitmap.cancelWriting();
+    // The picture first, then its coordinates file. Cut off between the two
+    // steps, the folder holds the new picture without a coordinates file
+    // (the game reveals it with the default drawing, and the editor may save
+    // it again); never a coordinates file whose picture is missing.
+    if (!replace(bitmap.fileName(), picturePath))
         return SaveOutcome::Failed;
-    }
-
-    if (!bitmap.commit()) {
-        QFile::remove(coordinatesPath);
-        return SaveOutcome::Failed;
-    }
+    bitmap.setAutoRemove(false);
+    // Renaming a temporary file never replaces an existing file: one that
+    // appeared since the test above is someone else's and stays as it is.
+    if (!coordinates.rename(coordinatesPath))
+        return QFileInfo::exists(coordinatesPath) ? SaveOutcome::AlreadyExists : SaveOutcome::Failed;
+    coordinates.setAutoRemove(false);
     return SaveOutcome::Saved;
 }
 

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace vud {
 class RandomSource;
@@ -38,14 +39,24 @@ QString puzzleCoordinatesPath(const QString &name);
 // user's or an installed one.
 bool puzzleExists(const QString &name);
 
+// Gives a finished file its final name in one step, replacing a file of
+// that name (rename(2)); false when that fails.
+bool replaceFile(const QString &from, const QString &to);
+using FileReplacer = std::function<bool(const QString &from, const QString &to)>;
+
 // Saves the puzzle into the folder saves go to, creating the user's data
 // folders when first needed. The name is checked first, then the coordinates
-// file's existence (case ignored) in every data folder. The bitmap is written to a temporary file beside
-// its final place, the coordinates file is created, and only then does the
-// bitmap take its name, replacing an older picture of that name. When any step
-// fails, the files written so far are removed and an older picture is left
-// as it was.
-SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QStringList &lines);
+// file's existence (case ignored) in every data folder. Both files are
+// written whole under hidden temporary names beside their final places, which
+// neither program lists; then the bitmap takes its name (through `replace`),
+// replacing an older picture of that name, and last the coordinates file
+// takes its own, never over an existing one. A save cut off at any point, by
+// a failure or by the program being killed, never leaves a half-written
+// bitmap or a coordinates file without its picture in view: when a step
+// fails, the temporary files are removed and an older picture is left as it
+// was.
+SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QStringList &lines,
+                       const FileReplacer &replace = replaceFile);
 
 // The message the editor gives for an outcome; empty for Saved.
 QString saveMessage(SaveOutcome outcome);

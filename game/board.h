@@ -148,6 +148,10 @@ public:
     QTimer *timer2() const { return Timer2; }
     QTimer *timer3() const { return Timer3; }
 
+    // Lays a new board out when one was asked for (Game::RebuildBoard), as
+    // an activation from another of the program's windows does.
+    void Form_Activate();
+
     // Handlers, in the board's own words; the controls call them.
     void Timer1_Timer();
     void Timer2_Timer();
@@ -174,7 +178,6 @@ private:
     explicit Form3(QWidget *parent = nullptr);
 
     void Form_Load();
-    void Form_Activate();
     void LayOutBoard();
     void PaintPieces();
     void FitPictureToGrid();

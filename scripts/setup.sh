@@ -2,7 +2,8 @@
 # Sets VUD up on a Debian 12 machine: installs what is missing, builds, and
 # then either starts the game or runs the whole test suite.
 #   setup.sh play   build and start vud2 on the bundled sample data
-#   setup.sh test   build normally and with sanitizers, run every test in both
+#   setup.sh test   build normally and with sanitizers, run every test in both,
+#                   then run each fuzz target briefly (scripts/fuzz.sh)
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -12,9 +13,12 @@ PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     libgif-dev fonts-liberation qt6-image-formats-plugins
     xvfb xauth x11-utils xdotool imagemagick
-    qt6-image-formats-plugins
     desktop-file-utils appstream lintian dpkg-dev file
+    clang libfuzzer-14-dev libclang-rt-14-dev
 )
+
+# Seconds each fuzz target runs in the test command.
+FUZZ_SECONDS=${FUZZ_SECONDS:-20}
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -68,6 +72,16 @@ test)
     status=0
     run_tests build || status=1
     run_tests build-asan || status=1
+    if command -v clang++ >/dev/null; then
+        if scripts/fuzz.sh "$FUZZ_SECONDS"; then
+            SUMMARY+=("fuzz: every target ran ${FUZZ_SECONDS} s without a finding")
+        else
+            SUMMARY+=("fuzz: FINDINGS (see build-fuzz/findings)")
+            status=1
+        fi
+    else
+        SUMMARY+=("fuzz: skipped, clang is not installed")
+    fi
     echo "== Summary"
     printf '%s\n' "${SUMMARY[@]}"
     exit $status

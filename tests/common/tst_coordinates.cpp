@@ -7,6 +7,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 using namespace vud;
@@ -24,6 +26,28 @@ QByteArray readAll(const QString &path)
     file.open(QIODevice::ReadOnly);
     return file.readAll();
 }
+
+// A source that never ends: the pattern over and over, counting what it gave.
+class EndlessDevice : public QIODevice
+{
+public:
+    explicit EndlessDevice(QByteArray pattern) : m_pattern(std::move(pattern)) { open(ReadOnly | Unbuffered); }
+    bool isSequential() const override { return true; }
+    qint64 delivered = 0;
+
+protected:
+    qint64 readData(char *data, qint64 size) override
+    {
+        for (qint64 i = 0; i < size; ++i)
+            data[i] = m_pattern.at(int((delivered + i) % m_pattern.size()));
+        delivered += size;
+        return size;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_pattern;
+};
 
 } // namespace
 
@@ -68,7 +92,14 @@ private slots:
         for (const char *name : {"b.jpg", "A.bmp", "c.png", ".hidden.jpg"})
             writeBytes(folder.file(QString("imagenes/") + name), "x");
         QDir(folder.path()).mkpath("imagenes/sub");
-        QCOMPARE(listFiles(dataPath("\\imagenes\\")), QStringList({"A.bmp", "b.jpg", "c.png"}));
+        // What is no regular file once links are followed is never offered;
+        // a link to a regular file is.
+        QCOMPARE(mkfifo(QFile::encodeName(folder.file("imagenes/tubo.png")).constData(), 0644), 0);
+        QVERIFY(QFile::link("/dev/zero", folder.file("imagenes/cero.png")));
+        QVERIFY(QFile::link(folder.file("imagenes/tubo.png"), folder.file("imagenes/d.png")));
+        QVERIFY(QFile::link(folder.file("imagenes/nada.png"), folder.file("imagenes/e.png")));
+        QVERIFY(QFile::link(folder.file("imagenes/c.png"), folder.file("imagenes/f.png")));
+        QCOMPARE(listFiles(dataPath("\\imagenes\\")), QStringList({"A.bmp", "b.jpg", "c.png", "f.png"}));
         QCOMPARE(listFolders(dataPath("\\imagenes")), QStringList({"sub"}));
         QCOMPARE(listFiles(dataPath("\\missing")), QStringList());
     }
@@ -192,6 +223,10 @@ private slots:
         QTest::newRow("backslash path") << QByteArray("..\\secreto.gif,1,2,");
         QTest::newRow("absolute") << QByteArray("/etc/passwd,1,2,");
         QTest::newRow("drive") << QByteArray("C:secreto.gif,1,2,");
+        QTest::newRow("NUL in the name") << QByteArray("so\0l.gif,1,2,", 13);
+        QTest::newRow("UTF-16") << QByteArray("s\0o\0l\0.\0g\0i\0f\0,\0" "1\0,\0" "2\0,\0", 24);
+        QTest::newRow("longer than a line may be")
+            << QByteArray(kLongestCoordinatesLine, 'a') + ".gif,1,2,";
     }
     void malformedAndHostileLinesAreSkipped()
     {
@@ -202,6 +237,95 @@ private slots:
         const auto read = readCoordinatesFile(coordinatesPathFor("gato.bmp"));
         QVERIFY(read.has_value());
         QCOMPARE(*read, (Placements{{"sol.gif", 1, 2}, {"luna.gif", 3, 4}}));
+    }
+
+    // The reader reads only what it can use: at most kMostDrawings
+    // placements and kMostCoordinatesBytes bytes, whatever the source holds,
+    // so a link to /dev/zero or a huge file costs a bounded time and memory.
+    void readerStopsAtItsBounds_data()
+    {
+        QTest::addColumn<QByteArray>("pattern");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<qint64>("mostRead");
+        QTest::newRow("endless NUL bytes: one endless line, skipped")
+            << QByteArray(1, '\0') << 0 << kMostCoordinatesBytes;
+        QTest::newRow("endless empty lines") << QByteArray("\r\n") << 0 << kMostCoordinatesBytes;
+        // Reading stops at the drawing limit, a chunk past the last line read.
+        QTest::newRow("endless drawings") << QByteArray("sol.gif,1,2,\r\n") << kMostDrawings
+                                          << qint64(kMostDrawings * 14 + 16 * 1024);
+    }
+    void readerStopsAtItsBounds()
+    {
+        QFETCH(QByteArray, pattern);
+        QFETCH(int, expected);
+        QFETCH(qint64, mostRead);
+        EndlessDevice source(pattern);
+        const auto read = readCoordinates(source);
+        QVERIFY(read.has_value());
+        QCOMPARE(read->size(), expected);
+        for (const DrawingPlacement &p : *read)
+            QCOMPARE(p, (DrawingPlacement{"sol.gif", 1, 2}));
+        QVERIFY2(source.delivered <= mostRead, qPrintable(QString::number(source.delivered)));
+    }
+
+    void readerKeepsTheLinesWithinItsBounds_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("expected");
+        const QByteArray line("sol.gif,1,2,\r\n");
+        QTest::newRow("3000 lines") << line.repeated(3000) << kMostDrawings;
+        QTest::newRow("a 10 MB line between two lines")
+            << line + QByteArray(10 * 1024 * 1024, 'x') + "\r\n" + line << 1;
+        QTest::newRow("a line of the longest length is kept")
+            << QByteArray(kLongestCoordinatesLine - 5, 's') + ",1,2,\r\n" + line << 2;
+        QTest::newRow("a line one byte longer is skipped")
+            << QByteArray(kLongestCoordinatesLine - 4, 's') + ",1,2,\r\n" + line << 1;
+        QTest::newRow("a line just within the byte limit")
+            << QByteArray(kMostCoordinatesBytes - line.size(), '\n') + line << 1;
+        QTest::newRow("a line past the byte limit")
+            << QByteArray(kMostCoordinatesBytes, '\n') + line << 0;
+    }
+    void readerKeepsTheLinesWithinItsBounds()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, expected);
+        TempProgramFolder folder;
+        QVERIFY(writeBytes(folder.file("coordenadas/gato.txt"), content));
+        const auto read = readCoordinatesFile(coordinatesPathFor("gato.bmp"));
+        QVERIFY(read.has_value());
+        QCOMPARE(read->size(), expected);
+        for (const DrawingPlacement &p : *read)
+            QCOMPARE(p.x, 1);
+    }
+
+    // Anything that is no regular file reads as a missing coordinates file,
+    // without blocking: a FIFO would wait for a writer, a device never ends.
+    void nonRegularFilesReadAsMissing_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"fifo", "link to /dev/zero", "link to a fifo", "link loop", "dangling link"})
+            QTest::newRow(kind) << QString(kind);
+    }
+    void nonRegularFilesReadAsMissing()
+    {
+        QFETCH(QString, kind);
+        TempProgramFolder folder;
+        const QString path = folder.file("coordenadas/gato.txt");
+        const QString fifo = folder.file("tubo");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        if (kind == "fifo")
+            QVERIFY(QFile::rename(fifo, path));
+        else if (kind == "link to /dev/zero")
+            QVERIFY(QFile::link("/dev/zero", path));
+        else if (kind == "link to a fifo")
+            QVERIFY(QFile::link(fifo, path));
+        else if (kind == "link loop")
+            QVERIFY(QFile::link(path, path));
+        else
+            QVERIFY(QFile::link(folder.file("nada.txt"), path));
+        alarm(20); // a read that blocks ends the test instead of hanging it
+        QVERIFY(!readCoordinatesFile(coordinatesPathFor("gato.bmp")).has_value());
+        alarm(0);
     }
 
     void largestThirtyTwoBitValuesAreKept()

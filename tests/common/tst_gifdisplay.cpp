@@ -1,13 +1,41 @@
 #include "gifdisplay.h"
+#include "picturefile.h"
 #include "testsupport.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QImageReader>
 #include <QMovie>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace vud;
 using namespace vudtest;
+
+namespace {
+
+QByteArray handMadeGif(int canvasWidth, int canvasHeight, const QVector<QRect> &frames)
+{
+    return vudtest::handMadeGif(QSize(canvasWidth, canvasHeight), frames);
+}
+
+QVector<QRect> tinyFrames(int count)
+{
+    return QVector<QRect>(count, QRect(0, 0, 1, 1));
+}
+
+int framesDecoded(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer, "gif").imageCount();
+}
+
+} // namespace
 
 // The editor keeps its picture surface disabled until the display reports the
 // end of the drawing's animation: a missing notice locks the editor, a double
@@ -37,6 +65,11 @@ private slots:
         QVERIFY(writeBytes(gif("header-only.gif"), bytes.left(13)));
         QVERIFY(writeBytes(gif("not-a-gif.gif"), "this is no picture at all"));
         QVERIFY(writeBytes(gif("empty.gif"), ""));
+        // What is no regular file plays as a missing file, without blocking.
+        QCOMPARE(mkfifo(QFile::encodeName(gif("fifo.gif")).constData(), 0644), 0);
+        QVERIFY(QFile::link("/dev/zero", gif("zero.gif")));
+        QVERIFY(QDir().mkpath(gif("folder.gif")));
+        QVERIFY(writeBytes(gif("huge-canvas.gif"), handMadeGif(30000, 30000, tinyFrames(1))));
     }
     void cleanupTestCase() { delete m_folder; }
 
@@ -55,6 +88,10 @@ private slots:
         QTest::newRow("empty file") << gif("empty.gif");
         QTest::newRow("missing file") << gif("missing.gif");
         QTest::newRow("empty path") << QString();
+        QTest::newRow("fifo") << gif("fifo.gif");
+        QTest::newRow("link to /dev/zero") << gif("zero.gif");
+        QTest::newRow("folder") << gif("folder.gif");
+        QTest::newRow("canvas past the bounds") << gif("huge-canvas.gif");
     }
     void editorRoleReportsOneEndPerAnimation()
     {
@@ -74,6 +111,56 @@ private slots:
         // And never a second time.
         QTest::qWait(600);
         QCOMPARE(ends.count(), 1);
+    }
+
+    // A dimension bomb or a GIF of ten thousand frames costs a bounded time
+    // and memory: the display plays what lies within the animation bounds.
+    void animationsAreCutToTheirBounds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("frames"); // -1: nothing to play, -2: the bytes as they are
+        const QByteArray three = handMadeGif(10, 10, tinyFrames(3));
+        const int side = kAnimationLargestSide;
+        QTest::newRow("within the bounds") << three << 3;
+        QTest::newRow("junk after the trailer") << three + "junk" << 3;
+        QTest::newRow("10000 frames") << handMadeGif(4, 4, tinyFrames(10000)) << kAnimationMostFrames;
+        QTest::newRow("canvas too wide") << handMadeGif(side + 1, 1, tinyFrames(1)) << -1;
+        QTest::newRow("canvas too high") << handMadeGif(1, side + 1, tinyFrames(1)) << -1;
+        QTest::newRow("widest canvas") << handMadeGif(side, 1, tinyFrames(1)) << 1;
+        QTest::newRow("first frame reaching past the bounds")
+            << handMadeGif(10, 10, {{side - 50, 0, 51, 1}}) << -1;
+        QTest::newRow("second frame reaching past the bounds")
+            << handMadeGif(10, 10, {{0, 0, 1, 1}, {0, side - 50, 1, 51}, {0, 0, 1, 1}}) << 1;
+        QTest::newRow("frames past the pixel budget")
+            << handMadeGif(side, side, tinyFrames(6)) << int(kAnimationMostPixels / (side * side));
+        QTest::newRow("no gif") << QByteArray("not a picture") << -2;
+        QTest::newRow("broken off") << three.left(three.size() - 4) << -2;
+    }
+    void animationsAreCutToTheirBounds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, frames);
+        const QByteArray bounded = boundAnimation(bytes);
+        if (frames == -2)
+            QCOMPARE(bounded, bytes);
+        else if (frames == -1)
+            QVERIFY(bounded.isEmpty());
+        else
+            QCOMPARE(framesDecoded(bounded), frames);
+    }
+
+    void longAnimationPlaysWithinItsBounds()
+    {
+        QVERIFY(writeBytes(gif("long.gif"), handMadeGif(4, 4, tinyFrames(10000))));
+        QCOMPARE(readAnimation(gif("long.gif")).size(), handMadeGif(4, 4, tinyFrames(kAnimationMostFrames)).size());
+        GifDisplay display(GifDisplay::Role::Game);
+        display.show();
+        QElapsedTimer clock;
+        clock.start();
+        display.setFile(gif("long.gif"));
+        QVERIFY(display.movie());
+        QCOMPARE(display.movie()->frameCount(), kAnimationMostFrames);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
     }
 
     void everyStartGetsItsOwnEnd()

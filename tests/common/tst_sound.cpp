@@ -3,8 +3,11 @@
 #include "testsupport.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSoundEffect>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace vud;
 
@@ -34,6 +37,10 @@ private slots:
         // A valid WAV file, a broken file and a missing one.
         QVERIFY(vudtest::writeBytes(folder.file("sonidos/fin.wav"), silentWav()));
         QVERIFY(vudtest::writeBytes(folder.file("sonidos/roto.wav"), "RIFF garbage"));
+        // Files that are no regular files: a FIFO would block its reader and
+        // a device never ends. Both are silent, like a missing file.
+        QCOMPARE(mkfifo(QFile::encodeName(folder.file("sonidos/tubo.wav")).constData(), 0644), 0);
+        QVERIFY(QFile::link("/dev/zero", folder.file("sonidos/cero.wav")));
 
         SoundPlayer player;
         QElapsedTimer clock;
@@ -42,9 +49,13 @@ private slots:
             player.playSound(dataPath("\\sonidos\\fin.wav"));
             player.playSound(dataPath("\\sonidos\\roto.wav"));
             player.playSound(dataPath("\\sonidos\\missing.wav"));
+            player.playSound(dataPath("\\sonidos\\tubo.wav"));
+            player.playSound(dataPath("\\sonidos\\cero.wav"));
             player.playSound(QString());
         }
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        // Only the two regular files were handed to the audio system.
+        QCOMPARE(player.findChildren<QSoundEffect *>().size(), 2);
         QTest::qWait(200); // let the effects load or fail in the background
     }
 

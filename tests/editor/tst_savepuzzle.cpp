@@ -11,9 +11,11 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Editor;
+Q_DECLARE_METATYPE(Editor::SaveOutcome)
 using vudtest::TempProgramFolder;
 using vudtest::writeBytes;
 
@@ -66,6 +68,14 @@ private slots:
         const QImage saved(bitmap);
         QCOMPARE(saved.size(), QSize(40, 30));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), picture());
+        // Ordinary files, as the file-creation mask makes them.
+        const mode_t mask = umask(0);
+        umask(mask);
+        for (const QString &path : {bitmap, folder.file("coordenadas/523dibujo.txt")}) {
+            struct stat status;
+            QCOMPARE(stat(QFile::encodeName(path).constData(), &status), 0);
+            QCOMPARE(status.st_mode & 0777, 0666 & ~mask);
+        }
         // No temporary file is left beside them.
         QCOMPARE(entries(folder.file("imagenes")), QStringList{"523dibujo.bmp"});
         QCOMPARE(entries(folder.file("coordenadas")), QStringList{"523dibujo.txt"});
@@ -252,6 +262,55 @@ private slots:
         QCOMPARE(readAll(folder.file("imagenes/gato.bmp")), QByteArray("old picture"));
         QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
         QCOMPARE(entries(folder.file("coordenadas")), QStringList());
+    }
+
+    // The last steps of a save: the bitmap taking its name, then the
+    // coordinates file. Whichever fails, nothing of the new puzzle is left,
+    // in view or hidden, and the older picture is whole.
+    void aFailedFinalStepLeavesTheOldPuzzle_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<SaveOutcome>("outcome");
+        QTest::newRow("the bitmap cannot take its name") << "rename" << SaveOutcome::Failed;
+        QTest::newRow("a folder stands in the bitmap's place") << "folder" << SaveOutcome::Failed;
+        QTest::newRow("a coordinates file appears meanwhile") << "appears" << SaveOutcome::AlreadyExists;
+    }
+    void aFailedFinalStepLeavesTheOldPuzzle()
+    {
+        QFETCH(QString, failure);
+        QFETCH(SaveOutcome, outcome);
+        TempProgramFolder folder;
+        const QString old = failure == "folder" ? "gato.bmp/hoja.bmp" : "gato.bmp";
+        QVERIFY(QDir(folder.path()).mkpath(QFileInfo(folder.file("imagenes/" + old)).path()));
+        QVERIFY(writeBytes(folder.file("imagenes/" + old), "old picture"));
+        int renames = 0;
+        const FileReplacer replace = [&](const QString &from, const QString &to) {
+            ++renames;
+            // The bitmap is whole before it takes its name, and its
+            // coordinates file is not in view yet.
+            [&] {
+                QCOMPARE(QImage(from).size(), QSize(40, 30));
+                QCOMPARE(QFileInfo(to).absoluteFilePath(), QFileInfo(folder.file("imagenes/gato.bmp")).absoluteFilePath());
+                QCOMPARE(vud::listFiles(folder.file("coordenadas")), QStringList());
+            }();
+            if (failure == "rename")
+                return false;
+            if (failure == "appears")
+                writeBytes(folder.file("coordenadas/gato.txt"), "someone else's");
+            return replaceFile(from, to);
+        };
+        QCOMPARE(savePuzzle("gato", picture(), {"abeja.gif,1,2,"}, replace), outcome);
+        QCOMPARE(renames, 1);
+        if (failure == "appears") {
+            // The picture took its place; the other file is left as it was.
+            QCOMPARE(QImage(folder.file("imagenes/gato.bmp")).size(), QSize(40, 30));
+            QCOMPARE(entries(folder.file("coordenadas")), QStringList{"gato.txt"});
+            QCOMPARE(readAll(folder.file("coordenadas/gato.txt")), QByteArray("someone else's"));
+        } else {
+            QCOMPARE(readAll(folder.file("imagenes/" + old)), QByteArray("old picture"));
+            QCOMPARE(entries(folder.file("coordenadas")), QStringList());
+        }
+        QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
     }
 };
 

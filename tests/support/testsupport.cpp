@@ -56,6 +56,63 @@ bool setPermissionOverrides(bool on)
 
 } // namespace
 
+namespace {
+
+QByteArray le16(int value)
+{
+    return QByteArray(1, char(value & 0xff)) + char((value >> 8) & 0xff);
+}
+
+QByteArray be32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char(value >> (24 - 8 * i));
+    return bytes;
+}
+
+quint32 crc32(const QByteArray &bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char c : bytes) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
+{
+    return be32(quint32(data.size())) + type + data + be32(crc32(type + data));
+}
+
+} // namespace
+
+QByteArray handMadeGif(QSize canvas, const QVector<QRect> &frames)
+{
+    QByteArray gif = "GIF89a" + le16(canvas.width()) + le16(canvas.height());
+    // A two-colour global table: black and white.
+    gif += QByteArray("\x80\x00\x00" "\x00\x00\x00" "\xff\xff\xff", 9);
+    for (const QRect &f : frames) {
+        gif += QByteArray("\x21\xf9\x04\x00\x02\x00\x00\x00", 8); // 20 ms a frame
+        gif += char(0x2C) + le16(f.x()) + le16(f.y()) + le16(f.width()) + le16(f.height()) + char(0);
+        gif += QByteArray("\x02\x02\x44\x01\x00", 5); // one pixel of LZW data
+    }
+    return gif + char(0x3B);
+}
+
+QByteArray pngClaimingSize(QSize size)
+{
+    QByteArray header = be32(quint32(size.width())) + be32(quint32(size.height()));
+    header += QByteArray("\x08\x02\x00\x00\x00", 5); // 8-bit RGB, no interlace
+    // Two rows of a few pixels, compressed: the rest is missing.
+    const QByteArray rows(2 * (1 + 3 * 16), '\0');
+    const QByteArray zlib = qCompress(rows).mid(4); // without Qt's length prefix
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", zlib)
+        + pngChunk("IEND", QByteArray());
+}
+
 PermissionsBindRoot::PermissionsBindRoot()
     : m_active(setPermissionOverrides(false))
 {

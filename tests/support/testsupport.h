@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVector>
@@ -42,6 +43,15 @@ QVector<QImage> squareFrames(int count, QSize size = QSize(20, 20));
 
 // Writes bytes to a file (for truncated or non-GIF files).
 bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// A GIF of the given canvas size and frame rectangles, written byte by byte:
+// each frame holds one pixel of data whatever size it claims (the decoder
+// leaves the rest empty), so a GIF of any size or frame count stays small.
+QByteArray handMadeGif(QSize canvas, const QVector<QRect> &frames);
+
+// A PNG whose header claims the given size, followed by a few bytes of
+// picture data: a dimension bomb that takes no room.
+QByteArray pngClaimingSize(QSize size);
 
 // A picture of flat coloured blocks: block (c, r) of a columns x rows grid has
 // colour blockColour(c, r). Saved in the format the suffix names.
