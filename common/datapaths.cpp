@@ -183,6 +183,7 @@ bool makeUserDataFolders()
 
 namespace {
 
+// Files, or else folders, of one data folder literal across every data folder.
 QVector<DataEntry> mergedListing(const QString &literal, QDir::Filters filters)
 {
     QVector<DataEntry> entries;
@@ -190,7 +191,8 @@ QVector<DataEntry> mergedListing(const QString &literal, QDir::Filters filters)
     for (const QString &folder : dataFolders()) {
         const QString path = withoutTrailingSeparator(folder + toPlatformPath(literal));
         QSet<QString> here;
-        for (const QString &name : sortedNames(path, filters)) {
+        const bool files = filters.testFlag(QDir::Files);
+        for (const QString &name : files ? listFiles(path) : listFolders(path)) {
             const QString key = name.toCaseFolded();
             if (seen.contains(key))
                 continue;

@@ -7,6 +7,7 @@
 #include "datapaths.h"
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "layout.h"
 #include "picturesurface.h"
 #include "testsupport.h"
 
@@ -59,8 +60,7 @@ int runEditor(const QString &folder)
     if (!form.chooser())
         return 2;
     form.chooser()->Image1_Click(0);
-    // The large picture reaches past the screen: the drawing goes where the
-    // window's middle shows it.
+    // The drawing goes where the window's middle shows the picture.
     QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, form.rect().center());
     QElapsedTimer clock;
     clock.start();
@@ -141,7 +141,11 @@ private slots:
         QCOMPARE(whole.exitCode(), 0);
         const QByteArray newPicture = readAll(file("imagenes/gato.bmp"));
         const QByteArray newLines = readAll(file("coordenadas/gato.txt"));
-        QCOMPARE(QImage::fromData(newPicture).size(), QSize(2400, 1800));
+        // Saved as the editor shows it: scaled down to fit its work area.
+        const vud::ScreenTwips screen = vud::screenTwips();
+        QCOMPARE(QImage::fromData(newPicture).size(),
+                 Editor::shownPictureSize(QSize(2400, 1800),
+                                          Editor::workAreaPixels(Editor::workArea(screen), screen)));
         QVERIFY2(newLines.startsWith("abeja.gif,") && newLines.endsWith(",\r\n") && newLines.count('\n') == 1,
                  newLines.constData());
         QVERIFY(newPicture != m_oldPicture);
