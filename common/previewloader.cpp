@@ -38,7 +38,7 @@ struct Made
 {
     FileStamp stamp;
     PreviewPicture preview;
-    QSize natural;
+    thumbnails::Original original; // the file as it was before its decode
     QImage thumbnail;   // to be stored in the thumbnail cache, when not null
 };
 
@@ -51,20 +51,21 @@ Made makePreview(const QString &path, const ScreenTwips &screen, const QString &
     made.stamp = stampOf(info);
     if (!made.stamp.isValid())
         return made;
-    made.natural = pictureSize(path);
-    if (!made.natural.isValid())
+    const QSize natural = pictureSize(path);
+    if (!natural.isValid())
         return made;
-    made.preview = fittedPreview(made.natural, screen);
+    made.original = thumbnails::originalOf(info, natural);
+    made.preview = fittedPreview(natural, screen);
     const QSize target = previewPixelSize(made.preview.fittedTwips, screen);
 
     // A picture no larger than a thumbnail is cheap to decode and gets none.
-    const QSize thumbnailSize = thumbnails::largeSize(made.natural);
-    const bool thumbnailed = !thumbnailFolder.isEmpty() && thumbnailSize != made.natural;
+    const QSize thumbnailSize = thumbnails::largeSize(natural);
+    const bool thumbnailed = !thumbnailFolder.isEmpty() && thumbnailSize != natural;
     // On a screen of many dots per inch the cell may be larger than a
     // thumbnail: then the file itself is decoded.
     const bool fromThumbnail = thumbnailed && fitsIn(target, thumbnailSize);
     if (fromThumbnail) {
-        const QImage thumbnail = thumbnails::readLarge(thumbnailFolder, info, made.natural);
+        const QImage thumbnail = thumbnails::readLarge(thumbnailFolder, made.original);
         if (!thumbnail.isNull()) {
             made.preview.image = scaledTo(thumbnail, target);
             made.preview.loaded = true;
@@ -188,9 +189,9 @@ void PreviewLoader::startDecode(int slot, const QString &path)
                             Qt::QueuedConnection);
                         if (made.thumbnail.isNull())
                             return;
-                        workers->start(QRunnable::create([folder, path, natural = made.natural,
+                        workers->start(QRunnable::create([folder, original = made.original,
                                                           thumbnail = made.thumbnail] {
-                                           thumbnails::writeLarge(folder, QFileInfo(path), natural, thumbnail);
+                                           thumbnails::writeLarge(folder, original, thumbnail);
                                        }),
                                        WritePriority);
                     }),

@@ -32,11 +32,6 @@ bool keptInUri(char c)
     return c != '\0' && std::strchr("-_.!~*'()/$&+,:=@", c) != nullptr;
 }
 
-qint64 modifiedSeconds(const QFileInfo &original)
-{
-    return original.lastModified().toSecsSinceEpoch();
-}
-
 // Makes the folder and any missing folder above it, each with mode 0700, as
 // the thumbnails must stay private to their owner. Existing folders are left
 // as they are.
@@ -96,11 +91,16 @@ QSize largeSize(const QSize &picture)
     return size.expandedTo(QSize(1, 1));
 }
 
-QImage readLarge(const QString &folder, const QFileInfo &original, const QSize &picture)
+Original originalOf(const QFileInfo &file, const QSize &picture)
 {
-    if (folder.isEmpty() || !original.isFile() || !original.isReadable())
+    return {file.absoluteFilePath(), file.size(), file.lastModified().toSecsSinceEpoch(), picture};
+}
+
+QImage readLarge(const QString &folder, const Original &original)
+{
+    if (folder.isEmpty() || original.absolutePath.isEmpty())
         return QImage();
-    const QByteArray uri = fileUri(original.absoluteFilePath());
+    const QByteArray uri = fileUri(original.absolutePath);
     const QString path = folder + QLatin1Char('/') + fileName(uri);
     if (!isRegularFile(path))
         return QImage();
@@ -108,7 +108,7 @@ QImage readLarge(const QString &folder, const QFileInfo &original, const QSize &
     // otherwise than it is shown here. (The keys are read with the pixels:
     // the reader's own text lookup cuts keys at their first colon.)
     QImageReader reader(path, "png");
-    const QSize expected = largeSize(picture);
+    const QSize expected = largeSize(original.picture);
     const QSize stored = reader.size();
     if (qAbs(stored.width() - expected.width()) > 1 || qAbs(stored.height() - expected.height()) > 1)
         return QImage();
@@ -117,25 +117,25 @@ QImage readLarge(const QString &folder, const QFileInfo &original, const QSize &
     if (thumbnail.text(QString::fromLatin1(UriKey)) != QString::fromLatin1(uri))
         return QImage();
     bool ok = false;
-    if (thumbnail.text(QString::fromLatin1(MTimeKey)).toLongLong(&ok) != modifiedSeconds(original) || !ok)
+    if (thumbnail.text(QString::fromLatin1(MTimeKey)).toLongLong(&ok) != original.modifiedSeconds || !ok)
         return QImage();
     const QString size = thumbnail.text(QString::fromLatin1(SizeKey));
-    if (!size.isEmpty() && size.toLongLong() != original.size())
+    if (!size.isEmpty() && size.toLongLong() != original.size)
         return QImage();
     return thumbnail;
 }
 
-bool writeLarge(const QString &folder, const QFileInfo &original, const QSize &picture, const QImage &thumbnail)
+bool writeLarge(const QString &folder, const Original &original, const QImage &thumbnail)
 {
-    if (folder.isEmpty() || thumbnail.isNull() || !original.isFile() || !makePrivateFolder(folder))
+    if (folder.isEmpty() || original.absolutePath.isEmpty() || thumbnail.isNull() || !makePrivateFolder(folder))
         return false;
-    const QByteArray uri = fileUri(original.absoluteFilePath());
+    const QByteArray uri = fileUri(original.absolutePath);
     QImage image = thumbnail;
     image.setText(QString::fromLatin1(UriKey), QString::fromLatin1(uri));
-    image.setText(QString::fromLatin1(MTimeKey), QString::number(modifiedSeconds(original)));
-    image.setText(QString::fromLatin1(SizeKey), QString::number(original.size()));
-    image.setText(QStringLiteral("Thumb::Image::Width"), QString::number(picture.width()));
-    image.setText(QStringLiteral("Thumb::Image::Height"), QString::number(picture.height()));
+    image.setText(QString::fromLatin1(MTimeKey), QString::number(original.modifiedSeconds));
+    image.setText(QString::fromLatin1(SizeKey), QString::number(original.size));
+    image.setText(QStringLiteral("Thumb::Image::Width"), QString::number(original.picture.width()));
+    image.setText(QStringLiteral("Thumb::Image::Height"), QString::number(original.picture.height()));
     image.setText(QStringLiteral("Software"), QStringLiteral("VUD 2.0"));
 
     const QString target = folder + QLatin1Char('/') + fileName(uri);

@@ -35,19 +35,30 @@ QString largeFolder();
 // 256 x 256 with its shape kept; a smaller picture keeps its size.
 QSize largeSize(const QSize &picture);
 
-// The large thumbnail of the original file in the folder, when one was made
-// from the file as it is now: its Thumb::URI is the file's URI, its
-// Thumb::MTime the file's modification time in seconds, its Thumb::Size (when
-// present) the file's size, and it has the size largeSize() gives for the
-// picture's upright size (within a pixel). Null otherwise, and when the
-// original cannot be read.
-QImage readLarge(const QString &folder, const QFileInfo &original, const QSize &picture);
+// The original file as its thumbnail records it.
+struct Original
+{
+    QString absolutePath;
+    qint64 size = -1;            // bytes
+    qint64 modifiedSeconds = 0;  // since 1970
+    QSize picture;               // its upright size in pixels
+};
 
-// Stores the thumbnail of the original file (a picture of the given upright
-// size) with the keys above: written to a temporary file in the folder, mode
-// 0600, and renamed over the final name, so that a reader never meets half a
-// thumbnail. Missing folders are made with mode 0700. False when anything
-// fails.
-bool writeLarge(const QString &folder, const QFileInfo &original, const QSize &picture, const QImage &thumbnail);
+// The file as it is now (its size and modification time as the QFileInfo
+// read them).
+Original originalOf(const QFileInfo &file, const QSize &picture);
+
+// The large thumbnail of the original in the folder, when one was made from
+// the file as described: its Thumb::URI is the file's URI, its Thumb::MTime
+// the modification time, its Thumb::Size (when present) the file's size, and
+// it has the size largeSize() gives for the picture (within a pixel). Null
+// otherwise.
+QImage readLarge(const QString &folder, const Original &original);
+
+// Stores the thumbnail of the original with the keys above: written to a
+// temporary file in the folder, mode 0600, and renamed over the final name,
+// so that a reader never meets half a thumbnail. Missing folders are made
+// with mode 0700. False when anything fails.
+bool writeLarge(const QString &folder, const Original &original, const QImage &thumbnail);
 
 } // namespace vud::thumbnails
