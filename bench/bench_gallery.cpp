@@ -174,9 +174,11 @@ int warmThumbnails(const QString &folder)
     QTextStream err(stderr);
     const vud::ScreenTwips screen = vud::screenTwipsFor(800, 600);
     GalleryPage gallery;
-    // The image plug-ins are found once per process; the game has done so
-    // (start screen, buttons) long before its selection screen opens.
+    // The image plug-ins are found, and the first drawing sets up its
+    // fonts and engines, once per process; the game has done both (start
+    // screen, buttons) long before its selection screen opens.
     QImageReader::supportedImageFormats();
+    gallery.page.grab();
     vud::PreviewLoader loader(screen);
     const LoaderShowing showing = showWithLoader(loader, photoPaths(folder), gallery.cells, gallery.page, screen);
     if (!checkPage(showing, vud::PreviewSource::Thumbnail, screen, QStringLiteral("warm thumbnail cache"), err))

@@ -8,12 +8,14 @@
 #include <QRunnable>
 #include <QThread>
 
+#include <utility>
+
 namespace vud {
 
 namespace {
 
-// Decodes run before thumbnail writes: a page filled quickly matters more
-// than the file manager's cache.
+// Decodes run before thumbnail writes (which also wait until the page is
+// full): a page filled quickly matters more than the file manager's cache.
 constexpr int DecodePriority = 1;
 constexpr int WritePriority = 0;
 
@@ -34,13 +36,19 @@ QImage scaledTo(const QImage &image, const QSize &size)
     return image.size() == size ? image : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-struct Made
+} // namespace
+
+struct PreviewLoader::Made
 {
     FileStamp stamp;
     PreviewPicture preview;
     thumbnails::Original original; // the file as it was before its decode
     QImage thumbnail;   // to be stored in the thumbnail cache, when not null
 };
+
+namespace {
+
+using Made = PreviewLoader::Made;
 
 // A worker's whole job for one file. The fitted size always comes from the
 // picture's own size, read from its header, whatever source the pixels have.
@@ -112,9 +120,10 @@ PreviewLoader::PreviewLoader(const ScreenTwips &screen, const QString &thumbnail
 
 PreviewLoader::~PreviewLoader()
 {
-    // Decodes not yet started are skipped; thumbnail writes already queued
-    // are short and finish, so that none is left half made.
+    // Decodes not yet started are skipped. The thumbnails already made are
+    // stored (each takes a few milliseconds), and none is left half made.
     m_currentPage->store(-1);
+    writeThumbnails();
     waitForDone();
 }
 
@@ -165,6 +174,8 @@ void PreviewLoader::requestPage(const QStringList &paths)
         m_waiting[slot].clear();
         emit previewReady(slot, preview);
     }
+    if (pending() == 0)
+        writeThumbnails();
 }
 
 void PreviewLoader::startDecode(int slot, const QString &path)
@@ -173,42 +184,45 @@ void PreviewLoader::startDecode(int slot, const QString &path)
     const ScreenTwips screen = m_screen;
     const QString folder = m_thumbnailFolder;
     std::shared_ptr<std::atomic<int>> currentPage = m_currentPage;
-    QThreadPool *workers = &m_workers;
-    m_workers.start(QRunnable::create([this, generation, slot, path, screen, folder, currentPage, workers] {
+    m_workers.start(QRunnable::create([this, generation, slot, path, screen, folder, currentPage] {
                         // A page turned away from before its decode began.
                         if (currentPage->load() != generation)
                             return;
-                        Made made = makePreview(path, screen, folder);
+                        const Made made = makePreview(path, screen, folder);
                         // The loader waits for its workers before it goes, so
                         // it is still there to receive this.
                         QMetaObject::invokeMethod(
-                            this,
-                            [this, generation, slot, path, stamp = made.stamp, preview = made.preview] {
-                                finished(generation, slot, path, stamp, preview);
-                            },
+                            this, [this, generation, slot, path, made] { finished(generation, slot, path, made); },
                             Qt::QueuedConnection);
-                        if (made.thumbnail.isNull())
-                            return;
-                        workers->start(QRunnable::create([folder, original = made.original,
-                                                          thumbnail = made.thumbnail] {
-                                           thumbnails::writeLarge(folder, original, thumbnail);
-                                       }),
-                                       WritePriority);
                     }),
                     DecodePriority);
 }
 
-void PreviewLoader::finished(int generation, int slot, const QString &path, const FileStamp &stamp,
-                             const PreviewPicture &preview)
+void PreviewLoader::finished(int generation, int slot, const QString &path, const Made &made)
 {
-    if (stamp.isValid()) {
+    if (made.stamp.isValid()) {
         // A preview larger than the whole bound is not kept.
-        m_memory.insert(path, new Remembered{stamp, preview}, preview.image.sizeInBytes() + 256);
+        m_memory.insert(path, new Remembered{made.stamp, made.preview}, made.preview.image.sizeInBytes() + 256);
     }
-    if (generation != m_generation || slot >= m_waiting.size() || m_waiting[slot] != path)
-        return;
-    m_waiting[slot].clear();
-    emit previewReady(slot, preview);
+    if (!made.thumbnail.isNull())
+        m_unwritten.append({made.original, made.thumbnail});
+    if (generation == m_generation && slot < m_waiting.size() && m_waiting[slot] == path) {
+        m_waiting[slot].clear();
+        emit previewReady(slot, made.preview);
+    }
+    if (pending() == 0)
+        writeThumbnails();
+}
+
+void PreviewLoader::writeThumbnails()
+{
+    for (const auto &[original, thumbnail] : std::as_const(m_unwritten)) {
+        m_workers.start(QRunnable::create([folder = m_thumbnailFolder, original = original, thumbnail = thumbnail] {
+                            thumbnails::writeLarge(folder, original, thumbnail);
+                        }),
+                        WritePriority);
+    }
+    m_unwritten.clear();
 }
 
 } // namespace vud

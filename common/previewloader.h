@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preview.h"
+#include "thumbnails.h"
 #include "twips.h"
 
 #include <QCache>
@@ -36,7 +37,7 @@ FileStamp fileStamp(const QString &path);
 // cores, straight at their fitted size. Previews come first from a memory
 // cache (bounded in bytes, keyed by path and checked against the file's
 // stamp), then from the desktop's thumbnail cache, and only then from the
-// file, whose new thumbnail is written after the page's decodes are done.
+// file, whose new thumbnail is written once the whole page is shown.
 //
 // Lives on the window's thread, which alone receives previewReady; the
 // workers only hand over finished images. Destroying the loader drops the
@@ -73,6 +74,9 @@ public:
     qsizetype memoryUsed() const { return m_memory.totalCost(); }
     QString thumbnailFolder() const { return m_thumbnailFolder; }
 
+    // What a worker hands over for one file (defined with the workers' code).
+    struct Made;
+
 signals:
     void previewReady(int slot, const vud::PreviewPicture &preview);
 
@@ -82,14 +86,15 @@ private:
         FileStamp stamp;
         PreviewPicture preview;
     };
-
     void startDecode(int slot, const QString &path);
-    void finished(int generation, int slot, const QString &path, const FileStamp &stamp, const PreviewPicture &preview);
+    void finished(int generation, int slot, const QString &path, const Made &made);
+    void writeThumbnails();
 
     ScreenTwips m_screen;
     QString m_thumbnailFolder;
     QCache<QString, Remembered> m_memory;
     QVector<QString> m_waiting;   // per slot: the path whose preview is awaited
+    QVector<QPair<thumbnails::Original, QImage>> m_unwritten; // thumbnails made, to be stored
     int m_generation = 0;
     // The page the workers still work for; -1 once the loader closes.
     std::shared_ptr<std::atomic<int>> m_currentPage;
