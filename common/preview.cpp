@@ -15,9 +15,7 @@ QSizeF fitPreview(double widthTwips, double heightTwips)
     return QSizeF(static_cast<double>(intDiv(w * 1600, h)), 1600);
 }
 
-namespace {
-
-PreviewPicture fitted(const QSize &natural, const ScreenTwips &screen)
+PreviewPicture fittedPreview(const QSize &natural, const ScreenTwips &screen)
 {
     PreviewPicture preview;
     preview.naturalTwips = QSizeF(screen.toTwipsX(natural.width()), screen.toTwipsY(natural.height()));
@@ -25,20 +23,18 @@ PreviewPicture fitted(const QSize &natural, const ScreenTwips &screen)
     return preview;
 }
 
-QSize pixelSize(const QSizeF &twips, const ScreenTwips &screen)
+QSize previewPixelSize(const QSizeF &twips, const ScreenTwips &screen)
 {
     return QSize(qMax(1, screen.toPixelsX(twips.width())), qMax(1, screen.toPixelsY(twips.height())));
 }
-
-} // namespace
 
 PreviewPicture loadPreview(const QString &fullPath, const ScreenTwips &screen)
 {
     const QSize natural = pictureSize(fullPath);
     if (!natural.isValid())
         return {};
-    PreviewPicture preview = fitted(natural, screen);
-    preview.image = readPicture(fullPath, pixelSize(preview.fittedTwips, screen));
+    PreviewPicture preview = fittedPreview(natural, screen);
+    preview.image = readPicture(fullPath, previewPixelSize(preview.fittedTwips, screen));
     preview.loaded = !preview.image.isNull();
     return preview;
 }
@@ -48,8 +44,8 @@ PreviewPicture loadPreviewFullDecode(const QString &fullPath, const ScreenTwips 
     const QImage whole = readPicture(fullPath);
     if (whole.isNull())
         return {};
-    PreviewPicture preview = fitted(whole.size(), screen);
-    const QSize target = pixelSize(preview.fittedTwips, screen);
+    PreviewPicture preview = fittedPreview(whole.size(), screen);
+    const QSize target = previewPixelSize(preview.fittedTwips, screen);
     preview.image = target == whole.size()
         ? whole
         : whole.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

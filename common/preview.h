@@ -15,6 +15,9 @@ namespace vud {
 // height, so 3000 x 2800 becomes 2000 x 1866, taller than 1600.
 QSizeF fitPreview(double widthTwips, double heightTwips);
 
+// Where a preview's pixels came from.
+enum class PreviewSource { File, Thumbnail, Memory };
+
 // One gallery cell's picture: decoded straight at its fitted size, so that a
 // page of large photographs appears quickly.
 struct PreviewPicture
@@ -23,7 +26,15 @@ struct PreviewPicture
     QSizeF naturalTwips;    // the picture's own size
     QSizeF fittedTwips;     // the size the cell takes
     QImage image;           // decoded at the fitted size in pixels
+    PreviewSource source = PreviewSource::File;
 };
+
+// The cell sizes of a picture of the given natural size in pixels (no image).
+PreviewPicture fittedPreview(const QSize &naturalPixels, const ScreenTwips &screen);
+
+// A size in twips as whole pixels, at least 1 x 1: the size a preview is
+// decoded at.
+QSize previewPixelSize(const QSizeF &twips, const ScreenTwips &screen);
 
 PreviewPicture loadPreview(const QString &fullPath, const ScreenTwips &screen);
 

@@ -5,6 +5,7 @@
 #include "facebutton.h"
 #include "globals.h"
 #include "preview.h"
+#include "previewloader.h"
 #include "screenart.h"
 #include "sound.h"
 #include "start.h"
@@ -61,6 +62,7 @@ void PreviewCell::setPicture(const QPixmap &picture)
 {
     setPixmap(picture);
     m_hasPicture = true;
+    m_waiting = false;
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -68,7 +70,14 @@ void PreviewCell::clearPicture()
 {
     clear();
     m_hasPicture = false;
+    m_waiting = false;
     unsetCursor();
+}
+
+void PreviewCell::setWaiting()
+{
+    clearPicture();
+    m_waiting = true;
 }
 
 void PreviewCell::mousePressEvent(QMouseEvent *event)
@@ -111,7 +120,9 @@ Form2::Form2(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
     , m_screen(vud::screenTwips(QGuiApplication::primaryScreen()))
+    , m_previews(std::make_unique<vud::PreviewLoader>(m_screen))
 {
+    connect(m_previews.get(), &vud::PreviewLoader::previewReady, this, &Form2::PlacePreview);
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("VUD 2.0"));
     setWindowIcon(ScreenArt::windowIcon());
@@ -123,6 +134,10 @@ Form2::Form2(QWidget *parent)
     buildControls();
     Form_Load();
 }
+
+// The loader goes first: it waits for its workers, whose previews must not
+// reach cells that are gone.
+Form2::~Form2() = default;
 
 void Form2::buildControls()
 {
@@ -186,26 +201,45 @@ void Form2::showModeless()
 
 void Form2::ShowPreviewPage()
 {
+    // The previews are made off the window's thread; each cell shows its own
+    // as soon as it is ready (PlacePreview), at once when it is still in
+    // memory. A click waiting on the page before is forgotten.
+    m_clickWaiting = -1;
+    QStringList paths;
     for (int cellIndex = 0; cellIndex < Screens::GalleryCells; ++cellIndex) {
         PreviewCell *cell = Image1[cellIndex];
         const int i = m_paging.fileIndexForCell(cellIndex);
         if (i >= m_file1.ListCount() || i < 0) {
             cell->clearPicture();
+            paths << QString();
             continue;
         }
-        cell->hide();
-        const vud::PreviewPicture preview = vud::loadPreview(m_file1.fullPath(i), m_screen);
-        if (preview.loaded) {
-            cell->setPicture(QPixmap::fromImage(preview.image));
-            const QRect fitted = m_screen.toPixels(CellLefts[cellIndex % 3], CellTops[cellIndex / 3],
-                                                   preview.fittedTwips.width(), preview.fittedTwips.height());
-            cell->resize(fitted.size());
-        } else {
-            // A file that is no picture shows nothing rather than whatever
-            // the cell showed before, so that it cannot be chosen.
-            cell->clearPicture();
-        }
+        // Until its preview comes the cell is blank at its designed size, so
+        // that a click on it can wait for the picture.
+        cell->setWaiting();
+        cell->setGeometry(m_screen.toPixels(CellLefts[cellIndex % 3], CellTops[cellIndex / 3], 2295, 1935));
         cell->show();
+        paths << m_file1.fullPath(i);
+    }
+    m_previews->requestPage(paths);
+}
+
+void Form2::PlacePreview(int cellIndex, const vud::PreviewPicture &preview)
+{
+    PreviewCell *cell = Image1[cellIndex];
+    if (preview.loaded) {
+        cell->setPicture(QPixmap::fromImage(preview.image));
+        const QRect fitted = m_screen.toPixels(CellLefts[cellIndex % 3], CellTops[cellIndex / 3],
+                                               preview.fittedTwips.width(), preview.fittedTwips.height());
+        cell->resize(fitted.size());
+    } else {
+        // A file that is no picture shows nothing, so that it cannot be
+        // chosen.
+        cell->clearPicture();
+    }
+    if (m_clickWaiting == cellIndex) {
+        m_clickWaiting = -1;
+        Image1_Click(cellIndex);
     }
 }
 
@@ -243,10 +277,16 @@ void Form2::Command3_Click(int Index)
 
 void Form2::Image1_Click(int Index)
 {
+    // A cell whose preview is still being made answers once it is ready.
+    if (Image1[Index]->isWaiting()) {
+        m_clickWaiting = Index;
+        return;
+    }
     // Only a cell showing a picture starts a game: an empty cell, or one whose
     // file is no picture, would hand the board nothing to cut.
     if (!Image1[Index]->hasPicture())
         return;
+    m_clickWaiting = -1;
     const int fileIndex = m_paging.fileIndexForCell(Index);
     Game::MoveCount = 0;
     Game::PicturePath = m_file1.fullPath(fileIndex);

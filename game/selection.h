@@ -7,9 +7,12 @@
 #include <QVector>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace vud {
 class FaceButton;
+class PreviewLoader;
+struct PreviewPicture;
 }
 
 // One cell of the preview gallery: shows a picture stretched to its own size
@@ -24,6 +27,9 @@ public:
     void setPicture(const QPixmap &picture);
     void clearPicture();
     bool hasPicture() const { return m_hasPicture; }
+    // Blank while its preview is being made; a click then waits for it.
+    void setWaiting();
+    bool isWaiting() const { return m_waiting; }
 
 signals:
     void clicked();
@@ -34,6 +40,7 @@ protected:
 
 private:
     bool m_hasPicture = false;
+    bool m_waiting = false;
     bool m_pressed = false;
 };
 
@@ -49,6 +56,7 @@ public:
     static Form2 *instance();
     static bool exists();
     static void destroyInstance();
+    ~Form2() override;
 
     // What closing this window does: end the program. Tests put their own
     // action here; an empty function restores the real one.
@@ -67,6 +75,8 @@ public:
 
     int PageStart() const { return m_paging.pageStart(); }
     bool HasChosen() const { return m_hasChosen; }
+    // What makes the previews (tests wait on it).
+    vud::PreviewLoader *Previews() const { return m_previews.get(); }
     const Screens::FileList &File1() const { return m_file1; }
 
     QVector<PreviewCell *> Image1;
@@ -83,8 +93,11 @@ private:
     void Form_Load();
     void Form_Unload();
     void ShowPreviewPage();
+    void PlacePreview(int cellIndex, const vud::PreviewPicture &preview);
 
     vud::ScreenTwips m_screen;
+    std::unique_ptr<vud::PreviewLoader> m_previews;
+    int m_clickWaiting = -1; // the cell clicked before its preview was ready
     Screens::FileList m_file1;
     Screens::GalleryPaging m_paging;
     bool m_hasChosen = false;

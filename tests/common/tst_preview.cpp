@@ -1,14 +1,63 @@
 #include "picturefile.h"
 #include "picturefit.h"
 #include "preview.h"
+#include "previewloader.h"
 #include "testsupport.h"
+#include "thumbnails.h"
 
 #include <QImageReader>
 #include <QImageWriter>
 #include <QtTest>
+
 #include <sys/stat.h>
 
 using namespace vud;
+
+namespace {
+
+bool writeFlat(const QString &path, QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path);
+}
+
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
+}
+
+QColor centre(const QImage &image)
+{
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+int modeOf(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
+}
+
+// Asks the loader for one page and waits until each of its previews is
+// reported; the workers are then idle.
+QMap<int, PreviewPicture> loadPage(PreviewLoader &loader, const QStringList &paths)
+{
+    QMap<int, PreviewPicture> reported;
+    const QMetaObject::Connection connection = QObject::connect(
+        &loader, &PreviewLoader::previewReady, [&](int slot, const PreviewPicture &preview) { reported.insert(slot, preview); });
+    loader.requestPage(paths);
+    const bool done = QTest::qWaitFor([&] { return loader.pending() == 0; }, 20000);
+    loader.waitForDone();
+    QObject::disconnect(connection);
+    return done ? reported : QMap<int, PreviewPicture>();
+}
+
+PreviewPicture loadOne(PreviewLoader &loader, const QString &path)
+{
+    return loadPage(loader, {path}).value(0);
+}
+
+} // namespace
 
 // Every gallery cell takes the size the fitting rule gives; a cell of the
 // wrong size shows the child a squashed picture.
@@ -162,6 +211,183 @@ private slots:
         QCOMPARE(fit.scale, scale);
         QCOMPARE(fit.size, size);
         QCOMPARE(fit.offset, offset);
+    void thumbnailNames_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("uri");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain path") << "/home/jens/photos/me.png" << QByteArray("file:///home/jens/photos/me.png")
+                                    << "c6ee772d9e49320e97ec29a7eb5b1697.png";
+        // Escaped byte for byte as the desktop's own tools write it (gio info).
+        QTest::newRow("escapes") << QStringLiteral("/tmp/urit/a b;c#%[]\u00f1!$&'()*+,:=@~{}^`|<>?\"x")
+                                 << QByteArray("file:///tmp/urit/a%20b%3Bc%23%25%5B%5D%C3%B1!$&'()*+,:=@~"
+                                               "%7B%7D%5E%60%7C%3C%3E%3F%22x")
+                                 << "c4ba9e83dc10ce453ee36691cb4a0a9f.png";
+    }
+    void thumbnailNames()
+    {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, uri);
+        QFETCH(QString, name);
+        QCOMPARE(thumbnails::fileUri(path), uri);
+        QCOMPARE(thumbnails::fileName(uri), name);
+    }
+
+    // A page's first preview is decoded and its thumbnail stored as the
+    // desktop expects; a new loader (a new run) takes it from the thumbnail,
+    // the same loader from memory, each at the fitted size.
+    void previewsComeFromFileThenThumbnailThenMemory()
+    {
+        vudtest::TempProgramFolder folder;
+        QTemporaryDir cache;
+        const QString thumbnailFolder = cache.filePath(QStringLiteral("thumbnails/large"));
+        const ScreenTwips screen = screenTwipsFor(800, 600);
+        const QString photo = folder.file("imagenes/photo.jpg");
+        QVERIFY(writeFlat(photo, QSize(1200, 900), QColor(200, 40, 40)));
+        const QByteArray uri = thumbnails::fileUri(photo);
+
+        PreviewLoader first(screen, thumbnailFolder);
+        const PreviewPicture decoded = loadOne(first, photo);
+        QVERIFY(decoded.loaded);
+        QCOMPARE(decoded.source, PreviewSource::File);
+        QCOMPARE(decoded.fittedTwips, QSizeF(2000, 1500));
+        QCOMPARE(decoded.image.size(), QSize(133, 100));
+
+        const QString stored = thumbnailFolder + QLatin1Char('/') + thumbnails::fileName(uri);
+        QImageReader reader(stored);
+        QCOMPARE(reader.format(), QByteArray("png"));
+        const QImage written = reader.read();
+        QCOMPARE(written.size(), QSize(256, 192));
+        QCOMPARE(written.text("Thumb::URI"), QString::fromLatin1(uri));
+        QCOMPARE(written.text("Thumb::MTime").toLongLong(), QFileInfo(photo).lastModified().toSecsSinceEpoch());
+        QCOMPARE(written.text("Thumb::Size").toLongLong(), QFileInfo(photo).size());
+        QCOMPARE(modeOf(stored), 0600);
+        QCOMPARE(modeOf(thumbnailFolder), 0700);
+        QCOMPARE(modeOf(cache.filePath(QStringLiteral("thumbnails"))), 0700);
+        QCOMPARE(QDir(thumbnailFolder).entryList(QDir::Files | QDir::Hidden), QStringList(thumbnails::fileName(uri)));
+
+        PreviewLoader second(screen, thumbnailFolder);
+        const PreviewPicture thumbnail = loadOne(second, photo);
+        QCOMPARE(thumbnail.source, PreviewSource::Thumbnail);
+        QCOMPARE(thumbnail.fittedTwips, decoded.fittedTwips);
+        QCOMPARE(thumbnail.image.size(), decoded.image.size());
+        QVERIFY(near(centre(thumbnail.image), QColor(200, 40, 40)));
+
+        const PreviewPicture remembered = loadOne(second, photo);
+        QCOMPARE(remembered.source, PreviewSource::Memory);
+        QCOMPARE(remembered.image.size(), decoded.image.size());
+    }
+
+    void staleThumbnailIsIgnored_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("URI of another file") << "uri";
+        QTest::newRow("older modification time") << "mtime";
+        QTest::newRow("other file size") << "size";
+        QTest::newRow("other shape") << "shape";
+        QTest::newRow("no keys") << "keys";
+    }
+    // A thumbnail that does not belong to the file as it is now is never
+    // shown: the file is decoded and a good thumbnail replaces the bad one.
+    void staleThumbnailIsIgnored()
+    {
+        QFETCH(QString, fault);
+        vudtest::TempProgramFolder folder;
+        QTemporaryDir cache;
+        const QString thumbnailFolder = cache.filePath(QStringLiteral("large"));
+        QVERIFY(QDir().mkpath(thumbnailFolder));
+        const QString photo = folder.file("imagenes/photo.png");
+        QVERIFY(writeFlat(photo, QSize(800, 600), QColor(200, 40, 40)));
+        const QFileInfo info(photo);
+        const QByteArray uri = thumbnails::fileUri(photo);
+
+        QImage planted(fault == "shape" ? QSize(192, 256) : QSize(256, 192), QImage::Format_RGB32);
+        planted.fill(QColor(20, 220, 20));
+        if (fault != "keys") {
+            planted.setText("Thumb::URI", QString::fromLatin1(fault == "uri" ? thumbnails::fileUri(photo + "x") : uri));
+            planted.setText("Thumb::MTime", QString::number(info.lastModified().toSecsSinceEpoch() - (fault == "mtime")));
+            planted.setText("Thumb::Size", QString::number(info.size() + (fault == "size")));
+        }
+        const QString stored = thumbnailFolder + QLatin1Char('/') + thumbnails::fileName(uri);
+        QVERIFY(planted.save(stored, "png"));
+
+        PreviewLoader loader(screenTwipsFor(800, 600), thumbnailFolder);
+        const PreviewPicture preview = loadOne(loader, photo);
+        QCOMPARE(preview.source, PreviewSource::File);
+        QVERIFY(near(centre(preview.image), QColor(200, 40, 40)));
+        const QImage replaced = thumbnails::readLarge(thumbnailFolder, thumbnails::originalOf(info, QSize(800, 600)));
+        QVERIFY(near(centre(replaced), QColor(200, 40, 40)));
+    }
+
+    void changedFileIsDecodedAgain_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("fromMemory");
+        QTest::newRow("unchanged") << "" << true;
+        QTest::newRow("replaced by another picture") << "replace" << false;
+        QTest::newRow("modification time changed") << "touch" << false;
+        QTest::newRow("removed") << "remove" << false;
+    }
+    // The memory cache answers only while a file keeps its size and
+    // modification time.
+    void changedFileIsDecodedAgain()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, fromMemory);
+        vudtest::TempProgramFolder folder;
+        const QString photo = folder.file("imagenes/photo.png");
+        QVERIFY(writeFlat(photo, QSize(300, 150), QColor(200, 40, 40)));
+        PreviewLoader loader(screenTwipsFor(800, 600), QString());
+        QCOMPARE(loadOne(loader, photo).source, PreviewSource::File);
+
+        QColor expected(200, 40, 40);
+        if (change == "replace") {
+            // Same name, another picture written in its place.
+            const QString other = folder.file("imagenes/other.png");
+            QVERIFY(writeFlat(other, QSize(100, 200), QColor(30, 30, 220)));
+            QVERIFY(QFile::remove(photo));
+            QVERIFY(QFile::rename(other, photo));
+            expected = QColor(30, 30, 220);
+        } else if (change == "touch") {
+            QFile file(photo);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QFileInfo(photo).lastModified().addSecs(-60), QFileDevice::FileModificationTime));
+        } else if (change == "remove") {
+            QVERIFY(QFile::remove(photo));
+        }
+
+        const PreviewPicture again = loadOne(loader, photo);
+        QCOMPARE(again.source == PreviewSource::Memory, fromMemory);
+        QCOMPARE(again.loaded, change != "remove");
+        if (again.loaded) {
+            QVERIFY(near(centre(again.image), expected));
+            // 300 x 150 pixels fit as 2000 x 1000 twips, 100 x 200 as 800 x 1600.
+            QCOMPARE(again.image.size(), change == "replace" ? QSize(53, 107) : QSize(133, 67));
+        }
+    }
+
+    // The memory cache stays within its bound in bytes, dropping the
+    // previews used longest ago.
+    void memoryStaysWithinItsBound()
+    {
+        vudtest::TempProgramFolder folder;
+        QStringList paths;
+        for (int i = 0; i < 9; ++i) {
+            paths << folder.file(QStringLiteral("imagenes/p%1.png").arg(i));
+            QVERIFY(writeFlat(paths.last(), QSize(100, 100), QColor(20 * i, 100, 100)));
+        }
+        PreviewLoader loader(screenTwipsFor(800, 600), QString());
+        const int onePreview = 100 * 100 * 4;
+        loader.setMemoryLimit(4 * onePreview);
+        QCOMPARE(loadPage(loader, paths).size(), 9);
+        QVERIFY(loader.memoryUsed() <= 4 * onePreview);
+        QVERIFY(loader.memoryUsed() > 2 * onePreview);
+        int remembered = 0;
+        for (const PreviewPicture &preview : loadPage(loader, paths)) {
+            QVERIFY(preview.loaded);
+            remembered += preview.source == PreviewSource::Memory;
+        }
+        QVERIFY2(remembered >= 3 && remembered <= 4, qPrintable(QString::number(remembered)));
     }
 };
 

@@ -83,7 +83,7 @@ private slots:
         Form2 *selection = Form2::instance();
         selection->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(selection));
-        QVERIFY(selection->Image1[1]->hasPicture());
+        QTRY_VERIFY(selection->Image1[1]->hasPicture()); // made by a worker
         auto click = [](QWidget *control) {
             QWidget *window = control->window();
             QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},

@@ -2,14 +2,20 @@
 #include "datapaths.h"
 #include "facebutton.h"
 #include "globals.h"
+#include "previewloader.h"
 #include "selection.h"
 #include "sound.h"
 #include "start.h"
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace vudtest;
 
@@ -33,6 +39,47 @@ bool writeNumberedPictures(const TempProgramFolder &folder, int count)
     return true;
 }
 
+// Photograph-sized pictures of one colour each (file i has colourOfFile(i)),
+// slow enough to decode that pages can be turned before they are ready.
+QColor colourOfFile(int index)
+{
+    return QColor::fromHsv((index * 17) % 360, 220, 220);
+}
+
+bool writeSlowPictures(const TempProgramFolder &folder, int count)
+{
+    static QVector<QByteArray> encoded;
+    while (encoded.size() < count) {
+        QImage image(1600, 1200, QImage::Format_RGB32);
+        image.fill(colourOfFile(encoded.size()));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            return false;
+        encoded << buffer.data();
+    }
+    for (int i = 0; i < count; ++i)
+        if (!writeBytes(folder.file(QStringLiteral("imagenes/s%1.png").arg(i, 2, 10, QLatin1Char('0'))), encoded[i]))
+            return false;
+    return true;
+}
+
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) <= 4 && qAbs(a.green() - b.green()) <= 4 && qAbs(a.blue() - b.blue()) <= 4;
+}
+
+// Waits until every preview of the page is placed and no worker is busy any
+// more, so that nothing can arrive afterwards.
+bool previewsPlaced(Form2 *form)
+{
+    if (!QTest::qWaitFor([form] { return form->Previews()->pending() == 0; }, 20000))
+        return false;
+    form->Previews()->waitForDone();
+    QCoreApplication::processEvents();
+    return form->Previews()->pending() == 0;
+}
+
 bool boardIsOpen()
 {
     for (QWidget *widget : QApplication::topLevelWidgets())
@@ -50,6 +97,7 @@ class TestSelection : public QObject
     Q_OBJECT
 
     TempProgramFolder *m_folder = nullptr;
+    QTemporaryDir *m_cache = nullptr;
     vud::RecordingSound m_sound;
     int m_programEnds = 0;
 
@@ -57,7 +105,7 @@ class TestSelection : public QObject
     {
         Form2 *form = Form2::instance();
         form->showModeless();
-        if (!QTest::qWaitForWindowExposed(form))
+        if (!QTest::qWaitForWindowExposed(form) || !previewsPlaced(form))
             return nullptr;
         return form;
     }
@@ -76,6 +124,9 @@ private slots:
     void init()
     {
         m_folder = new TempProgramFolder;
+        // The desktop's thumbnail cache, a fresh one for each test.
+        m_cache = new QTemporaryDir;
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache->path()));
         m_sound.played.clear();
         vud::setSound(&m_sound);
         m_programEnds = 0;
@@ -92,6 +143,8 @@ private slots:
         vud::setSound(nullptr);
         delete m_folder;
         m_folder = nullptr;
+        delete m_cache;
+        m_cache = nullptr;
     }
 
     // After loading, "6" is chosen (blue, 3 x 2), the others are pink, the
@@ -220,6 +273,7 @@ private slots:
 
         for (QChar press : presses)
             click(form->Command1[press == QLatin1Char('N') ? 0 : 1]);
+        QVERIFY(previewsPlaced(form));
 
         QCOMPARE(form->PageStart(), pageStart);
         QCOMPARE(form->Command1[1]->isEnabled(), previousEnabled);
@@ -346,6 +400,7 @@ private slots:
         QVERIFY(form);
         for (int page = 0; page < nextPages; ++page)
             click(form->Command1[0]);
+        QVERIFY(previewsPlaced(form));
         QVERIFY(!form->Image1[cell]->hasPicture());
         Game::PicturePath = QStringLiteral("before");
         click(form->Image1[cell]);
@@ -353,6 +408,144 @@ private slots:
         QVERIFY(!boardIsOpen());
         QCOMPARE(Game::PicturePath, QStringLiteral("before"));
         QVERIFY(!form->HasChosen());
+    }
+
+    void clickBeforePreviewIsReady_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<bool>("turnPage");
+        QTest::addColumn<QString>("chosen"); // empty: no game starts
+        QTest::newRow("picture starts its game") << 1 << false << "p01.png";
+        QTest::newRow("no picture starts nothing") << 3 << false << "";
+        QTest::newRow("page turned before it is ready") << 1 << true << "";
+    }
+    // A click on a cell whose preview is still being made is answered as
+    // soon as the preview is ready, unless the page was turned meanwhile.
+    void clickBeforePreviewIsReady()
+    {
+        QFETCH(int, cell);
+        QFETCH(bool, turnPage);
+        QFETCH(QString, chosen);
+        QVERIFY(writeNumberedPictures(*m_folder, 3));
+        QVERIFY(writeBytes(m_folder->file("imagenes/q.png"), "no picture in here"));
+        // Nothing is placed before the event loop runs.
+        Form2 *form = Form2::instance();
+        QVERIFY(form->Image1[cell]->isWaiting());
+        form->Image1_Click(cell);
+        if (turnPage)
+            form->Command1_Click(0);
+        QVERIFY(!boardIsOpen());
+
+        QVERIFY(previewsPlaced(form));
+        QCOMPARE(boardIsOpen(), !chosen.isEmpty());
+        QCOMPARE(form->HasChosen(), !chosen.isEmpty());
+        if (!chosen.isEmpty())
+            QCOMPARE(Game::PictureName, chosen);
+    }
+
+    void pagingFasterThanDecoding_data()
+    {
+        QTest::addColumn<QString>("presses");
+        QTest::addColumn<int>("pageStart");
+        QTest::newRow("two pages on") << "NN" << 18;
+        QTest::newRow("on and back") << "NP" << 0;
+        QTest::newRow("on, on and back") << "NNP" << 9;
+        QTest::newRow("on, back and on") << "NPN" << 9;
+    }
+    // Pages turned faster than their previews are made: every cell ends up
+    // with the preview of its own file, none with one of a page left behind.
+    void pagingFasterThanDecoding()
+    {
+        QFETCH(QString, presses);
+        QFETCH(int, pageStart);
+        const int files = 20;
+        QVERIFY(writeSlowPictures(*m_folder, files));
+        // No event is handled between the presses, so no preview can come in
+        // between.
+        Form2 *form = Form2::instance();
+        form->showModeless();
+        for (QChar press : presses) {
+            QVERIFY(form->Previews()->pending() > 0);
+            form->Command1_Click(press == QLatin1Char('N') ? 0 : 1);
+        }
+        QVERIFY(previewsPlaced(form));
+
+        QCOMPARE(form->PageStart(), pageStart);
+        for (int cell = 0; cell < 9; ++cell) {
+            const int file = pageStart + cell;
+            PreviewCell *image = form->Image1[cell];
+            const QString where = QStringLiteral("cell %1").arg(cell);
+            QCOMPARE(image->hasPicture(), file < files);
+            if (file >= files)
+                continue;
+            const QImage shown = image->pixmap().toImage();
+            QCOMPARE(shown.size(), QSize(133, 100));
+            QVERIFY2(near(shown.pixelColor(66, 50), colourOfFile(file)), qPrintable(where));
+            QCOMPARE(image->size(), QSize(133, 100));
+        }
+    }
+
+    void unusableThumbnailCache_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("unreadable and unwritable folder") << "locked";
+        QTest::newRow("a file where the folder belongs") << "file";
+        QTest::newRow("cache home cannot be made") << "nowhere";
+    }
+    // A thumbnail cache that cannot be used leaves the previews as they are,
+    // without a word.
+    void unusableThumbnailCache()
+    {
+        QFETCH(QString, kind);
+        PermissionsBindRoot permissionsBind;
+        if (geteuid() == 0 && !permissionsBind.active())
+            QSKIP("running as root where permissions cannot be made to bind");
+        const QString large = m_cache->filePath(QStringLiteral("thumbnails/large"));
+        if (kind == "locked") {
+            QVERIFY(QDir().mkpath(large));
+            QVERIFY(QFile::setPermissions(large, QFileDevice::Permissions()));
+        } else if (kind == "file") {
+            QVERIFY(writeBytes(m_cache->filePath(QStringLiteral("thumbnails")), "not a folder"));
+        } else {
+            qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache->filePath(QStringLiteral("thumbnails/x"))));
+            QVERIFY(writeBytes(m_cache->filePath(QStringLiteral("thumbnails")), "not a folder"));
+        }
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/a.jpg"), QSize(400, 300), 2, 2));
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/b.png"), QSize(300, 400), 2, 2));
+        // Any message but the offscreen platform's own about raising windows.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support raise)")));
+
+        for (int run = 0; run < 2; ++run) {
+            Form2 *form = shownForm();
+            QVERIFY(form);
+            QCOMPARE(form->Image1[0]->size(), QSize(133, 100));
+            QCOMPARE(form->Image1[1]->size(), QSize(80, 107));
+            QVERIFY(form->Image1[1]->hasPicture());
+            Form2::destroyInstance();
+        }
+        if (kind == "locked") {
+            QVERIFY(QFile::setPermissions(large, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+            QVERIFY(QDir(large).isEmpty());
+        }
+    }
+
+    // Closing the screen while its previews are being made neither crashes
+    // nor leaves half a thumbnail behind.
+    void closingWhileDecoding()
+    {
+        QVERIFY(writeSlowPictures(*m_folder, 9));
+        Form2 *form = Form2::instance();
+        form->showModeless();
+        QVERIFY(form->Previews()->pending() > 0);
+        QVERIFY(form->close());
+        QCOMPARE(m_programEnds, 1);
+        Form2::destroyInstance();
+        QTest::qWait(50);
+        const QDir thumbnails(m_cache->filePath(QStringLiteral("thumbnails/large")));
+        for (const QString &name : thumbnails.entryList(QDir::Files | QDir::Hidden)) {
+            QVERIFY2(name.endsWith(QLatin1String(".png")), qPrintable(name));
+            QCOMPARE(QImageReader(thumbnails.filePath(name)).size(), QSize(256, 192));
+        }
     }
 
     // Closing the selection screen ends the program, also with the board open.
