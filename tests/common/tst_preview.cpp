@@ -211,6 +211,8 @@ private slots:
         QCOMPARE(fit.scale, scale);
         QCOMPARE(fit.size, size);
         QCOMPARE(fit.offset, offset);
+    }
+
     void thumbnailNames_data()
     {
         QTest::addColumn<QString>("path");

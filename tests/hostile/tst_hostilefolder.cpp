@@ -16,6 +16,7 @@
 #include "gifdisplay.h"
 #include "picturefile.h"
 #include "picturesurface.h"
+#include "previewloader.h"
 #include "results.h"
 #include "selection.h"
 #include "sound.h"
@@ -218,6 +219,14 @@ private slots:
             selection = Form2::instance();
             QVERIFY(QTest::qWaitForWindowExposed(selection));
         });
+        // The previews come from worker threads: a page is walked once all
+        // of it is placed.
+        auto pageFilled = [&selection] {
+            QVERIFY(QTest::qWaitFor([&] { return selection->Previews()->pending() == 0; }, 10000));
+            selection->Previews()->waitForDone();
+            QCoreApplication::processEvents();
+        };
+        watchdog.step("first gallery page", pageFilled);
         QStringList revealed;
         for (int page = 0; page < 10; ++page) {
             for (int cell = 0; cell < 9; ++cell) {
@@ -257,7 +266,10 @@ private slots:
                 });
             }
             const bool last = !selection->Command1[0]->isEnabled();
-            watchdog.step(QString("gallery page %1").arg(page + 1), [&] { selection->Command1_Click(0); });
+            watchdog.step(QString("gallery page %1").arg(page + 1), [&] {
+                selection->Command1_Click(0);
+                pageFilled();
+            });
             if (last || !selection->Command1[0]->isEnabled())
                 break;
         }

@@ -58,7 +58,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(selection));
         QCOMPARE(selection->File1().ListCount(), int(installedPictures().size()));
         QCOMPARE(selection->File1().fullPath(0), m_share + "/imagenes/" + installedPictures().first());
-        QVERIFY(selection->Image1[0]->hasPicture());
+        QTRY_VERIFY(selection->Image1[0]->hasPicture());
         Form2::destroyInstance();
         Form1::destroyInstance();
     }
