@@ -1,6 +1,7 @@
 #include "picturefile.h"
 
 #include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -16,6 +17,30 @@ bool turnsSideways(QImageIOHandler::Transformations transformation)
 {
     return transformation.testFlag(QImageIOHandler::TransformationRotate90);
 }
+
+// A reader on a picture file. A GIF is read through the animation bounds, so
+// that a frame claiming tens of thousands of pixels each way costs nothing;
+// a file that only has a GIF's name, not its signature, is no picture.
+struct PictureReader
+{
+    QByteArray bytes;
+    QBuffer buffer;
+    QImageReader reader;
+
+    explicit PictureReader(const QString &path)
+        : reader(path)
+    {
+        if (reader.format() != "gif")
+            return;
+        bytes = readAnimation(path);
+        if (!bytes.startsWith("GIF8"))
+            bytes.clear();
+        buffer.setBuffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+        reader.setFormat("gif");
+    }
+};
 
 } // namespace
 
@@ -62,7 +87,8 @@ QSize pictureSize(const QString &path)
 {
     if (!isRegularFile(path))
         return QSize();
-    QImageReader reader(path);
+    PictureReader picture(path);
+    QImageReader &reader = picture.reader;
     const QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty())
         return QSize();
@@ -74,10 +100,11 @@ QImage readPicture(const QString &path, const QSize &size)
     if (!isRegularFile(path))
         return QImage();
     applyPictureLimits();
-    QImageReader reader(path);
+    PictureReader picture(path);
+    QImageReader &reader = picture.reader;
     reader.setAutoTransform(true);
+    const QSize stored = reader.size();
     if (size.isValid() && !size.isEmpty()) {
-        const QSize stored = reader.size();
         // The decoder scales the picture as stored; the turn comes after.
         const QSize target = turnsSideways(reader.transformation()) ? size.transposed() : size;
         if (stored.isValid() && stored != target)

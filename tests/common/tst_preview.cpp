@@ -155,7 +155,8 @@ private slots:
     }
 
     // Only regular files are read: a folder or a FIFO named like a picture
-    // is no picture, and reading it never blocks.
+    // is no picture, and reading it never blocks; nor is a file that only
+    // has a GIF's name.
     void onlyRegularFilesAreRead()
     {
         vudtest::TempProgramFolder folder;
@@ -164,6 +165,14 @@ private slots:
         QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
         const QString link = folder.file("imagenes/enlace.png");
         QVERIFY(QFile::link(fifo, link));
+        // A GIF's name without its signature, whose frame claims 35376 x
+        // 20045 pixels: found by the fuzzer, it once took seconds to refuse.
+        const QString fake = folder.file("imagenes/falso.gif");
+        QVERIFY(vudtest::writeBytes(fake, QByteArray::fromHex("0347494603048100000304810000000000ff0000"
+                                                              "00ff00ff000021fe037675640021f90405050003"
+                                                              "002c00000000308a4d4e47024401003b")));
+        QVERIFY(!pictureSize(fake).isValid());
+        QVERIFY(readPicture(fake, QSize(100, 100)).isNull());
         for (const QString &path : {folder.file("imagenes/carpeta.png"), fifo, link}) {
             QVERIFY(!isRegularFile(path));
             QVERIFY(!pictureSize(path).isValid());
