@@ -61,8 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!board.isNull() && board.size() != boardSize)
         std::abort();
 
-    const QImage surface = Editor::loadSurfacePicture(path);
-    if (!surface.isNull() && surface.hasAlphaChannel())
+    // The editor's surface, fitted inside a work area of 719 x 600 pixels.
+    const QSize room(719, 600);
+    const QImage surface = Editor::loadSurfacePicture(path, room);
+    if (!surface.isNull()
+        && (surface.hasAlphaChannel() || surface.width() > room.width() || surface.height() > room.height()))
         std::abort();
     const QImage still = Editor::stillImage(path);
     if (!still.isNull() && still.format() != QImage::Format_RGB32)

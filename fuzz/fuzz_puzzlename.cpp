@@ -30,10 +30,13 @@ void checkName(const QString &name)
     const QByteArray encoded = QFile::encodeName(file);
     if (encoded.size() > 255 || encoded.contains('\0') || QFile::decodeName(encoded) != file)
         std::abort();
+    // Saves go to the folder saves go to: the user's own data folder here,
+    // as /programa holds no pictures.
+    const QString saves = QDir::cleanPath(vud::writableDataFolder());
     for (const QString &path : {Editor::puzzlePicturePath(name), Editor::puzzleCoordinatesPath(name)}) {
         const QFileInfo info(QDir::cleanPath(path));
-        if (info.absolutePath() != QLatin1String("/programa/imagenes")
-            && info.absolutePath() != QLatin1String("/programa/coordenadas"))
+        if (info.absolutePath() != saves + QLatin1String("/imagenes")
+            && info.absolutePath() != saves + QLatin1String("/coordenadas"))
             std::abort();
     }
 }
@@ -43,6 +46,7 @@ void checkName(const QString &name)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     vud::setProgramFolder(QStringLiteral("/programa"));
+    vud::setUserDataFolder(QStringLiteral("/usuario/vud"));
     return 0;
 }
 

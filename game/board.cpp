@@ -32,9 +32,6 @@ constexpr int kButtonSide = 735;
 // The column's buttons stand edge to edge against the screen's left side:
 // small corners keep the column straight and its colours whole.
 constexpr qreal kButtonRoundness = 1.0 / 16;
-// The reveal never shows more drawings than this, however long the
-// coordinates file: each drawing is a live animation on the board.
-constexpr int kMostDrawings = 256;
 
 QPointer<Form3> &theInstance()
 {
@@ -663,7 +660,7 @@ void Form3::Timer2_Timer()
         GifCount = 0;
         const QRect grid(QPoint(0, 0), gridPixels());
         for (const vud::DrawingPlacement &d : *drawings) {
-            if (GifCount >= kMostDrawings)
+            if (GifCount >= vud::kMostDrawings)
                 break;
             // The drawing keeps its place and size on the picture as it is
             // scaled and cut to the grid.

@@ -76,7 +76,7 @@ test)
         if scripts/fuzz.sh "$FUZZ_SECONDS"; then
             SUMMARY+=("fuzz: every target ran ${FUZZ_SECONDS} s without a finding")
         else
-            SUMMARY+=("fuzz: FINDINGS (see build-fuzz/findings)")
+            SUMMARY+=("fuzz: FAILED (a build error above, or a finding in build-fuzz/findings)")
             status=1
         fi
     else
