@@ -20,7 +20,10 @@ bool turnsSideways(QImageIOHandler::Transformations transformation)
 
 // A reader on a picture file. A GIF is read through the animation bounds, so
 // that a frame claiming tens of thousands of pixels each way costs nothing;
-// a file that only has a GIF's name, not its signature, is no picture.
+// a file that only has a GIF's name, not its signature, is no picture. What
+// counts as a GIF is decided on the file's name and its first bytes both:
+// Qt's decoder, picked by a .gif name, reads any bytes as a GIF even when
+// the reader reports no format for them.
 struct PictureReader
 {
     QByteArray bytes;
@@ -30,7 +33,7 @@ struct PictureReader
     explicit PictureReader(const QString &path)
         : reader(path)
     {
-        if (reader.format() != "gif")
+        if (!looksLikeGif(path))
             return;
         bytes = readAnimation(path);
         if (!bytes.startsWith("GIF8"))
@@ -39,6 +42,14 @@ struct PictureReader
         buffer.open(QIODevice::ReadOnly);
         reader.setDevice(&buffer);
         reader.setFormat("gif");
+    }
+
+    static bool looksLikeGif(const QString &path)
+    {
+        if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+            return true;
+        QFile file;
+        return openRegularFile(file, path) && file.read(4) == "GIF8";
     }
 };
 
@@ -164,7 +175,9 @@ QByteArray cutAfter(const QByteArray &bytes, qint64 end)
 
 QByteArray boundAnimation(const QByteArray &bytes)
 {
-    if (!bytes.startsWith("GIF87a") && !bytes.startsWith("GIF89a"))
+    // Any version: Qt's decoder, chosen by a file's .gif name, reads whatever
+    // follows the first six bytes as a GIF's screen.
+    if (!bytes.startsWith("GIF8"))
         return bytes;
     GifWalker gif(bytes);
     if (!gif.has(13))
@@ -225,7 +238,9 @@ QByteArray readAnimation(const QString &path)
     QFile file;
     if (!openRegularFile(file, path))
         return QByteArray();
-    const QByteArray bytes = file.read(kAnimationMostBytes);
+    // Read what the file holds, up to the bound: asking for the bound itself
+    // would allocate all 16 MB for every small drawing.
+    const QByteArray bytes = file.read(qBound<qint64>(0, file.size(), kAnimationMostBytes));
     if (file.error() != QFileDevice::NoError)
         return QByteArray();
     return boundAnimation(bytes);

@@ -59,9 +59,10 @@ constexpr qint64 kAnimationMostBytes = 16 * 1024 * 1024;
 
 // GIF bytes cut down to those bounds: the frames past a bound are dropped
 // and a trailer ends the file after the last frame kept. Empty when the
-// canvas or the first frame is already too large. Bytes that are no GIF come
-// back unchanged (their decode is bounded by the allocation limit), and so do
-// the bytes of a GIF that breaks off within its bounds.
+// canvas or the first frame is already too large. Bytes that do not start as
+// a GIF ("GIF8", any version) come back unchanged (their decode is bounded by
+// the allocation limit), and so do the bytes of a GIF that breaks off within
+// its bounds.
 QByteArray boundAnimation(const QByteArray &bytes);
 
 // A file's bytes as an animation display plays them: boundAnimation of the

@@ -4,18 +4,16 @@
 #include "layout.h"
 #include "picturefile.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 namespace Editor {
 
 QImage stillImage(const QString &fullPath)
 {
-    if (!vud::isRegularFile(fullPath))
-        return QImage();
-    vud::applyPictureLimits();
-    QImageReader reader(fullPath);
-    const QImage frame = reader.read();
+    // Read as every picture is, so that a GIF is held to the same bounds as
+    // the animation that plays it: a frame claiming more than the canvas
+    // costs no more than the animation would.
+    const QImage frame = vud::readPicture(fullPath);
     if (frame.isNull())
         return QImage();
     QImage still(frame.size(), QImage::Format_RGB32);

@@ -126,6 +126,8 @@ private slots:
         QTest::newRow("10000 frames") << handMadeGif(4, 4, tinyFrames(10000)) << kAnimationMostFrames;
         QTest::newRow("canvas too wide") << handMadeGif(side + 1, 1, tinyFrames(1)) << -1;
         QTest::newRow("canvas too high") << handMadeGif(1, side + 1, tinyFrames(1)) << -1;
+        QTest::newRow("canvas too wide, odd version")
+            << QByteArray("GIF8\x03a") + handMadeGif(side + 1, 1, tinyFrames(1)).mid(6) << -1;
         QTest::newRow("widest canvas") << handMadeGif(side, 1, tinyFrames(1)) << 1;
         QTest::newRow("first frame reaching past the bounds")
             << handMadeGif(10, 10, {{side - 50, 0, 51, 1}}) << -1;

@@ -173,6 +173,14 @@ private slots:
                                                               "002c00000000308a4d4e47024401003b")));
         QVERIFY(!pictureSize(fake).isValid());
         QVERIFY(readPicture(fake, QSize(100, 100)).isNull());
+        // A GIF of an odd version ("GIF8" then anything) whose screen is
+        // 14592 x 1024 pixels, past the animation bounds: also a fuzzer's
+        // find, decoded whole (60 MB) before the bounds took every version.
+        const QString odd = folder.file("imagenes/raro.gif");
+        QVERIFY(vudtest::writeBytes(odd, QByteArray::fromHex("47494638036100390004800000")
+                                             + vudtest::handMadeGif(QSize(4, 4), {QRect(0, 0, 1, 1)}).mid(13)));
+        QVERIFY(!pictureSize(odd).isValid());
+        QVERIFY(readPicture(odd).isNull());
         for (const QString &path : {folder.file("imagenes/carpeta.png"), fifo, link}) {
             QVERIFY(!isRegularFile(path));
             QVERIFY(!pictureSize(path).isValid());
