@@ -47,15 +47,6 @@ QString coordinatesPathFor(const QString &pictureName);
 // finds the user's file and an installed one the installed file.
 QString coordinatesPathFor(const QString &pictureName, const QString &picturePath);
 
-// Looks a file up among the normal files of its folder, comparing names
-// without regard to case. Wildcard characters in the name are ordinary
-// characters. Returns the path of the file found, or an empty string; a
-// missing folder finds nothing.
-QString findFileIgnoringCase(const QString &fullPath);
-
-// The existence test: a normal file of that name exists, case ignored.
-bool fileExistsIgnoringCase(const QString &fullPath);
-
 // A drawing name a line can carry and give back: not empty, and with no
 // comma or line break, which would split the line where the name goes on.
 bool isStorableDrawingName(const QString &drawingName);

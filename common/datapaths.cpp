@@ -220,4 +220,32 @@ QVector<DataEntry> listDataFolders(const QString &literal)
     return mergedListing(literal, QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
+QString findFileIgnoringCase(const QString &fullPath)
+{
+    const QFileInfo wanted(fullPath);
+    const QString name = wanted.fileName();
+    if (name.isEmpty())
+        return QString();
+    const QDir folder = wanted.dir();
+    if (!folder.exists())
+        return QString();
+    // List the folder instead of passing the name as a filter, so that '*' and
+    // '?' in the name never match other files.
+    const QStringList entries = folder.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry == name)
+            return folder.filePath(entry);
+    }
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    }
+    return QString();
+}
+
+bool fileExistsIgnoringCase(const QString &fullPath)
+{
+    return !findFileIgnoringCase(fullPath).isEmpty();
+}
+
 } // namespace vud

@@ -92,4 +92,13 @@ struct DataEntry
 QVector<DataEntry> listDataFiles(const QString &literal);
 QVector<DataEntry> listDataFolders(const QString &literal);
 
+// Looks a file up among the normal files of its folder, comparing names
+// without regard to case. Wildcard characters in the name are ordinary
+// characters. Returns the path of the file found, or an empty string; a
+// missing folder finds nothing.
+QString findFileIgnoringCase(const QString &fullPath);
+
+// The existence test: a normal file of that name exists, case ignored.
+bool fileExistsIgnoringCase(const QString &fullPath);
+
 } // namespace vud

@@ -40,6 +40,22 @@ struct ScreenTwips
     QRect toPixels(double left, double top, double width, double height) const;
 };
 
+// A rectangle in twips, as the layout computes it (a control's Left, Top,
+// Width and Height).
+struct TwipsRect
+{
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
+
+    bool operator==(const TwipsRect &other) const
+    {
+        return left == other.left && top == other.top && width == other.width
+            && height == other.height;
+    }
+};
+
 // A screen of the given pixel size at the given logical dpi.
 ScreenTwips screenTwipsFor(int widthPixels, int heightPixels, double logicalDpi = 96.0);
 

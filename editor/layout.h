@@ -8,19 +8,7 @@
 // window so that it can be checked for any screen.
 namespace Editor {
 
-struct TwipsRect
-{
-    double left = 0;
-    double top = 0;
-    double width = 0;
-    double height = 0;
-
-    bool operator==(const TwipsRect &other) const
-    {
-        return left == other.left && top == other.top && width == other.width
-            && height == other.height;
-    }
-};
+using vud::TwipsRect;
 
 // Design positions of the editor window's button column.
 constexpr double kButtonColumnLeft = 0;     // Command1(2).Left

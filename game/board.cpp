@@ -2,6 +2,7 @@
 
 #include "activation.h"
 #include "boardart.h"
+#include "designcolour.h"
 #include "coordinates.h"
 #include "datapaths.h"
 #include "facebutton.h"
@@ -277,7 +278,7 @@ void Form3::createButtons()
     for (const Design &d : designs) {
         auto *button = new vud::FaceButton(this);
         button->setObjectName(QLatin1String(d.name));
-        button->setFaceColour(boardart::fromBgr(d.bgr));
+        button->setFaceColour(vud::fromBgr(d.bgr));
         button->setPicture(d.picture);
         button->setRoundness(kButtonRoundness);
         button->setFocusPolicy(Qt::NoFocus);

@@ -35,11 +35,6 @@ QPainterPath pieceShape(QRectF r)
 
 } // namespace
 
-QColor fromBgr(unsigned int bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
 QPixmap wholePicture()
 {
     QPixmap pm = canvas(36);

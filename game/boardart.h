@@ -15,7 +15,4 @@ QPixmap clock();          // 42 x 42: an alarm clock (seconds, results)
 QPixmap moves();          // 32 x 32: two squares trading places (moves, results)
 QPixmap exitDoor();       // 32 x 32: an open door (end the game)
 
-// A colour written as &H00BBGGRR&.
-QColor fromBgr(unsigned int bgr);
-
 } // namespace boardart

@@ -129,12 +129,5 @@ QString resultsLine(int gameNumber, int pieces, qint64 seconds, int moves)
            + QString::number(moves) + QStringLiteral(" **");
 }
 
-QPointF resultsWindowPosition(double screenWidth, double screenHeight, double formWidth,
-                              double formHeight)
-{
-    const std::int64_t dw = roundHalfEven(screenWidth - formWidth);
-    const std::int64_t dh = roundHalfEven(screenHeight - formHeight);
-    return QPointF(double(dw / 2 + 300), double(dh / 2));
-}
 
 } // namespace boardlogic

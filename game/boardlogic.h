@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picturefit.h"
+#include "twips.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -87,11 +88,7 @@ struct CellSwap
 // the grid and returns them in order, so the caller can move the pieces.
 QVector<CellSwap> shuffle(PieceGrid &grid, vud::RandomSource &random, int swaps = 100);
 
-// The grid rectangle in twips (Picture2's rectangle).
-struct TwipsRect
-{
-    double left = 0, top = 0, width = 0, height = 0;
-};
+using vud::TwipsRect;
 
 // The cell under a board position in twips, or nothing when the position is
 // not strictly inside the rectangle (a position on its edge is outside).
@@ -117,11 +114,5 @@ T saturatingIncrement(T value)
 {
     return value < std::numeric_limits<T>::max() ? T(value + 1) : value;
 }
-
-// Where the results window goes: centred vertically, 300 twips right of the
-// horizontal centre, from its outer size. Each difference is rounded to whole
-// twips before it is halved.
-QPointF resultsWindowPosition(double screenWidth, double screenHeight, double formWidth,
-                              double formHeight);
 
 } // namespace boardlogic

@@ -1,8 +1,9 @@
 #include "results.h"
 
 #include "activation.h"
-#include "boardart.h"
+#include "designcolour.h"
 #include "boardlogic.h"
+#include "screenlogic.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -78,7 +79,7 @@ Form4::Form4(QWidget *parent)
     setFixedSize(screen.toPixels(0, 0, kClientWidth, kClientHeight).size());
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, boardart::fromBgr(0xFF80FF));
+    pal.setColor(QPalette::Window, vud::fromBgr(0xFF80FF));
     setPalette(pal);
 
     List1->setObjectName(QStringLiteral("List1"));
@@ -87,7 +88,7 @@ Form4::Form4(QWidget *parent)
     List1->setFocusPolicy(Qt::NoFocus);
     QPalette listPal = List1->palette();
     const QColor text = listPal.color(QPalette::Base);
-    listPal.setColor(QPalette::Base, boardart::fromBgr(0x808000));
+    listPal.setColor(QPalette::Base, vud::fromBgr(0x808000));
     listPal.setColor(QPalette::Text, text);
     List1->setPalette(listPal);
     List1->setFont(resultsFont(*List1));
@@ -110,7 +111,7 @@ void Form4::PlaceOnScreen()
     const vud::ScreenTwips screen = vud::screenTwips();
     // The outer size, border and title bar included, once the window has one.
     const QSize outer = isVisible() ? frameGeometry().size() : size();
-    const QPointF at = boardlogic::resultsWindowPosition(screen.width(), screen.height(),
+    const QPointF at = Screens::resultsWindowPosition(screen.width(), screen.height(),
                                                          screen.toTwipsX(outer.width()),
                                                          screen.toTwipsY(outer.height()));
     move(screen.toPixelsX(at.x()), screen.toPixelsY(at.y()));

@@ -87,4 +87,12 @@ GalleryPaging::Press GalleryPaging::pressNext(int fileCount)
     return Press::Refused;
 }
 
+QPointF resultsWindowPosition(double screenWidth, double screenHeight, double formWidth,
+                              double formHeight)
+{
+    const std::int64_t dw = vud::roundHalfEven(screenWidth - formWidth);
+    const std::int64_t dh = vud::roundHalfEven(screenHeight - formHeight);
+    return QPointF(double(dw / 2 + 300), double(dh / 2));
+}
+
 } // namespace Screens

@@ -86,4 +86,10 @@ private:
     int m_pageStart = 0;
 };
 
+// Where the results window goes: centred vertically, 300 twips right of the
+// horizontal centre, from its outer size. Each difference is rounded to whole
+// twips before it is halved.
+QPointF resultsWindowPosition(double screenWidth, double screenHeight, double formWidth,
+                              double formHeight);
+
 } // namespace Screens

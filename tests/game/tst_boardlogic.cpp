@@ -1,4 +1,5 @@
 #include "boardlogic.h"
+#include "screenlogic.h"
 #include "testsupport.h"
 
 #include <QtTest>
@@ -255,7 +256,7 @@ private slots:
         QFETCH(double, screenHeight);
         QFETCH(double, formWidth);
         QFETCH(double, formHeight);
-        QTEST(resultsWindowPosition(screenWidth, screenHeight, formWidth, formHeight), "at");
+        QTEST(Screens::resultsWindowPosition(screenWidth, screenHeight, formWidth, formHeight), "at");
     }
 };
 
