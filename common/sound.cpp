@@ -43,31 +43,9 @@ void SoundPlayer::playSound(const QString &fullPath)
     effect->play();
 }
 
-namespace {
-
-SoundInterface *&currentPlayer()
+void playDataSound(SoundInterface &player, const QString &fileName)
 {
-    static SoundInterface *player = nullptr;
-    return player;
-}
-
-} // namespace
-
-SoundInterface &sound()
-{
-    static RecordingSound silent;
-    SoundInterface *player = currentPlayer();
-    return player ? *player : silent;
-}
-
-void setSound(SoundInterface *player)
-{
-    currentPlayer() = player;
-}
-
-void playDataSound(const QString &fileName)
-{
-    sound().playSound(findDataPath(QStringLiteral("\\sonidos\\"), fileName));
+    player.playSound(findDataPath(QStringLiteral("\\sonidos\\"), fileName));
 }
 
 } // namespace vud

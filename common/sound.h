@@ -35,22 +35,7 @@ private:
     QSoundEffect *m_playing = nullptr;
 };
 
-// Remembers the sounds asked for, in order, and plays nothing.
-class RecordingSound : public SoundInterface
-{
-public:
-    void playSound(const QString &fullPath) override { played.append(fullPath); }
-    QStringList played;
-};
-
-// The program-wide player. Until one is set, a silent recorder is used, so
-// that code run outside the programs (tests) never touches the audio system.
-SoundInterface &sound();
-// Replaces the program-wide player; the caller keeps ownership. Passing null
-// restores the silent default.
-void setSound(SoundInterface *player);
-
-// Plays program folder + "\sonidos\" + fileName.
-void playDataSound(const QString &fileName);
+// Plays program folder + "\sonidos\" + fileName on the given player.
+void playDataSound(SoundInterface &player, const QString &fileName);
 
 } // namespace vud

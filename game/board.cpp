@@ -2,15 +2,14 @@
 
 #include "activation.h"
 #include "boardart.h"
-#include "designcolour.h"
 #include "coordinates.h"
 #include "datapaths.h"
+#include "designcolour.h"
 #include "facebutton.h"
 #include "gifdisplay.h"
-#include "picturefile.h"
 #include "globals.h"
+#include "picturefile.h"
 #include "random.h"
-#include "results.h"
 #include "sound.h"
 
 #include <QCoreApplication>
@@ -23,7 +22,7 @@
 #include <QTimer>
 #include <cmath>
 
-using boardlogic::TwipsRect;
+using vud::TwipsRect;
 using vud::roundHalfEven;
 
 namespace {
@@ -34,189 +33,15 @@ constexpr int kButtonSide = 735;
 // small corners keep the column straight and its colours whole.
 constexpr qreal kButtonRoundness = 1.0 / 16;
 
-QPointer<Form3> &theInstance()
-{
-    static QPointer<Form3> form;
-    return form;
-}
-
-std::function<void()> &endProgram()
-{
-    static std::function<void()> end;
-    return end;
-}
-
-Form3::PictureLoader &pictureLoader()
-{
-    static Form3::PictureLoader loader;
-    return loader;
-}
-
-int sidePixels(int sideTwips, double twipsPerPixel)
-{
-    // Rounded up: neighbouring pieces may overlap by a pixel but never leave
-    // a gap between them.
-    return int(std::ceil(sideTwips / twipsPerPixel - 1e-6));
-}
-
 } // namespace
-
-// ---------------------------------------------------------------- PieceBox
-
-PieceBox::PieceBox(int index, QWidget *parent)
-    : QWidget(parent)
-    , m_index(index)
-{
-    setObjectName(QStringLiteral("Picture1"));
-    setProperty("index", index);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    // Moves arrive without a pressed button, so a lifted piece can follow the
-    // pointer.
-    setMouseTracking(true);
-}
-
-void PieceBox::place(double left, double top, int side, const vud::ScreenTwips &screen)
-{
-    m_side = side;
-    m_sidePixels = sidePixels(side, screen.twipsPerPixelX);
-    moveTo(left, top, screen);
-}
-
-void PieceBox::moveTo(double left, double top, const vud::ScreenTwips &screen)
-{
-    m_left = left;
-    m_top = top;
-    setGeometry(screen.toPixelsX(left), screen.toPixelsY(top), m_sidePixels, m_sidePixels);
-}
-
-void PieceBox::setImage(const QPixmap &image)
-{
-    m_image = image;
-    update();
-}
-
-void PieceBox::setBordered(bool bordered)
-{
-    if (m_bordered == bordered)
-        return;
-    m_bordered = bordered;
-    update();
-}
-
-void PieceBox::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    const int border = m_bordered ? 1 : 0;
-    const QRect inner = rect().adjusted(border, border, -border, -border);
-    p.fillRect(rect(), palette().color(QPalette::Button));
-    p.setClipRect(inner);
-    p.drawPixmap(inner.topLeft(), m_image);
-    if (m_bordered) {
-        p.setClipping(false);
-        p.setPen(QColor(64, 64, 64));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-}
-
-void PieceBox::mousePressEvent(QMouseEvent *event)
-{
-    // A press, not a release, lifts and drops: a child expects the piece to
-    // answer at once.
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    QWidget *board = parentWidget();
-    emit pressed(m_index, board ? mapTo(board, event->position()) : event->position());
-}
-
-void PieceBox::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The second press of a double click is no click of its own: a child who
-    // double-clicks a piece lifts it, and it stays lifted. (Passed on as a
-    // press it would put the piece straight back and count a move.)
-    event->accept();
-}
-
-void PieceBox::mouseMoveEvent(QMouseEvent *event)
-{
-    emit pointerMoved(m_index, event->position());
-}
-
-// -------------------------------------------------------------- PictureBox
-
-PictureBox::PictureBox(QWidget *parent)
-    : QWidget(parent)
-{
-    setObjectName(QStringLiteral("Picture2"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-}
-
-void PictureBox::setPicture(const QImage &picture)
-{
-    m_picture = picture;
-    update();
-}
-
-void PictureBox::setRectTwips(const TwipsRect &rect, const vud::ScreenTwips &screen)
-{
-    m_rect = rect;
-    setGeometry(screen.toPixels(rect.left, rect.top, rect.width, rect.height));
-}
-
-void PictureBox::paintEvent(QPaintEvent *event)
-{
-    QPainter p(this);
-    const QRect area = event->rect();
-    p.fillRect(area, palette().color(QPalette::Base));
-    if (m_picture.isNull())
-        return;
-    // The picture may be made at the screen's device pixels: its source
-    // rectangle is in those.
-    const qreal ratio = m_picture.devicePixelRatio();
-    p.drawImage(QRectF(area), m_picture,
-                QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
-}
-
-void PictureBox::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget *board = parentWidget();
-    emit pointerMoved(board ? mapTo(board, event->position()) : event->position());
-}
 
 // ------------------------------------------------------------------- Form3
 
-Form3 *Form3::instance()
-{
-    if (!theInstance())
-        theInstance() = new Form3;
-    return theInstance();
-}
-
-void Form3::destroyInstance()
-{
-    delete theInstance();
-}
-
-void Form3::setEndProgram(std::function<void()> end)
-{
-    endProgram() = std::move(end);
-}
-
-void Form3::setPictureLoader(PictureLoader loader)
-{
-    pictureLoader() = std::move(loader);
-}
-
-Form3::Form3(QWidget *parent)
+Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, PictureLoader loader, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_sound(sound)
+    , m_random(random)
+    , m_loader(std::move(loader))
     , m_screen(vud::screenTwips())
 {
     setObjectName(QStringLiteral("Form3"));
@@ -438,7 +263,7 @@ void Form3::LoadPicture()
     // overflows. The pieces, the whole picture and the reveal all use this
     // one image, so every piece matches the whole picture pixel for pixel.
     const QSize grid = gridPixels();
-    const PictureLoader &loader = pictureLoader();
+    const PictureLoader &loader = m_loader;
     QImage natural;
     QSize naturalSize;
     if (loader) {
@@ -519,9 +344,8 @@ void Form3::Timer1_Timer()
 
 void Form3::ShufflePieces()
 {
-    vud::RandomSource &random = vud::randomSource();
-    random.seedFromClock();
-    const QVector<boardlogic::CellSwap> swaps = boardlogic::shuffle(CellPiece, random);
+    m_random.seedFromClock();
+    const QVector<boardlogic::CellSwap> swaps = boardlogic::shuffle(CellPiece, m_random);
     // The grid is already shuffled; replay the swaps on the pieces themselves,
     // which trade places exactly as their cells did.
     boardlogic::PieceGrid replay;
@@ -566,9 +390,12 @@ void Form3::Picture1_Click(int index, QPointF boardPixels)
         PickTop = qint32(roundHalfEven(lifted->topTwips()));
         lifted->raise();
         CarriedPiece = index;
-        PickColumn = column;
-        PickRow = row;
-        vud::playDataSound(QStringLiteral("principio.wav"));
+        // The piece's own cell, which is the cell clicked except on the
+        // pixel where two pieces overlap: the drop trades with this cell.
+        const QPoint own = CellPiece.cellOf(index);
+        PickColumn = own.x();
+        PickRow = own.y();
+        vud::playDataSound(m_sound, QStringLiteral("principio.wav"));
         return;
     }
 
@@ -578,7 +405,7 @@ void Form3::Picture1_Click(int index, QPointF boardPixels)
     if (column == PickColumn && row == PickRow) {
         carried->moveTo(PickLeft, PickTop, m_screen);
         Carrying = false;
-        vud::playDataSound(QStringLiteral("fin.wav"));
+        vud::playDataSound(m_sound, QStringLiteral("fin.wav"));
         return;
     }
     Carrying = false;
@@ -588,9 +415,8 @@ void Form3::Picture1_Click(int index, QPointF boardPixels)
     const double keptTop = double(roundHalfEven(other->topTwips()));
     other->moveTo(PickLeft, PickTop, m_screen);
     carried->moveTo(keptLeft, keptTop, m_screen);
-    CellPiece.set(PickColumn, PickRow, std::int16_t(target));
-    CellPiece.set(column, row, std::int16_t(CarriedPiece));
-    vud::playDataSound(QStringLiteral("fin.wav"));
+    CellPiece.swapCells(PickColumn, PickRow, column, row);
+    vud::playDataSound(m_sound, QStringLiteral("fin.wav"));
     CheckCompletion();
 }
 
@@ -599,17 +425,12 @@ void Form3::Picture1_MouseMove(int index, double x, double y)
     if (m_ended || !Carrying || index < 0 || index >= laidOutPieces())
         return;
     PieceBox *carried = Picture1.at(CarriedPiece);
-    if (index != CarriedPiece) {
-        // The pointer outran the carried piece and another piece reports the
-        // move: the position is taken over into the carried piece's own
-        // coordinates, so that it keeps following the pointer.
-        const PieceBox *reporter = Picture1.at(index);
-        x += reporter->leftTwips() - carried->leftTwips();
-        y += reporter->topTwips() - carried->topTwips();
-    }
-    const std::int64_t half = roundHalfEven(carried->sideTwips()) / 2;
-    carried->moveTo(carried->leftTwips() - double(half) + x, carried->topTwips() - double(half) + y,
-                    m_screen);
+    const PieceBox *reporter = Picture1.at(index);
+    const QPointF to = boardlogic::carriedPieceTo(QPointF(carried->leftTwips(), carried->topTwips()),
+                                                  carried->sideTwips(),
+                                                  QPointF(reporter->leftTwips(), reporter->topTwips()),
+                                                  QPointF(x, y));
+    carried->moveTo(to.x(), to.y(), m_screen);
 }
 
 void Form3::carryTo(QPointF boardPixels)
@@ -638,12 +459,8 @@ void Form3::CheckCompletion()
     Timer3->stop();
     // The pieces of the game actually played, whatever the selection screen
     // holds now.
-    const QString line = boardlogic::resultsLine(int(GamesFinished) + 1, laidOutPieces(),
-                                                 ElapsedSeconds, Game::MoveCount);
-    QListWidget *list = Form4::instance()->List1;
-    list->insertItem(std::min<int>(GamesFinished, list->count()), line);
-    GamesFinished = boardlogic::saturatingIncrement(GamesFinished);
-    vud::playDataSound(QStringLiteral("acabado.wav"));
+    emit gameFinished(laidOutPieces(), ElapsedSeconds, Game::MoveCount);
+    vud::playDataSound(m_sound, QStringLiteral("acabado.wav"));
     Timer2->start();
 }
 
@@ -812,7 +629,7 @@ void Form3::Command2_Click(int)
 {
     if (m_ended)
         return;
-    Form4::instance()->showModeless();
+    emit resultsRequested();
 }
 
 void Form3::Command5_Click()
@@ -825,8 +642,5 @@ void Form3::Command5_Click()
     Timer1->stop();
     Timer2->stop();
     Timer3->stop();
-    if (endProgram())
-        endProgram()();
-    else
-        QCoreApplication::exit(0);
+    emit exitRequested();
 }

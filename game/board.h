@@ -1,6 +1,7 @@
 #pragma once
 
 #include "boardlogic.h"
+#include "pieceboxes.h"
 #include "picturefit.h"
 #include "twips.h"
 
@@ -16,82 +17,9 @@ class QTimer;
 namespace vud {
 class FaceButton;
 class GifDisplay;
+class RandomSource;
+class SoundInterface;
 }
-
-// One piece of the puzzle (an element of the Picture1 array): a square box
-// holding its own square of the picture, painted once per game, and a border.
-class PieceBox : public QWidget
-{
-    Q_OBJECT
-
-public:
-    PieceBox(int index, QWidget *parent);
-
-    int index() const { return m_index; }
-
-    // Position and side in twips of the board; the box keeps one pixel size
-    // wherever it goes, so a carried piece never changes shape.
-    double leftTwips() const { return m_left; }
-    double topTwips() const { return m_top; }
-    int sideTwips() const { return m_side; }
-    void place(double left, double top, int side, const vud::ScreenTwips &screen);
-    void moveTo(double left, double top, const vud::ScreenTwips &screen);
-
-    // The piece's image: drawn from the box's inner top-left corner, cut off
-    // by the border.
-    void setImage(const QPixmap &image);
-    QPixmap image() const { return m_image; }
-    void setBordered(bool bordered);
-    bool bordered() const { return m_bordered; }
-
-signals:
-    // A left-button press, at a position in the board's pixels.
-    void pressed(int index, QPointF boardPixels);
-    // The pointer moved over the piece, at a position in the piece's pixels.
-    void pointerMoved(int index, QPointF piecePixels);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-
-private:
-    int m_index;
-    double m_left = 0;
-    double m_top = 0;
-    int m_side = 0;
-    int m_sidePixels = 0;
-    QPixmap m_image;
-    bool m_bordered = true;
-};
-
-// The whole picture at its natural size, cut off at the box's edges.
-class PictureBox : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit PictureBox(QWidget *parent);
-
-    void setPicture(const QImage &picture);
-    QImage picture() const { return m_picture; }
-    boardlogic::TwipsRect rectTwips() const { return m_rect; }
-    void setRectTwips(const boardlogic::TwipsRect &rect, const vud::ScreenTwips &screen);
-
-signals:
-    void clicked();
-    void pointerMoved(QPointF boardPixels);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-
-private:
-    QImage m_picture;
-    boardlogic::TwipsRect m_rect;
-};
 
 // The puzzle board (Form3): a full-screen window with the grid of pieces, the
 // whole picture laid over the grid, the reveal's drawings and a column of
@@ -101,25 +29,24 @@ class Form3 : public QWidget
     Q_OBJECT
 
 public:
-    // The one board, created on first use; creating it lays out the board
-    // from the program-wide grid size and picture.
-    static Form3 *instance();
-    static void destroyInstance();
+    // How the board turns PicturePath into a picture at its natural size.
+    // Without one, the board decodes the file itself, straight at the size
+    // that covers the grid (the benchmark times set-up without decoding). A
+    // picture that cannot be loaded comes back null and leaves the pieces
+    // blank.
+    using PictureLoader = std::function<QImage(const QString &path)>;
+
+    // Creating the board lays it out from the program-wide grid size and
+    // picture. It plays its sounds on the given player and shuffles with the
+    // given source; both must outlive it.
+    Form3(vud::SoundInterface &sound, vud::RandomSource &random, PictureLoader loader = {},
+          QWidget *parent = nullptr);
 
     // Enables the board and shows it full screen without blocking.
     void showModeless();
 
-    // How the board ends the program (Command5). Quits the event loop unless
-    // replaced; tests put in their own to watch it. Null restores the default.
-    static void setEndProgram(std::function<void()> end);
-
-    // How the board turns PicturePath into a picture at its natural size:
-    // unless replaced, the board decodes the file itself, straight at the
-    // size that covers the grid (the benchmark times set-up without decoding).
-    // A picture that cannot be loaded comes back null and leaves the pieces
-    // blank.
-    using PictureLoader = std::function<QImage(const QString &path)>;
-    static void setPictureLoader(PictureLoader loader);
+    // Replaces the picture loader for the boards laid out from now on.
+    void setPictureLoader(PictureLoader loader) { m_loader = std::move(loader); }
 
     // The board's state, for the windows that look at it and for tests.
     int cellSize() const { return CellSize; }
@@ -132,7 +59,6 @@ public:
     bool carrying() const { return Carrying; }
     int carriedPiece() const { return CarriedPiece; }
     qint32 elapsedSeconds() const { return ElapsedSeconds; }
-    qint16 gamesFinished() const { return GamesFinished; }
     int gifCount() const { return GifCount; }
     bool revealShown() const { return RevealShown; }
     bool bordersShown() const { return BordersShown; }
@@ -169,14 +95,19 @@ public:
 signals:
     // The child pressed the button that goes back to the selection screen.
     void selectionRequested();
+    // The child pressed the seconds or the moves: the results list.
+    void resultsRequested();
+    // The last piece went home: a game of that many pieces, timed and
+    // counted so.
+    void gameFinished(int pieces, qint32 seconds, int moves);
+    // The child pressed the door: the game ends.
+    void exitRequested();
 
 protected:
     bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    explicit Form3(QWidget *parent = nullptr);
-
     void Form_Load();
     void LayOutBoard();
     void PaintPieces();
@@ -196,6 +127,9 @@ private:
     void carryTo(QPointF boardPixels);
     int laidOutPieces() const { return BoardColumns * BoardRows; }
 
+    vud::SoundInterface &m_sound;
+    vud::RandomSource &m_random;
+    PictureLoader m_loader;
     vud::ScreenTwips m_screen;
     // The picture scaled and cut to cover the grid, and how it was scaled.
     QImage m_picture;
@@ -233,6 +167,5 @@ private:
     int PickColumn = 0;
     int PickRow = 0;
     qint32 ElapsedSeconds = 0;
-    qint16 GamesFinished = 0;
     bool BordersShown = false;
 };

@@ -121,6 +121,18 @@ QString longestResultsLine()
     return resultsLine(999, 108, 99999, 9999);
 }
 
+QPointF carriedPieceTo(QPointF carried, int side, QPointF reporter, QPointF pointer)
+{
+    double x = pointer.x();
+    double y = pointer.y();
+    if (reporter != carried) {
+        x += reporter.x() - carried.x();
+        y += reporter.y() - carried.y();
+    }
+    const std::int64_t half = roundHalfEven(side) / 2;
+    return QPointF(carried.x() - double(half) + x, carried.y() - double(half) + y);
+}
+
 QString resultsLine(int gameNumber, int pieces, qint64 seconds, int moves)
 {
     return QStringLiteral(" ") + QString::number(gameNumber) + QStringLiteral(" ) NIVEL : ")

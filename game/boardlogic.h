@@ -102,6 +102,13 @@ std::optional<QPoint> cellAt(double xTwips, double yTwips, const TwipsRect &grid
 QPointF revealPosition(int x, int y, const vud::PictureFit &fit);
 QSize revealSize(QSize natural, const vud::PictureFit &fit);
 
+// Where a carried piece goes (its top-left corner) so that it is centred on
+// the pointer. The pointer is given from the top-left corner of the piece
+// that reports the move: the carried piece, or another piece when the
+// pointer outran the carried one, whose position is then taken over into the
+// carried piece's own coordinates.
+QPointF carriedPieceTo(QPointF carried, int side, QPointF reporter, QPointF pointer);
+
 // " 1 ) NIVEL : 12 PIEZAS - TIEMPO * 95 * SEGUNDOS - MOVIMIENTOS ** 20 **"
 QString resultsLine(int gameNumber, int pieces, qint64 seconds, int moves);
 // The longest line the results list has to show in full: game 999 of 108

@@ -1,26 +1,20 @@
 #include "results.h"
 
 #include "activation.h"
-#include "designcolour.h"
 #include "boardlogic.h"
+#include "designcolour.h"
 #include "screenlogic.h"
 #include "twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QListWidget>
-#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
-
-QPointer<Form4> &theInstance()
-{
-    static QPointer<Form4> form;
-    return form;
-}
 
 // The designed client area and list, in twips.
 constexpr int kClientWidth = 10350;
@@ -52,18 +46,6 @@ QFont resultsFont(const QListWidget &list)
 }
 
 } // namespace
-
-Form4 *Form4::instance()
-{
-    if (!theInstance())
-        theInstance() = new Form4;
-    return theInstance();
-}
-
-void Form4::destroyInstance()
-{
-    delete theInstance();
-}
 
 Form4::Form4(QWidget *parent)
     // A title bar but no close, minimise or maximise button: the child cannot
@@ -124,6 +106,13 @@ bool Form4::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate && vud::activatedFromAnotherWindow(this))
         Form_Activate();
     return QWidget::event(event);
+}
+
+void Form4::addResult(int pieces, qint32 seconds, int moves)
+{
+    const QString line = boardlogic::resultsLine(int(GamesFinished) + 1, pieces, seconds, moves);
+    List1->insertItem(std::min<int>(GamesFinished, List1->count()), line);
+    GamesFinished = boardlogic::saturatingIncrement(GamesFinished);
 }
 
 void Form4::showModeless()

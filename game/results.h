@@ -11,10 +11,12 @@ class Form4 : public QWidget
     Q_OBJECT
 
 public:
-    // The one results window, created (loaded) on first use.
-    static Form4 *instance();
-    // Deletes the window if it exists (tests start each case afresh).
-    static void destroyInstance();
+    explicit Form4(QWidget *parent = nullptr);
+
+    // Adds the line of a game just finished, numbered after the games
+    // before it in this run.
+    void addResult(int pieces, qint32 seconds, int moves);
+    qint16 gamesFinished() const { return GamesFinished; }
 
     // Shows the window without blocking the others and brings it to the front.
     void showModeless();
@@ -25,9 +27,9 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    explicit Form4(QWidget *parent = nullptr);
-
     void Form_Load();
     void Form_Activate();
     void PlaceOnScreen();
+
+    qint16 GamesFinished = 0;
 };

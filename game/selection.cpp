@@ -1,6 +1,5 @@
 #include "selection.h"
 
-#include "board.h"
 #include "datapaths.h"
 #include "facebutton.h"
 #include "globals.h"
@@ -8,33 +7,13 @@
 #include "previewloader.h"
 #include "screenart.h"
 #include "sound.h"
-#include "start.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 
 namespace {
-
-QPointer<Form2> &theInstance()
-{
-    static QPointer<Form2> form;
-    return form;
-}
-
-void endTheProgram()
-{
-    QCoreApplication::exit(0);
-}
-
-std::function<void()> &programEnd()
-{
-    static std::function<void()> end = endTheProgram;
-    return end;
-}
 
 const QColor CountColour(255, 192, 192);
 const QColor ChosenCountColour(0, 0, 255);
@@ -93,32 +72,10 @@ void PreviewCell::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-Form2 *Form2::instance()
-{
-    if (!theInstance())
-        theInstance() = new Form2;
-    return theInstance();
-}
-
-bool Form2::exists()
-{
-    return !theInstance().isNull();
-}
-
-void Form2::destroyInstance()
-{
-    delete theInstance();
-    theInstance() = nullptr;
-}
-
-void Form2::setProgramEnd(std::function<void()> end)
-{
-    programEnd() = end ? std::move(end) : std::function<void()>(endTheProgram);
-}
-
-Form2::Form2(QWidget *parent)
+Form2::Form2(vud::SoundInterface &sound, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
+    , m_sound(sound)
     , m_screen(vud::screenTwips(QGuiApplication::primaryScreen()))
     , m_previews(std::make_unique<vud::PreviewLoader>(m_screen))
 {
@@ -189,7 +146,6 @@ void Form2::Form_Load()
     Game::GridColumns = 3;
     Game::GridRows = 2;
     Command1[1]->setEnabled(false);
-    Form1::unload();
 }
 
 void Form2::showModeless()
@@ -251,7 +207,7 @@ void Form2::Command1_Click(int Index)
             return;
         }
         ShowPreviewPage();
-        vud::playDataSound(QStringLiteral("4.wav"));
+        vud::playDataSound(m_sound, QStringLiteral("4.wav"));
         Command1[0]->setEnabled(true);
     } else {
         if (m_paging.pressNext(m_file1.ListCount()) == Screens::GalleryPaging::Press::Refused) {
@@ -260,7 +216,7 @@ void Form2::Command1_Click(int Index)
         }
         ShowPreviewPage();
         Command1[1]->setEnabled(true);
-        vud::playDataSound(QStringLiteral("4.wav"));
+        vud::playDataSound(m_sound, QStringLiteral("4.wav"));
     }
 }
 
@@ -271,7 +227,7 @@ void Form2::Command3_Click(int Index)
     Game::GridRows = count.rows;
     for (vud::FaceButton *button : Command3)
         button->setFaceColour(CountColour);
-    vud::playDataSound(QStringLiteral("2.wav"));
+    vud::playDataSound(m_sound, QStringLiteral("2.wav"));
     Command3[Index]->setFaceColour(ChosenCountColour);
 }
 
@@ -294,9 +250,7 @@ void Form2::Image1_Click(int Index)
     if (m_hasChosen)
         Game::RebuildBoard = true;
     m_hasChosen = true;
-    Form3 *board = Form3::instance();
-    connect(board, &Form3::selectionRequested, this, &Form2::showModeless, Qt::UniqueConnection);
-    board->showModeless();
+    emit pictureChosen(Game::PicturePath);
 }
 
 void Form2::closeEvent(QCloseEvent *event)
@@ -307,5 +261,5 @@ void Form2::closeEvent(QCloseEvent *event)
 
 void Form2::Form_Unload()
 {
-    programEnd()();
+    emit exitRequested();
 }

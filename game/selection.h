@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QVector>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 namespace vud {
 class FaceButton;
 class PreviewLoader;
+class SoundInterface;
 struct PreviewPicture;
 }
 
@@ -51,16 +51,9 @@ class Form2 : public QWidget
     Q_OBJECT
 
 public:
-    // The one selection screen, created (loaded) on first use. Loading it
-    // unloads the start screen.
-    static Form2 *instance();
-    static bool exists();
-    static void destroyInstance();
+    // Plays its sounds on the given player, which must outlive it.
+    explicit Form2(vud::SoundInterface &sound, QWidget *parent = nullptr);
     ~Form2() override;
-
-    // What closing this window does: end the program. Tests put their own
-    // action here; an empty function restores the real one.
-    static void setProgramEnd(std::function<void()> end);
 
     // Design sizes in twips.
     static constexpr int ClientWidth = 10245;
@@ -83,11 +76,17 @@ public:
     QVector<vud::FaceButton *> Command3;
     QVector<vud::FaceButton *> Command1;
 
+signals:
+    // A picture was clicked: the program-wide grid size and picture are set
+    // for the board to open.
+    void pictureChosen(const QString &picturePath);
+    // The window was closed: the game ends.
+    void exitRequested();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit Form2(QWidget *parent = nullptr);
 
     void buildControls();
     void Form_Load();
@@ -95,6 +94,7 @@ private:
     void ShowPreviewPage();
     void PlacePreview(int cellIndex, const vud::PreviewPicture &preview);
 
+    vud::SoundInterface &m_sound;
     vud::ScreenTwips m_screen;
     std::unique_ptr<vud::PreviewLoader> m_previews;
     int m_clickWaiting = -1; // the cell clicked before its preview was ready

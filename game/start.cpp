@@ -3,10 +3,8 @@
 #include "datapaths.h"
 #include "facebutton.h"
 #include "gifdisplay.h"
-#include "results.h"
 #include "screenart.h"
 #include "screenlogic.h"
-#include "selection.h"
 #include "sound.h"
 
 #include <QEvent>
@@ -15,16 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 
 namespace {
-
-QPointer<Form1> &theInstance()
-{
-    static QPointer<Form1> form;
-    return form;
-}
 
 const QString FreewareCaption = QStringLiteral("Tipo de licencia Freeware");
 const QString AuthorCaption = QStringLiteral("Autor");
@@ -87,37 +78,10 @@ QFrame *makeFrame(QWidget *parent, const QString &name, const QColor &colour, in
 
 } // namespace
 
-Form1 *Form1::instance()
-{
-    if (!theInstance())
-        theInstance() = new Form1;
-    return theInstance();
-}
-
-bool Form1::exists()
-{
-    return !theInstance().isNull();
-}
-
-void Form1::unload()
-{
-    Form1 *form = theInstance();
-    theInstance() = nullptr;
-    if (form) {
-        form->close();
-        form->deleteLater();
-    }
-}
-
-void Form1::destroyInstance()
-{
-    delete theInstance();
-    theInstance() = nullptr;
-}
-
-Form1::Form1(QWidget *parent)
+Form1::Form1(vud::SoundInterface &sound, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
+    , m_sound(sound)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -244,7 +208,7 @@ void Form1::Form_Load()
     move(screen.toPixelsX(origin.x()), screen.toPixelsY(origin.y()));
     RegisterGifComponent();
     Gif89a1->setFile(vud::findDataPath(QStringLiteral("\\gifs\\inicio.gif")));
-    vud::playDataSound(QStringLiteral("inicio.wav"));
+    vud::playDataSound(m_sound, QStringLiteral("inicio.wav"));
     update();
 }
 
@@ -257,10 +221,7 @@ void Form1::RegisterGifComponent()
 void Form1::Command1_Click(int Index)
 {
     if (Index == 0) {
-        Form4 *results = Form4::instance();
-        results->showModeless();
-        results->setWindowTitle(Screens::resultsCaption(Text1->text()));
-        Form2::instance()->showModeless();
+        emit playRequested(Text1->text());
     } else if (Command1[1]->text() == FreewareCaption) {
         Label3->setText(FreeNotice);
         for (int index = 1; index <= 4; ++index)
@@ -273,7 +234,7 @@ void Form1::Command1_Click(int Index)
             Label2[index]->show();
         Command1[1]->setText(FreewareCaption);
     }
-    vud::playDataSound(QStringLiteral("inicio.wav"));
+    vud::playDataSound(m_sound, QStringLiteral("inicio.wav"));
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)

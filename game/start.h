@@ -10,6 +10,7 @@ class QLineEdit;
 namespace vud {
 class FaceButton;
 class GifDisplay;
+class SoundInterface;
 struct ScreenTwips;
 }
 
@@ -19,14 +20,9 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    // The one start screen, created (loaded) on first use.
-    static Form1 *instance();
-    static bool exists();
-    // Closes the start screen for good; it is deleted once control returns
-    // to the event loop, so a handler of its own may call this.
-    static void unload();
-    // Deletes it at once (tests start each case afresh).
-    static void destroyInstance();
+    // Plays its sounds on the given player, which must outlive it. The
+    // window deletes itself when closed.
+    explicit Form1(vud::SoundInterface &sound, QWidget *parent = nullptr);
 
     // Design sizes in twips.
     static constexpr int ClientWidth = 7965;
@@ -47,16 +43,20 @@ public:
     QFrame *Shape1 = nullptr;
     QFrame *Shape2 = nullptr;
 
+signals:
+    // The child pressed the way into the game, with the name typed.
+    void playRequested(const QString &playerName);
+
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    explicit Form1(QWidget *parent = nullptr);
-
     void Form_Load();
     void Form_MouseMove();
     void Label1_MouseMove();
     void RegisterGifComponent();
     void buildControls(const vud::ScreenTwips &screen);
+
+    vud::SoundInterface &m_sound;
 };

@@ -18,15 +18,12 @@ class TestSound : public QObject
     Q_OBJECT
 
 private slots:
-    void callersReachThePlayerThroughTheSeam()
+    void dataSoundsAreFoundInTheSoundsFolder()
     {
         vudtest::TempProgramFolder folder;
-        RecordingSound recorder;
-        setSound(&recorder);
-        playDataSound("principio.wav");
-        playDataSound("fin.wav");
-        setSound(nullptr);
-        playDataSound("acabado.wav"); // the silent default, not the recorder
+        vudtest::RecordingSound recorder;
+        playDataSound(recorder, "principio.wav");
+        playDataSound(recorder, "fin.wav");
         QCOMPARE(recorder.played,
                  QStringList({folder.path() + "/sonidos/principio.wav", folder.path() + "/sonidos/fin.wav"}));
     }

@@ -4,6 +4,7 @@
 #include "editortestkit.h"
 #include "editorwindow.h"
 #include "facebutton.h"
+#include "gameapp.h"
 #include "gifdisplay.h"
 #include "picturefit.h"
 #include "picturesurface.h"
@@ -39,8 +40,7 @@ private slots:
     void savedPuzzleIsRevealedWithItsDrawings()
     {
         EditorTestKit kit;
-        vud::RecordingSound sounds;
-        vud::setSound(&sounds);
+        vudtest::RecordingSound sounds;
         // A panorama wider than the 943 x 768 work area: the editor shows and
         // saves it at 943 x 236 (2400 x 600 times 943 / 2400). The board then
         // scales that up to the grid's height and cuts its sides, so the
@@ -78,9 +78,9 @@ private slots:
         // The game: the selection screen offers the saved picture next to
         // the one it was made from; chosen with 6 pieces, solved, revealed.
         Game::resetGlobals();
-        Form3::setEndProgram([] { QFAIL("the game ended"); });
-        Form2::setProgramEnd([] { QFAIL("the game ended"); });
-        Form2 *selection = Form2::instance();
+        GameApp game(sounds, kit.random);
+        connect(&game, &GameApp::exitRequested, this, [] { QFAIL("the game ended"); });
+        Form2 *selection = game.selection();
         selection->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(selection));
         QTRY_VERIFY(selection->Image1[1]->hasPicture()); // made by a worker
@@ -93,7 +93,7 @@ private slots:
         click(selection->Image1[1]);
         QCOMPARE(Game::PictureName, QStringLiteral("granja.bmp"));
         QCOMPARE(Game::PicturePath, kit.file("imagenes/granja.bmp"));
-        Form3 *board = Form3::instance();
+        Form3 *board = game.board();
         QVERIFY(QTest::qWaitForWindowExposed(board));
         QCOMPARE(board->boardColumns() * board->boardRows(), 6);
 
@@ -150,11 +150,6 @@ private slots:
         };
         QVERIFY(closeTo(shownAt(placed[1] + QPointF(3, 4.5)), saved.pixel(placed[1] + QPoint(3, 4))));
         QVERIFY(closeTo(shownAt(QPointF(412, 59)), vudtest::blockColour(3, 0)));
-        Form3::destroyInstance();
-        Form2::destroyInstance();
-        Form3::setEndProgram(nullptr);
-        Form2::setProgramEnd({});
-        vud::setSound(nullptr);
     }
 };
 

@@ -1,4 +1,6 @@
 #include "board.h"
+#include "gameapp.h"
+#include "random.h"
 #include "facebutton.h"
 #include "globals.h"
 #include "results.h"
@@ -35,9 +37,8 @@ private slots:
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         TempProgramFolder folder;
         vud::SoundPlayer player;
-        vud::setSound(&player);
-        Form2::setProgramEnd([] {});
-        Form3::setEndProgram([] {});
+        vud::StandardRandom random;
+        GameApp game(player, random);
 
         // One flat colour per cell of a 3 x 2 board: the board cuts the
         // picture at one picture pixel per screen pixel.
@@ -47,21 +48,22 @@ private slots:
         QVERIFY(writeBlockPicture(folder.file("imagenes/prueba.png"), QSize(3 * cellPixels, 2 * cellPixels), 3, 2));
         QVERIFY(writeGif(folder.file("gifs/x_elmani.gif"), squareFrames(3, QSize(40, 40)), 10, 0));
 
-        Form1 *start = Form1::instance();
+        Form1 *start = game.startScreen();
         start->show();
         QVERIFY(QTest::qWaitForWindowExposed(start));
         click(start->Text1);
         QTest::keyClicks(start->Text1, QStringLiteral("Ana"));
         click(start->Command1[0]);
 
-        QVERIFY(Form2::exists());
-        Form2 *selection = Form2::instance();
+        QVERIFY(game.hasSelection());
+        Form2 *selection = game.selection();
         QVERIFY(QTest::qWaitForWindowExposed(selection));
         click(selection->Command3[0]);
         QTRY_VERIFY(selection->Image1[0]->hasPicture());
         click(selection->Image1[0]);
 
-        Form3 *board = Form3::instance();
+        QVERIFY(game.hasBoard());
+        Form3 *board = game.board();
         QVERIFY(QTest::qWaitForWindowExposed(board));
         QElapsedTimer clock;
         clock.start();
@@ -111,7 +113,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(board->revealShown(), 3000);
         QVERIFY(board->picture2()->isVisible());
 
-        Form4 *results = Form4::instance();
+        Form4 *results = game.results();
         QCOMPARE(results->windowTitle(), QStringLiteral("Ana  TUS RESULTADOS SON"));
         QCOMPARE(results->List1->count(), 1);
         const QString line = results->List1->item(0)->text();
@@ -121,14 +123,6 @@ private slots:
         const QRegularExpressionMatch match = expected.match(line);
         QVERIFY2(match.hasMatch(), qPrintable(line));
         QVERIFY(match.captured(1).toLongLong() <= playedSeconds);
-
-        Form3::destroyInstance();
-        Form4::destroyInstance();
-        Form2::destroyInstance();
-        Form1::destroyInstance();
-        Form2::setProgramEnd({});
-        Form3::setEndProgram({});
-        vud::setSound(nullptr);
     }
 };
 

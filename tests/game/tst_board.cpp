@@ -1,4 +1,5 @@
 #include "board.h"
+#include "gameapp.h"
 #include "coordinates.h"
 #include "datapaths.h"
 #include "facebutton.h"
@@ -42,11 +43,14 @@ class TestBoard : public QObject
     Q_OBJECT
 
     TempProgramFolder *m_folder = nullptr;
-    vud::RecordingSound m_sound;
+    vudtest::RecordingSound m_sound;
     ScriptedRandom *m_random = nullptr;
     QString m_picture;
 
-    Form3 *board() const { return Form3::instance(); }
+    GameApp *m_app = nullptr;
+
+    Form3 *board() const { return m_app->board(); }
+    Form4 *results() const { return m_app->results(); }
     const vud::ScreenTwips &screen() const { return board()->screen(); }
 
     QString sound(const QString &name) const { return vud::dataPath("\\sonidos\\" + name); }
@@ -138,22 +142,17 @@ private slots:
         m_folder = new TempProgramFolder;
         Game::resetGlobals();
         m_sound.played.clear();
-        vud::setSound(&m_sound);
         m_random = new ScriptedRandom({0.0});
-        vud::setRandomSource(m_random);
-        Form3::setEndProgram([] { QFAIL("the program was ended"); });
+        m_app = new GameApp(m_sound, *m_random);
+        connect(m_app, &GameApp::exitRequested, this, [] { QFAIL("the program was ended"); });
         m_picture = m_folder->file("imagenes/bloques.png");
         QVERIFY(writeBlockPicture(m_picture, screenSize(), 12, 9));
     }
 
     void cleanup()
     {
-        Form3::destroyInstance();
-        Form4::destroyInstance();
-        Form3::setEndProgram(nullptr);
-        Form3::setPictureLoader(nullptr);
-        vud::setSound(nullptr);
-        vud::setRandomSource(nullptr);
+        delete m_app;
+        m_app = nullptr;
         delete m_random;
         m_random = nullptr;
         delete m_folder;
@@ -406,7 +405,7 @@ private slots:
         const QImage image = form->piece(4)->image().toImage();
         QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), face);
         finishOneSwapGame();
-        QCOMPARE(Form4::instance()->List1->count(), 1);
+        QCOMPARE(results()->List1->count(), 1);
     }
 
     // A rebuild removes the pieces the old board made, by the old size.
@@ -421,14 +420,14 @@ private slots:
             old.append(form->piece(i));
 
         int layouts = 0;
-        Form3::setPictureLoader([&layouts](const QString &path) {
+        form->setPictureLoader([&layouts](const QString &path) {
             ++layouts;
             return QImage(path);
         });
         Game::GridColumns = 3;
         Game::GridRows = 2;
         Game::RebuildBoard = true;
-        Form4::instance()->showModeless();
+        results()->showModeless();
         form->showModeless();
         QTRY_COMPARE(form->pieceCount(), 6);
         QCOMPARE(form->findChildren<PieceBox *>().size(), 6);
@@ -449,8 +448,8 @@ private slots:
         for (int k = 0; k < 6; ++k)
             shuffled.append(form->cellPiece(k % 3, k / 3));
         QPointer<PieceBox> fifth = form->piece(5);
-        Form4::instance()->showModeless();
-        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        results()->showModeless();
+        QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
         QTRY_VERIFY(form->isActiveWindow());
         QCOMPARE(layouts, 1);
@@ -469,8 +468,8 @@ private slots:
         clickCell(2, 1);
         const int carried = form->carriedPiece();
         QPointer<PieceBox> last = form->piece(11);
-        Form4::instance()->showModeless();
-        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        results()->showModeless();
+        QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
         QTRY_VERIFY(form->isActiveWindow());
         QVERIFY(last);
@@ -508,8 +507,8 @@ private slots:
         QVERIFY(!form->timer1()->isActive());
         QVERIFY(Game::RebuildBoard);
 
-        Form4::instance()->showModeless();
-        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        results()->showModeless();
+        QTRY_VERIFY(results()->isActiveWindow());
         QApplication::setActiveWindow(form);
         QTRY_VERIFY(form->isActiveWindow());
         QVERIFY(!last);
@@ -619,6 +618,26 @@ private slots:
         QVERIFY(!Game::RebuildBoard);
     }
 
+    // Neighbouring pieces overlap by a pixel: a press there may reach one
+    // piece while the point lies in its neighbour's cell. The piece lifted
+    // trades places from its own cell, and every piece stays on the board.
+    void liftOnTheOverlapKeepsEveryPiece()
+    {
+        openBoard(4, 3);
+        Form3 *form = board();
+        form->Timer1_Timer(); // the scripted shuffle leaves every piece home
+        QVERIFY(form->grid().isSolved());
+        form->Picture1_Click(0, QPointF(cellCentre(1, 0)));
+        QVERIFY(form->carrying());
+        QCOMPARE(form->carriedPiece(), 0);
+        clickCell(2, 0);
+        QVERIFY(!form->carrying());
+        QCOMPARE(form->cellPiece(2, 0), 0);
+        QCOMPARE(form->cellPiece(0, 0), 2);
+        QCOMPARE(form->cellPiece(1, 0), 1);
+        checkPiecesLieOnTheirCells();
+    }
+
     // Small children double-click out of habit: the piece is lifted once
     // and stays lifted, no move is counted, and the next click drops it.
     void doubleClickLiftsOnce()
@@ -654,17 +673,17 @@ private slots:
         clickCell(1, 0);
         QVERIFY(!form->carrying());
         QCOMPARE(Game::MoveCount, 1);
-        QCOMPARE(Form4::instance()->List1->count(), 0);
+        QCOMPARE(results()->List1->count(), 0);
         QVERIFY(form->timer3()->isActive());
         QVERIFY(!form->timer2()->isActive());
 
         // Swapped away and back again: the second swap finishes the game.
         clickCell(0, 0);
         clickCell(1, 0);
-        QCOMPARE(Form4::instance()->List1->count(), 0);
+        QCOMPARE(results()->List1->count(), 0);
         clickCell(0, 0);
         clickCell(1, 0);
-        QCOMPARE(Form4::instance()->List1->count(), 1);
+        QCOMPARE(results()->List1->count(), 1);
         QVERIFY(!form->timer3()->isActive());
         QCOMPARE(m_sound.played.last(), sound("acabado.wav"));
     }
@@ -801,10 +820,10 @@ private slots:
         Form3 *form = board();
         finishOneSwapGame();
         QVERIFY(!form->timer3()->isActive());
-        QCOMPARE(Form4::instance()->List1->count(), 1);
-        QCOMPARE(Form4::instance()->List1->item(0)->text(),
+        QCOMPARE(results()->List1->count(), 1);
+        QCOMPARE(results()->List1->item(0)->text(),
                  QString(" 1 ) NIVEL : 6 PIEZAS - TIEMPO * 0 * SEGUNDOS - MOVIMIENTOS ** 1 **"));
-        QCOMPARE(form->gamesFinished(), 1);
+        QCOMPARE(results()->gamesFinished(), 1);
         QCOMPARE(m_sound.played, (QStringList{sound("principio.wav"), sound("fin.wav"),
                                               sound("acabado.wav")}));
         QVERIFY(form->timer2()->isActive());
@@ -879,8 +898,8 @@ private slots:
         // Another picture chosen on the selection screen.
         Game::MoveCount = 0;
         Game::RebuildBoard = true;
-        Form4::instance()->showModeless();
-        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        results()->showModeless();
+        QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
         QTRY_VERIFY(form->timer1()->isActive());
         QCOMPARE(form->elapsedSeconds(), 0);
@@ -900,8 +919,8 @@ private slots:
         form->Timer3_Timer();
         QCOMPARE(seconds->text(), QString("1"));
         clickCell(1, 0);
-        QCOMPARE(Form4::instance()->List1->count(), 1);
-        QCOMPARE(Form4::instance()->List1->item(0)->text(),
+        QCOMPARE(results()->List1->count(), 1);
+        QCOMPARE(results()->List1->item(0)->text(),
                  QString(" 1 ) NIVEL : 6 PIEZAS - TIEMPO * 1 * SEGUNDOS - MOVIMIENTOS ** 1 **"));
     }
 
@@ -919,8 +938,8 @@ private slots:
         Game::GridRows = 3;
         Game::MoveCount = 0;
         Game::RebuildBoard = true;
-        Form4::instance()->showModeless();
-        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        results()->showModeless();
+        QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
         QTRY_COMPARE(form->pieceCount(), 12);
         QCOMPARE(form->gifCount(), 0);
@@ -936,8 +955,8 @@ private slots:
         QCOMPARE(form->childAt(cellCentre(1, 1)), form->piece(5));
 
         finishOneSwapGame();
-        QCOMPARE(Form4::instance()->List1->count(), 2);
-        QCOMPARE(Form4::instance()->List1->item(1)->text(),
+        QCOMPARE(results()->List1->count(), 2);
+        QCOMPARE(results()->List1->item(1)->text(),
                  QString(" 2 ) NIVEL : 12 PIEZAS - TIEMPO * 0 * SEGUNDOS - MOVIMIENTOS ** 1 **"));
     }
 
@@ -972,12 +991,12 @@ private slots:
         clickCell(0, 0);
         clickCell(1, 0);
         QVERIFY(form->grid().isSolved());
-        QCOMPARE(Form4::instance()->List1->item(0)->text(),
+        QCOMPARE(results()->List1->item(0)->text(),
                  QString(" 1 ) NIVEL : 12 PIEZAS - TIEMPO * 0 * SEGUNDOS - MOVIMIENTOS ** 1 **"));
         // The next rebuild removes the twelve pieces that exist.
         Game::RebuildBoard = true;
-        Form4::instance()->showModeless();
-        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        results()->showModeless();
+        QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
         QTRY_COMPARE(form->pieceCount(), columns * rows);
         QCOMPARE(form->findChildren<PieceBox *>().size(), columns * rows);
@@ -1100,8 +1119,8 @@ private slots:
         Game::GridColumns = 4;
         Game::GridRows = 3;
         Game::RebuildBoard = true;
-        Form4::instance()->showModeless();
-        QTRY_VERIFY(Form4::instance()->isActiveWindow());
+        results()->showModeless();
+        QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
         QTRY_COMPARE(form->pieceCount(), 12);
         QVERIFY(allBordered(true));
@@ -1117,9 +1136,11 @@ private slots:
         QTest::mouseClick(form->findChild<vud::FaceButton *>("Command9"), Qt::LeftButton);
         QCOMPARE(selection.size(), 1);
         for (vud::FaceButton *counter : form->findChildren<vud::FaceButton *>("Command2")) {
-            Form4::destroyInstance();
+            results()->hide();
+            QSignalSpy asked(form, &Form3::resultsRequested);
             QTest::mouseClick(counter, Qt::LeftButton);
-            QTRY_VERIFY(Form4::instance()->isVisible());
+            QCOMPARE(asked.size(), 1);
+            QTRY_VERIFY(results()->isVisible());
         }
     }
 
@@ -1132,10 +1153,11 @@ private slots:
         form->Timer1_Timer();
         clickCell(0, 0);
         QVERIFY(form->carrying());
-        int ends = 0;
-        Form3::setEndProgram([&ends] { ++ends; });
+        // The end is counted here instead of failing the test.
+        QSignalSpy ends(form, &Form3::exitRequested);
+        m_app->disconnect(this);
         QTest::mouseClick(form->findChild<vud::FaceButton *>("Command5"), Qt::LeftButton);
-        QCOMPARE(ends, 1);
+        QCOMPARE(ends.size(), 1);
         QVERIFY(!form->timer1()->isActive());
         QVERIFY(!form->timer2()->isActive());
         QVERIFY(!form->timer3()->isActive());

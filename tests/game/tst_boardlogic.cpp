@@ -203,6 +203,31 @@ private slots:
             QTEST(*cell, "cell");
     }
 
+    // A carried piece is centred on the pointer: half its side (whole
+    // twips, halves to even, then halved) back from the pointer, whichever
+    // piece reports the move.
+    void carriedPieceFollowsThePointer_data()
+    {
+        QTest::addColumn<QPointF>("carried");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QPointF>("reporter");
+        QTest::addColumn<QPointF>("pointer");
+        QTest::addColumn<QPointF>("to");
+        QTest::newRow("over the carried piece") << QPointF(1000, 900) << 3600 << QPointF(1000, 900)
+                                                << QPointF(1800, 2000) << QPointF(1000, 1100);
+        QTest::newRow("odd side") << QPointF(0, 0) << 735 << QPointF(0, 0) << QPointF(367, 367) << QPointF(0, 0);
+        QTest::newRow("outrun: another piece reports") << QPointF(1000, 900) << 3600 << QPointF(4600, 900)
+                                                       << QPointF(100, 50) << QPointF(2900, -850);
+    }
+    void carriedPieceFollowsThePointer()
+    {
+        QFETCH(QPointF, carried);
+        QFETCH(int, side);
+        QFETCH(QPointF, reporter);
+        QFETCH(QPointF, pointer);
+        QTEST(carriedPieceTo(carried, side, reporter, pointer), "to");
+    }
+
     void resultsLineIsExact_data()
     {
         QTest::addColumn<int>("game");

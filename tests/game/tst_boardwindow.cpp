@@ -1,4 +1,5 @@
 #include "board.h"
+#include "gameapp.h"
 #include "datapaths.h"
 #include "gifdisplay.h"
 #include "picturefit.h"
@@ -22,6 +23,8 @@ class TestBoardWindow : public QObject
 
     TempProgramFolder m_folder;
     vud::SoundPlayer m_player;
+    ScriptedRandom m_random{{0.0}};
+    std::unique_ptr<GameApp> m_app;
     QImage m_source;
 
     QImage grabScreen(const QString &name)
@@ -62,16 +65,12 @@ private slots:
         if (!QFile::copy(elmani, m_folder.file("gifs/x_elmani.gif")))
             QVERIFY(writeGif(m_folder.file("gifs/x_elmani.gif"), squareFrames(4, QSize(60, 60)), 10, 0));
         // The real player: a machine without sound must stay silent, not stall.
-        vud::setSound(&m_player);
-        Form3::setEndProgram([] {});
+        m_app = std::make_unique<GameApp>(m_player, m_random);
     }
 
     void cleanupTestCase()
     {
-        Form3::destroyInstance();
-        Form4::destroyInstance();
-        vud::setSound(nullptr);
-        vud::setRandomSource(nullptr);
+        m_app.reset();
     }
 
     // Six pieces of the sample lighthouse picture: the board shows the
@@ -81,12 +80,12 @@ private slots:
         const QString faro = QCoreApplication::applicationDirPath() + "/../bin/imagenes/faro.jpg";
         if (!QFileInfo::exists(faro))
             QSKIP("the sample pictures are not built");
-        Form3::destroyInstance();
+        m_app = std::make_unique<GameApp>(m_player, m_random);
         Game::GridColumns = 3;
         Game::GridRows = 2;
         Game::PicturePath = faro;
         Game::PictureName = "faro.jpg";
-        Form3 *board = Form3::instance();
+        Form3 *board = m_app->board();
         board->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(board));
         const QSize screen = QGuiApplication::primaryScreen()->size();
@@ -108,7 +107,7 @@ private slots:
         }
         QVERIFY2(red > grid.width() * grid.height() / 400, qPrintable(QString("%1 red pixels").arg(red)));
         QVERIFY(sumX / red > grid.width() / 2);
-        Form3::destroyInstance();
+        m_app = std::make_unique<GameApp>(m_player, m_random);
     }
 
     // The 108-piece board covers the screen and shows the picture scaled to
@@ -119,7 +118,7 @@ private slots:
         Game::GridRows = 9;
         Game::PicturePath = m_folder.file("imagenes/muestra.png");
         Game::PictureName = "muestra.png";
-        Form3 *board = Form3::instance();
+        Form3 *board = m_app->board();
         board->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(board));
         QTRY_COMPARE(board->geometry(), QGuiApplication::primaryScreen()->geometry());
@@ -150,13 +149,13 @@ private slots:
     // A whole game through real window clicks, ending in the reveal.
     void finishedGameShowsTheReveal()
     {
-        Form3 *board = Form3::instance();
-        ScriptedRandom random({0.0, 0.0, 0.0, 1.5 / 12, 0.0});
-        vud::setRandomSource(&random);
+        Form3 *board = m_app->board();
+        m_random.m_fractions = {0.0, 0.0, 0.0, 1.5 / 12, 0.0};
+        m_random.drawn = 0;
         QTRY_VERIFY_WITH_TIMEOUT(board->piece(0)->isEnabled(), 3000);
-        if (random.drawn != 400) {
-            // The clock shuffled before the scripted source was in place:
-            // lay out anew and shuffle with it.
+        if (m_random.drawn != 400) {
+            // The clock shuffled before the script was in place: lay out
+            // anew and shuffle with it.
             Game::RebuildBoard = true;
             QEvent activation(QEvent::WindowActivate);
             QCoreApplication::sendEvent(board, &activation);
@@ -187,11 +186,10 @@ private slots:
             const QColor shown = shot.pixelColor(corner);
             QVERIFY(qAbs(expected.red() - shown.red()) <= 2 && qAbs(expected.green() - shown.green()) <= 2);
         }
-        QCOMPARE(Form4::instance()->List1->count(), 1);
-        Form4::instance()->showModeless();
-        QVERIFY(QTest::qWaitForWindowExposed(Form4::instance()));
+        QCOMPARE(m_app->results()->List1->count(), 1);
+        m_app->results()->showModeless();
+        QVERIFY(QTest::qWaitForWindowExposed(m_app->results()));
         grabScreen("results.png");
-        vud::setRandomSource(nullptr);
     }
 };
 

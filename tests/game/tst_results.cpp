@@ -26,12 +26,15 @@ class TestResults : public QObject
         return QPoint(s.toPixelsX(double(dw / 2 + 300)), s.toPixelsY(double(dh / 2)));
     }
 
+    std::unique_ptr<Form4> m_form;
+
 private slots:
-    void cleanup() { Form4::destroyInstance(); }
+    void init() { m_form = std::make_unique<Form4>(); }
+    void cleanup() { m_form.reset(); }
 
     void windowAsDesigned()
     {
-        Form4 *form = Form4::instance();
+        Form4 *form = m_form.get();
         QCOMPARE(form->objectName(), QString("Form4"));
         QCOMPARE(form->windowTitle(), QString("TUS RESULTADOS"));
         QCOMPARE(form->size(), screen().toPixels(0, 0, 10350, 5700).size());
@@ -56,7 +59,7 @@ private slots:
 
     void placedOnLoad()
     {
-        Form4 *form = Form4::instance();
+        Form4 *form = m_form.get();
         QCOMPARE(form->pos(), expectedPlace(form));
         if (QGuiApplication::primaryScreen()->size() == QSize(800, 600))
             QCOMPARE(form->pos(), QPoint(75, 110));
@@ -68,7 +71,7 @@ private slots:
     // and showing it again while open brings it forward and places it.
     void placedOnEveryActivation()
     {
-        Form4 *form = Form4::instance();
+        Form4 *form = m_form.get();
         form->showModeless();
         QVERIFY(QTest::qWaitForWindowActive(form));
         QCOMPARE(form->pos(), expectedPlace(form));
@@ -94,7 +97,7 @@ private slots:
     // to scroll, with no horizontal scroll bar.
     void everyLineReadsWhole()
     {
-        Form4 *form = Form4::instance();
+        Form4 *form = m_form.get();
         QListWidget *list = form->List1;
         for (int k = 1; k <= 40; ++k)
             list->addItem(boardlogic::resultsLine(k, 6, 12, 20));
@@ -111,18 +114,22 @@ private slots:
         QVERIFY(list->font().pointSizeF() >= 9);
     }
 
-    // Lines stay in the order written; none is selected by a click.
+    // Lines are numbered and stay in the order the games ended; none is
+    // selected by a click.
     void linesStayInOrder()
     {
-        Form4 *form = Form4::instance();
-        form->List1->insertItem(0, " 1 ) a");
-        form->List1->insertItem(1, " 2 ) b");
+        Form4 *form = m_form.get();
+        form->addResult(6, 95, 20);
+        form->addResult(108, 3000, 400);
+        QCOMPARE(form->gamesFinished(), 2);
         form->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(form));
         const QRect first = form->List1->visualItemRect(form->List1->item(0));
         QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, {}, first.center());
-        QCOMPARE(form->List1->item(0)->text(), QString(" 1 ) a"));
-        QCOMPARE(form->List1->item(1)->text(), QString(" 2 ) b"));
+        QCOMPARE(form->List1->item(0)->text(),
+                 QString(" 1 ) NIVEL : 6 PIEZAS - TIEMPO * 95 * SEGUNDOS - MOVIMIENTOS ** 20 **"));
+        QCOMPARE(form->List1->item(1)->text(),
+                 QString(" 2 ) NIVEL : 108 PIEZAS - TIEMPO * 3000 * SEGUNDOS - MOVIMIENTOS ** 400 **"));
         QVERIFY(form->List1->selectedItems().isEmpty());
     }
 };

@@ -1,6 +1,7 @@
 #include "board.h"
 #include "datapaths.h"
 #include "facebutton.h"
+#include "gameapp.h"
 #include "globals.h"
 #include "previewloader.h"
 #include "selection.h"
@@ -98,12 +99,14 @@ class TestSelection : public QObject
 
     TempProgramFolder *m_folder = nullptr;
     QTemporaryDir *m_cache = nullptr;
-    vud::RecordingSound m_sound;
+    vudtest::RecordingSound m_sound;
+    vudtest::ScriptedRandom m_random{{0.0}};
+    GameApp *m_app = nullptr;
     int m_programEnds = 0;
 
     Form2 *shownForm()
     {
-        Form2 *form = Form2::instance();
+        Form2 *form = m_app->selection();
         form->showModeless();
         if (!QTest::qWaitForWindowExposed(form) || !previewsPlaced(form))
             return nullptr;
@@ -128,19 +131,16 @@ private slots:
         m_cache = new QTemporaryDir;
         qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache->path()));
         m_sound.played.clear();
-        vud::setSound(&m_sound);
+        m_app = new GameApp(m_sound, m_random);
         m_programEnds = 0;
-        Form2::setProgramEnd([this] { ++m_programEnds; });
+        connect(m_app, &GameApp::exitRequested, this, [this] { ++m_programEnds; });
         Game::resetGlobals();
     }
 
     void cleanup()
     {
-        Form3::destroyInstance();
-        Form2::destroyInstance();
-        Form1::destroyInstance();
-        Form2::setProgramEnd({});
-        vud::setSound(nullptr);
+        delete m_app;
+        m_app = nullptr;
         delete m_folder;
         m_folder = nullptr;
         delete m_cache;
@@ -155,13 +155,13 @@ private slots:
         Game::GridColumns = 12;
         Game::GridRows = 9;
         Game::RebuildBoard = true;
-        Form1::instance();
+        m_app->startScreen();
         m_sound.played.clear();
         Form2 *form = shownForm();
         QVERIFY(form);
         const vud::ScreenTwips screen = vud::screenTwips();
 
-        QVERIFY(!Form1::exists());
+        QVERIFY(!m_app->hasStartScreen());
         QCOMPARE(form->windowTitle(), QStringLiteral("VUD 2.0"));
         QCOMPARE(form->size(), QSize(screen.toPixelsX(10245), screen.toPixelsY(7695)));
         // (12000 - 10245) \ 2 = 877 and (9000 - 7695) \ 2 = 652 twips.
@@ -352,7 +352,7 @@ private slots:
         // The board lays out the newly chosen picture once, as it comes to
         // the front, and takes the request back.
         QStringList laidOut;
-        Form3::setPictureLoader([&laidOut](const QString &path) {
+        m_app->board()->setPictureLoader([&laidOut](const QString &path) {
             laidOut.append(path);
             return QImage(path);
         });
@@ -364,7 +364,6 @@ private slots:
         QCOMPARE(int(Game::GridColumns), 6);
         QTRY_COMPARE(laidOut, QStringList{m_folder->file("imagenes/a.png")});
         QVERIFY(!Game::RebuildBoard);
-        Form3::setPictureLoader(nullptr);
     }
 
     // The board's selection button brings this screen back in front.
@@ -376,7 +375,7 @@ private slots:
         click(form->Image1[0]);
         click(form->Image1[0]);
         form->hide();
-        emit Form3::instance()->selectionRequested();
+        emit m_app->board()->selectionRequested();
         QVERIFY(form->isVisible());
     }
 
@@ -429,7 +428,7 @@ private slots:
         QVERIFY(writeNumberedPictures(*m_folder, 3));
         QVERIFY(writeBytes(m_folder->file("imagenes/q.png"), "no picture in here"));
         // Nothing is placed before the event loop runs.
-        Form2 *form = Form2::instance();
+        Form2 *form = m_app->selection();
         QVERIFY(form->Image1[cell]->isWaiting());
         form->Image1_Click(cell);
         if (turnPage)
@@ -462,7 +461,7 @@ private slots:
         QVERIFY(writeSlowPictures(*m_folder, files));
         // No event is handled between the presses, so no preview can come in
         // between.
-        Form2 *form = Form2::instance();
+        Form2 *form = m_app->selection();
         form->showModeless();
         for (QChar press : presses) {
             QVERIFY(form->Previews()->pending() > 0);
@@ -521,7 +520,7 @@ private slots:
             QCOMPARE(form->Image1[0]->size(), QSize(133, 100));
             QCOMPARE(form->Image1[1]->size(), QSize(80, 107));
             QVERIFY(form->Image1[1]->hasPicture());
-            Form2::destroyInstance();
+            delete m_app->selection();
         }
         if (kind == "locked") {
             QVERIFY(QFile::setPermissions(large, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
@@ -534,12 +533,12 @@ private slots:
     void closingWhileDecoding()
     {
         QVERIFY(writeSlowPictures(*m_folder, 9));
-        Form2 *form = Form2::instance();
+        Form2 *form = m_app->selection();
         form->showModeless();
         QVERIFY(form->Previews()->pending() > 0);
         QVERIFY(form->close());
         QCOMPARE(m_programEnds, 1);
-        Form2::destroyInstance();
+        delete m_app->selection();
         QTest::qWait(50);
         const QDir thumbnails(m_cache->filePath(QStringLiteral("thumbnails/large")));
         for (const QString &name : thumbnails.entryList(QDir::Files | QDir::Hidden)) {

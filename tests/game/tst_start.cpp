@@ -1,6 +1,7 @@
 #include "board.h"
 #include "datapaths.h"
 #include "facebutton.h"
+#include "gameapp.h"
 #include "gifdisplay.h"
 #include "globals.h"
 #include "results.h"
@@ -32,13 +33,14 @@ public:
 
     void playSound(const QString &fullPath) override
     {
-        played.append({fullPath, Form4Shown(), Form2::exists() && Form2::instance()->isVisible()});
+        played.append({fullPath, shown<Form4>(), shown<Form2>()});
     }
 
-    static bool Form4Shown()
+    template <typename Window>
+    static bool shown()
     {
         for (QWidget *widget : QApplication::topLevelWidgets())
-            if (qobject_cast<Form4 *>(widget) && widget->isVisible())
+            if (qobject_cast<Window *>(widget) && widget->isVisible())
                 return true;
         return false;
     }
@@ -60,10 +62,12 @@ class TestStart : public QObject
 
     TempProgramFolder *m_folder = nullptr;
     SnapshotSound m_sound;
+    ScriptedRandom m_random{{0.0}};
+    GameApp *m_app = nullptr;
 
     Form1 *shownForm()
     {
-        Form1 *form = Form1::instance();
+        Form1 *form = m_app->startScreen();
         form->show();
         if (!QTest::qWaitForWindowExposed(form))
             return nullptr;
@@ -81,19 +85,14 @@ private slots:
         m_folder = new TempProgramFolder;
         QVERIFY(writeGif(m_folder->file("gifs/inicio.gif"), squareFrames(3), 5, 0));
         m_sound.played.clear();
-        vud::setSound(&m_sound);
-        Form2::setProgramEnd([] {});
+        m_app = new GameApp(m_sound, m_random);
         Game::resetGlobals();
     }
 
     void cleanup()
     {
-        Form3::destroyInstance();
-        Form2::destroyInstance();
-        Form4::destroyInstance();
-        Form1::destroyInstance();
-        Form2::setProgramEnd({});
-        vud::setSound(nullptr);
+        delete m_app;
+        m_app = nullptr;
         delete m_folder;
         m_folder = nullptr;
     }
@@ -228,7 +227,7 @@ private slots:
         QCOMPARE(m_sound.played.size(), presses);
         for (const SnapshotSound::Played &played : m_sound.played)
             QCOMPARE(played.path, inicioSound());
-        QVERIFY(Form1::exists());
+        QVERIFY(m_app->hasStartScreen());
     }
 
     void continueOpensResultsAndSelection_data()
@@ -254,15 +253,15 @@ private slots:
         m_sound.played.clear();
         click(form, form->Command1[0]);
 
-        QCOMPARE(Form4::instance()->windowTitle(), caption);
-        QVERIFY(Form4::instance()->isVisible());
-        QVERIFY(Form2::exists());
-        QVERIFY(Form2::instance()->isVisible());
+        QCOMPARE(m_app->results()->windowTitle(), caption);
+        QVERIFY(m_app->results()->isVisible());
+        QVERIFY(m_app->hasSelection());
+        QVERIFY(m_app->selection()->isVisible());
         QCOMPARE(m_sound.played.size(), 1);
         QCOMPARE(m_sound.played[0].path, inicioSound());
         QVERIFY(m_sound.played[0].resultsShown);
         QVERIFY(m_sound.played[0].selectionShown);
-        QVERIFY(!Form1::exists());
+        QVERIFY(!m_app->hasStartScreen());
         QTRY_VERIFY(watch.isNull());
     }
 

@@ -13,10 +13,12 @@
 #include "editortestkit.h"
 #include "editorwindow.h"
 #include "facebutton.h"
+#include "gameapp.h"
 #include "gifdisplay.h"
 #include "picturefile.h"
 #include "picturesurface.h"
 #include "previewloader.h"
+#include "random.h"
 #include "results.h"
 #include "selection.h"
 #include "sound.h"
@@ -201,22 +203,22 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         vud::SoundPlayer sounds;
-        vud::setSound(&sounds);
+        vud::StandardRandom random;
         StepWatchdog watchdog;
 
         // The game.
         Game::resetGlobals();
-        Form3::setEndProgram([] { QFAIL("the game ended"); });
-        Form2::setProgramEnd([] { QFAIL("the game ended"); });
-        watchdog.step("start screen", [] {
-            Form1::instance()->show();
-            QVERIFY(QTest::qWaitForWindowExposed(Form1::instance()));
+        auto game = std::make_unique<GameApp>(sounds, random);
+        connect(game.get(), &GameApp::exitRequested, this, [] { QFAIL("the game ended"); });
+        watchdog.step("start screen", [&] {
+            game->startScreen()->show();
+            QVERIFY(QTest::qWaitForWindowExposed(game->startScreen()));
             QTest::qWait(100);
         });
         Form2 *selection = nullptr;
         watchdog.step("selection screen", [&] {
-            Form1::instance()->Command1_Click(0);
-            selection = Form2::instance();
+            game->startScreen()->Command1_Click(0);
+            selection = game->selection();
             QVERIFY(QTest::qWaitForWindowExposed(selection));
         });
         // The previews come from worker threads: a page is walked once all
@@ -235,7 +237,7 @@ private slots:
                 Form3 *board = nullptr;
                 watchdog.step(QString("board, page %1 cell %2").arg(page).arg(cell), [&] {
                     selection->Image1_Click(cell);
-                    board = Form3::instance();
+                    board = game->board();
                     QVERIFY(QTest::qWaitForWindowExposed(board));
                     board->Form_Activate();
                     QCOMPARE(board->pieceCount(), 6);
@@ -275,14 +277,7 @@ private slots:
         }
         for (const char *name : {"bueno.png", "cero.png", "lineas.png", "tubo.png", "enorme.png", "sin.png", "foto.jpg"})
             QVERIFY2(revealed.contains(name), qPrintable(revealed.join(' ')));
-        watchdog.step("game closed", [] {
-            Form3::destroyInstance();
-            Form4::destroyInstance();
-            Form2::destroyInstance();
-            Form1::destroyInstance();
-        });
-        Form3::setEndProgram(nullptr);
-        Form2::setProgramEnd({});
+        watchdog.step("game closed", [&] { game.reset(); });
 
         // The editor.
         Editor::Form1 *editor = nullptr;
@@ -344,7 +339,6 @@ private slots:
             QVERIFY(QFileInfo(kit.file("coordenadas/hostil.txt")).isFile());
         });
         Editor::Form1::destroyInstance();
-        vud::setSound(nullptr);
         qInfo("%d steps, the slowest %lld ms", watchdog.steps(), watchdog.slowestMs());
     }
 };

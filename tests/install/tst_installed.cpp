@@ -1,12 +1,14 @@
 #include "chooser.h"
 #include "dialogs.h"
 #include "editorwindow.h"
+#include "gameapp.h"
 #include "gifdisplay.h"
 #include "picturesurface.h"
 #include "screenlogic.h"
 #include "selection.h"
 #include "sound.h"
 #include "start.h"
+#include "testsupport.h"
 
 #include "coordinates.h"
 #include "datapaths.h"
@@ -26,7 +28,7 @@ class TestInstalled : public QObject
 
     QString m_share;
     QString m_user;
-    vud::RecordingSound m_sound;
+    vudtest::RecordingSound m_sound;
 
     QStringList installedPictures() const
     {
@@ -43,24 +45,23 @@ private slots:
         QCOMPARE(vud::installedDataFolders().value(0), m_share);
         QCOMPARE(vud::userDataFolder(), m_user);
         QVERIFY(installedPictures().size() >= 9);
-        vud::setSound(&m_sound);
     }
 
     void gameShowsTheInstalledData()
     {
-        Form1 *start = Form1::instance();
+        vudtest::ScriptedRandom random;
+        GameApp game(m_sound, random);
+        Form1 *start = game.startScreen();
         start->show();
         QVERIFY(QTest::qWaitForWindowExposed(start));
         QCOMPARE(start->Gif89a1->file(), m_share + "/gifs/inicio.gif");
 
-        Form2 *selection = Form2::instance();
+        Form2 *selection = game.selection();
         selection->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(selection));
         QCOMPARE(selection->File1().ListCount(), int(installedPictures().size()));
         QCOMPARE(selection->File1().fullPath(0), m_share + "/imagenes/" + installedPictures().first());
         QTRY_VERIFY(selection->Image1[0]->hasPicture());
-        Form2::destroyInstance();
-        Form1::destroyInstance();
     }
 
     void editorSavesIntoTheUsersFolder()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "random.h"
+#include "sound.h"
 
 #include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVector>
 
@@ -89,6 +91,14 @@ public:
     QVector<double> m_fractions;
     int drawn = 0;
     int seeds = 0;
+};
+
+// Remembers the sounds asked for, in order, and plays nothing.
+class RecordingSound : public vud::SoundInterface
+{
+public:
+    void playSound(const QString &fullPath) override { played.append(fullPath); }
+    QStringList played;
 };
 
 } // namespace vudtest
