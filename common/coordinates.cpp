@@ -70,10 +70,11 @@ bool isSafeDrawingName(const QString &name)
         return false;
     if (name.contains(QChar(0)))
         return false;
-    // "C:name" is a drive-relative path on some systems.
+    // "C:name" is a drive-relative path on some systems, and ":name" a path
+    // into the program's own resources.
     if (name.size() >= 2 && name.at(1) == QLatin1Char(':'))
         return false;
-    return !QDir::isAbsolutePath(name);
+    return !name.startsWith(QLatin1Char(':'));
 }
 
 } // namespace
@@ -113,7 +114,8 @@ std::optional<QVector<DrawingPlacement>> readCoordinates(QIODevice &device)
             if (auto placement = parseCoordinatesLine(QString::fromLocal8Bit(line)))
                 placements.append(*placement);
         }
-        line.clear();
+        // Emptied, not freed: the next line reuses the room.
+        line.resize(0);
         overLong = false;
     };
 
@@ -139,7 +141,7 @@ std::optional<QVector<DrawingPlacement>> readCoordinates(QIODevice &device)
                 continue;
             if (line.size() == kLongestCoordinatesLine) {
                 overLong = true;
-                line.clear();
+                line.resize(0);
                 continue;
             }
             line.append(c);

@@ -223,6 +223,7 @@ private slots:
         QTest::newRow("backslash path") << QByteArray("..\\secreto.gif,1,2,");
         QTest::newRow("absolute") << QByteArray("/etc/passwd,1,2,");
         QTest::newRow("drive") << QByteArray("C:secreto.gif,1,2,");
+        QTest::newRow("resource path") << QByteArray(":secreto.gif,1,2,");
         QTest::newRow("NUL in the name") << QByteArray("so\0l.gif,1,2,", 13);
         QTest::newRow("UTF-16") << QByteArray("s\0o\0l\0.\0g\0i\0f\0,\0" "1\0,\0" "2\0,\0", 24);
         QTest::newRow("longer than a line may be")
