@@ -81,13 +81,13 @@ bool isSafeDrawingName(const QString &name)
 
 std::optional<DrawingPlacement> parseCoordinatesLine(const QString &line)
 {
-    const int first = line.indexOf(QLatin1Char(','));
+    const qsizetype first = line.indexOf(QLatin1Char(','));
     if (first < 0)
         return std::nullopt;
-    const int second = line.indexOf(QLatin1Char(','), first + 1);
+    const qsizetype second = line.indexOf(QLatin1Char(','), first + 1);
     if (second < 0)
         return std::nullopt;
-    const int third = line.indexOf(QLatin1Char(','), second + 1);
+    const qsizetype third = line.indexOf(QLatin1Char(','), second + 1);
     if (third < 0)
         return std::nullopt;
 

@@ -22,7 +22,7 @@ double StandardRandom::nextFraction()
     // 53 random bits give every double in [0, 1) with a step of 2^-53.
     const std::uint64_t high = m_engine() >> 5;
     const std::uint64_t low = m_engine() >> 6;
-    return (high * 67108864.0 + low) / 9007199254740992.0;
+    return (double(high) * 67108864.0 + double(low)) / 9007199254740992.0;
 }
 
 void StandardRandom::seedFromClock()

@@ -42,7 +42,7 @@ TwipsRect centredPicture(const TwipsRect &area, QSize picturePixels, const vud::
 
 double centredWindowOffset(double screenLength, double windowLength)
 {
-    return static_cast<double>(vud::intDiv(vud::roundHalfEven(screenLength - windowLength), 2));
+    return static_cast<double>(vud::intDiv(double(vud::roundHalfEven(screenLength - windowLength)), 2));
 }
 
 int previousPictureIndex(int index, int count)

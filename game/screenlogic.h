@@ -50,7 +50,7 @@ public:
     void setDataFolder(const QString &literal);
     QString path() const { return m_path; }
 
-    int ListCount() const { return m_names.size(); }
+    int ListCount() const { return int(m_names.size()); }
     QString List(int index) const;
     // The full path of file index, in the platform's form.
     QString fullPath(int index) const;
