@@ -55,7 +55,7 @@ private slots:
         // The editor: the picture, two drawings placed three times, the puzzle saved.
         const QList<QPoint> placed{QPoint(320, 30), QPoint(450, 150), QPoint(600, 200)};
         {
-            Editor::Form1 editor;
+            Editor::Form1 editor(kit.dialogs, kit.random);
             editor.showEditor();
             QVERIFY(QTest::qWaitForWindowExposed(&editor));
             editor.Command1_Click(1);
@@ -67,9 +67,9 @@ private slots:
                                   editor.surface()->mapTo(&editor, placed[i]));
                 QTRY_VERIFY_WITH_TIMEOUT(editor.surface()->isEnabled(), 5000);
             }
-            kit.answers.enqueue(QString("granja"));
+            kit.dialogs.answers.enqueue(QString("granja"));
             editor.Command1_Click(3);
-            QVERIFY(kit.messages.isEmpty());
+            QVERIFY(kit.dialogs.messages.isEmpty());
         }
         const QImage saved(kit.file("imagenes/granja.bmp"));
         QCOMPARE(saved.size(), shown);
@@ -78,6 +78,8 @@ private slots:
         // The game: the selection screen offers the saved picture next to
         // the one it was made from; chosen with 6 pieces, solved, revealed.
         Game::resetGlobals();
+        // The game's shuffle draws from the program-wide source.
+        vud::setRandomSource(&kit.random);
         Form3::setEndProgram([] { QFAIL("the game ended"); });
         Form2::setProgramEnd([] { QFAIL("the game ended"); });
         Form2 *selection = Form2::instance();
@@ -154,6 +156,7 @@ private slots:
         Form2::destroyInstance();
         Form3::setEndProgram(nullptr);
         Form2::setProgramEnd({});
+        vud::setRandomSource(nullptr);
         vud::setSound(nullptr);
     }
 };

@@ -10,6 +10,7 @@
 #include "chooser.h"
 #include "coordinates.h"
 #include "datapaths.h"
+#include "editorapp.h"
 #include "editortestkit.h"
 #include "editorwindow.h"
 #include "facebutton.h"
@@ -206,6 +207,8 @@ private slots:
 
         // The game.
         Game::resetGlobals();
+        // The game's shuffle draws from the program-wide source.
+        vud::setRandomSource(&kit.random);
         Form3::setEndProgram([] { QFAIL("the game ended"); });
         Form2::setProgramEnd([] { QFAIL("the game ended"); });
         watchdog.step("start screen", [] {
@@ -283,14 +286,15 @@ private slots:
         });
         Form3::setEndProgram(nullptr);
         Form2::setProgramEnd({});
+        vud::setRandomSource(nullptr);
 
         // The editor.
+        Editor::EditorApp editorApp(kit.dialogs, kit.random);
         Editor::Form1 *editor = nullptr;
         watchdog.step("editor window", [&] {
-            auto *title = new Editor::Form3;
-            title->show();
-            title->Command2_Click();
-            editor = Editor::Form1::existingInstance();
+            editorApp.start();
+            editorApp.titleScreen()->Command2_Click();
+            editor = editorApp.editor();
             QVERIFY(editor);
             QVERIFY(QTest::qWaitForWindowExposed(editor));
         });
@@ -338,12 +342,11 @@ private slots:
             QCOMPARE(editor->placementLines(), QStringList{"sol.gif,10,10,"});
         });
         watchdog.step("save", [&] {
-            kit.answers.enqueue(QString("hostil"));
+            kit.dialogs.answers.enqueue(QString("hostil"));
             editor->Command1_Click(3);
             QVERIFY(QFileInfo(kit.file("imagenes/hostil.bmp")).isFile());
             QVERIFY(QFileInfo(kit.file("coordenadas/hostil.txt")).isFile());
         });
-        Editor::Form1::destroyInstance();
         vud::setSound(nullptr);
         qInfo("%d steps, the slowest %lld ms", watchdog.steps(), watchdog.slowestMs());
     }
