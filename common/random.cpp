@@ -31,26 +31,4 @@ void StandardRandom::seedFromClock()
     m_engine.seed(static_cast<std::uint32_t>(now ^ (now >> 32)));
 }
 
-namespace {
-
-RandomSource *&currentSource()
-{
-    static RandomSource *source = nullptr;
-    return source;
-}
-
-} // namespace
-
-RandomSource &randomSource()
-{
-    static StandardRandom standard;
-    RandomSource *source = currentSource();
-    return source ? *source : standard;
-}
-
-void setRandomSource(RandomSource *source)
-{
-    currentSource() = source;
-}
-
 } // namespace vud

@@ -6,7 +6,8 @@
 namespace vud {
 
 // Uniform fractions in [0, 1), the source of every random choice the programs
-// make. Tests replace it with a scripted source.
+// make. Each program's main() owns one and hands it to what draws from it;
+// tests hand over a scripted source instead.
 class RandomSource
 {
 public:
@@ -31,10 +32,5 @@ public:
 private:
     std::mt19937 m_engine;
 };
-
-// Program-wide source; tests may set their own (the caller keeps ownership,
-// null restores the default).
-RandomSource &randomSource();
-void setRandomSource(RandomSource *source);
 
 } // namespace vud

@@ -33,8 +33,9 @@ const TwipsRect kMarchoso1{360, 4560, 1935, 1575};
 
 } // namespace
 
-Form2::Form2(QWidget *parent)
+Form2::Form2(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_dialogs(dialogs)
     , m_screen(vud::screenTwips())
 {
     setObjectName(QStringLiteral("Form2"));
@@ -189,7 +190,7 @@ void Form2::Image1_Click(int index)
         return;
     // The name goes into the puzzle's lines, between commas.
     if (!vud::isStorableDrawingName(m_cellFile[index])) {
-        dialogs().showMessage(this, QStringLiteral("Este dibujo no se puede usar: su nombre lleva una coma. "
+        m_dialogs.showMessage(this, QStringLiteral("Este dibujo no se puede usar: su nombre lleva una coma. "
                                                    "Cámbiale el nombre al archivo."));
         return;
     }

@@ -17,6 +17,8 @@ class GifDisplay;
 
 namespace Editor {
 
+class Dialogs;
+
 // The drawing chooser (Form2): the drawings of gifs as a paged 3 x 3 gallery;
 // a drawing plays while the pointer is on its cell, and a click hands it to
 // the editor window.
@@ -25,7 +27,7 @@ class Form2 : public QWidget
     Q_OBJECT
 
 public:
-    explicit Form2(QWidget *parent = nullptr);
+    explicit Form2(Dialogs &dialogs, QWidget *parent = nullptr);
     ~Form2() override;
 
     // Shows the chooser centred, in front, without waiting.
@@ -57,6 +59,7 @@ private:
     void ShowPreviewPage();
     void Marchoso1_GifEnd();
 
+    Dialogs &m_dialogs;
     vud::ScreenTwips m_screen;
     std::array<QLabel *, 9> m_image1{};
     std::array<QSizeF, 9> m_cellTwips;

@@ -1,35 +1,32 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 class QWidget;
 
-// The editor's conversations with the user and its way out, behind one
-// replaceable set so that tests can answer the questions and watch the exit.
 namespace Editor {
 
-struct Dialogs
+// The editor's conversations with the user. The windows that ask are given
+// one; the program passes the real dialogs, tests a fake that answers from a
+// script and records what was asked.
+class Dialogs
 {
+public:
+    virtual ~Dialogs() = default;
     // A text prompt; nothing when the user cancels.
-    std::function<std::optional<QString>(QWidget *parent, const QString &title,
-                                         const QString &label, const QString &text)>
-        askText;
+    virtual std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
+                                           const QString &text) = 0;
     // A Yes/No question; true for Yes.
-    std::function<bool(QWidget *parent, const QString &question)> askYesNo;
+    virtual bool askYesNo(QWidget *parent, const QString &question) = 0;
     // A short message with an OK button.
-    std::function<void(QWidget *parent, const QString &message)> showMessage;
-    // Ends the program.
-    std::function<void()> quit;
+    virtual void showMessage(QWidget *parent, const QString &message) = 0;
 };
 
-// The program-wide set; the real dialogs until a test replaces members.
-Dialogs &dialogs();
-// Puts the real dialogs back.
-void resetDialogs();
-
 // The title of the editor's dialogs.
-QString dialogTitle();
+inline QString dialogTitle()
+{
+    return QStringLiteral("VUD editor");
+}
 
 } // namespace Editor

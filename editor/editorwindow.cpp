@@ -24,8 +24,6 @@ namespace Editor {
 
 namespace {
 
-Form1 *g_instance = nullptr;
-
 struct ButtonDesign
 {
     int index;
@@ -68,10 +66,11 @@ QPixmap faceFor(int index, int side)
 
 } // namespace
 
-Form1::Form1(QWidget *titleScreen)
+Form1::Form1(Dialogs &dialogs, vud::RandomSource &names)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_dialogs(dialogs)
+    , m_names(names)
     , m_screen(vud::screenTwips())
-    , m_titleScreen(titleScreen)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
@@ -84,29 +83,7 @@ Form1::Form1(QWidget *titleScreen)
     Form_Load();
 }
 
-Form1::~Form1()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-Form1 *Form1::instance(QWidget *titleScreen)
-{
-    if (!g_instance)
-        g_instance = new Form1(titleScreen);
-    return g_instance;
-}
-
-Form1 *Form1::existingInstance()
-{
-    return g_instance;
-}
-
-void Form1::destroyInstance()
-{
-    delete g_instance;
-    g_instance = nullptr;
-}
+Form1::~Form1() = default;
 
 void Form1::placeControl(QWidget *control, const TwipsRect &rect)
 {
@@ -233,9 +210,6 @@ void Form1::Form_Load()
         const QString text = problems.join(QLatin1Char('\n'));
         QTimer::singleShot(0, this, [this, text] { message(text); });
     }
-
-    if (m_titleScreen)
-        m_titleScreen->close();
 }
 
 void Form1::LayoutWorkArea()
@@ -274,7 +248,7 @@ void Form1::showEditor()
 
 void Form1::message(const QString &text)
 {
-    dialogs().showMessage(this, text);
+    m_dialogs.showMessage(this, text);
 }
 
 QStringList Form1::placementLines() const
@@ -344,7 +318,7 @@ void Form1::chooseDrawing()
     m_picture1->takeRetainedAsPicture();
     m_editMode = 2;
     if (!m_chooser) {
-        m_chooser = std::make_unique<Form2>();
+        m_chooser = std::make_unique<Form2>(m_dialogs);
         connect(m_chooser.get(), &Form2::drawingChosen, this, &Form1::receiveDrawing);
     }
     if (m_chooser->files().isEmpty()) {
@@ -429,9 +403,9 @@ void Form1::Marchoso1_GifEnd()
 
 void Form1::savePuzzleAs()
 {
-    const QString suggestion = defaultPuzzleName(vud::randomSource());
+    const QString suggestion = defaultPuzzleName(m_names);
     const std::optional<QString> answer
-        = dialogs().askText(this, dialogTitle(), QStringLiteral("Nombre de dibujo"), suggestion);
+        = m_dialogs.askText(this, dialogTitle(), QStringLiteral("Nombre de dibujo"), suggestion);
     if (!answer || answer->isEmpty())
         return;
     m_picture1->takeRetainedAsPicture();
@@ -442,8 +416,8 @@ void Form1::savePuzzleAs()
 
 void Form1::Command2_Click()
 {
-    if (dialogs().askYesNo(this, QStringLiteral("¿Quieres salir?")))
-        dialogs().quit();
+    if (m_dialogs.askYesNo(this, QStringLiteral("¿Quieres salir?")))
+        emit exitRequested();
 }
 
 } // namespace Editor

@@ -3,7 +3,6 @@
 #include "layout.h"
 
 #include <QImage>
-#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -16,10 +15,12 @@ class QListWidget;
 namespace vud {
 class FaceButton;
 class GifDisplay;
+class RandomSource;
 }
 
 namespace Editor {
 
+class Dialogs;
 class Form2;
 class PictureSurface;
 
@@ -30,14 +31,11 @@ class Form1 : public QWidget
     Q_OBJECT
 
 public:
-    // Loading the window runs its start-up and closes the title screen given.
-    explicit Form1(QWidget *titleScreen = nullptr);
+    // Loading the window runs its start-up: the drawings and pictures are
+    // listed then. The questions and messages go through dialogs; names
+    // draws the default puzzle names.
+    Form1(Dialogs &dialogs, vud::RandomSource &names);
     ~Form1() override;
-
-    // The program's one editor window, loaded on first use.
-    static Form1 *instance(QWidget *titleScreen = nullptr);
-    static Form1 *existingInstance();
-    static void destroyInstance();
 
     // Shows the window over the whole screen, in front, without waiting.
     void showEditor();
@@ -66,6 +64,10 @@ public:
     vud::GifDisplay *animation() const { return m_marchoso1; }
     Form2 *chooser() const { return m_chooser.get(); }
 
+signals:
+    // The user confirmed leaving the program.
+    void exitRequested();
+
 private:
     void Form_Load();
     void LayoutWorkArea();
@@ -82,8 +84,9 @@ private:
     void placeSurface();
     void message(const QString &text);
 
+    Dialogs &m_dialogs;
+    vud::RandomSource &m_names;
     vud::ScreenTwips m_screen;
-    QPointer<QWidget> m_titleScreen;
 
     std::array<vud::FaceButton *, 10> m_command1{};
     vud::FaceButton *m_command2 = nullptr;

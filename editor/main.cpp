@@ -1,6 +1,6 @@
-#include "editorwindow.h"
+#include "editorapp.h"
+#include "qtdialogs.h"
 #include "random.h"
-#include "titlescreen.h"
 
 #include <QApplication>
 
@@ -13,12 +13,9 @@ int main(int argc, char *argv[])
     // The editor never seeds its generator: every start offers the same
     // default names.
     vud::StandardRandom names;
-    vud::setRandomSource(&names);
-
-    auto *title = new Editor::Form3;
-    title->show();
-    const int result = app.exec();
-    Editor::Form1::destroyInstance();
-    vud::setRandomSource(nullptr);
-    return result;
+    Editor::QtDialogs dialogs;
+    Editor::EditorApp editor(dialogs, names);
+    QObject::connect(&editor, &Editor::EditorApp::exitRequested, &app, [] { QCoreApplication::exit(0); });
+    editor.start();
+    return app.exec();
 }

@@ -1,7 +1,6 @@
 #include "titlescreen.h"
 
 #include "artwork.h"
-#include "editorwindow.h"
 #include "facebutton.h"
 #include "layout.h"
 
@@ -85,7 +84,7 @@ void Form3::Form_Load()
 
 void Form3::Command2_Click()
 {
-    Form1::instance(this)->showEditor();
+    emit startRequested();
 }
 
 } // namespace Editor

@@ -19,8 +19,13 @@ class Form3 : public QWidget
 public:
     explicit Form3(QWidget *parent = nullptr);
 
-    // Opens the editor window, which closes this screen as it loads.
+    // Asks for the editor window.
     void Command2_Click();
+
+signals:
+    // The button into the editor was pressed; the program opens the editor
+    // window and closes this screen.
+    void startRequested();
 
 private:
     void Form_Load();

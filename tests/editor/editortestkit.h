@@ -1,59 +1,29 @@
 #pragma once
 
-#include "dialogs.h"
 #include "globals.h"
-#include "random.h"
+#include "recordingdialogs.h"
 #include "testsupport.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QTransform>
-#include <QQueue>
-#include <QStringList>
 #include <memory>
 #include <optional>
 
-// A temporary program folder for the editor, with the editor's dialogs
-// answered from a script and recorded, and a scripted random source.
+// A temporary program folder for the editor, the editor's dialogs answered
+// from a script and recorded, and a scripted random source: the windows under
+// test are given dialogs and random.
 class EditorTestKit
 {
 public:
-    EditorTestKit()
-    {
-        Editor::resetGlobals();
-        vud::setRandomSource(&random);
-        Editor::Dialogs &d = Editor::dialogs();
-        d.askText = [this](QWidget *, const QString &title, const QString &label,
-                           const QString &text) -> std::optional<QString> {
-            prompts << (title + "|" + label + "|" + text);
-            if (answers.isEmpty())
-                return std::nullopt;
-            return answers.dequeue();
-        };
-        d.askYesNo = [this](QWidget *, const QString &question) {
-            questions << question;
-            return yes;
-        };
-        d.showMessage = [this](QWidget *, const QString &message) { messages << message; };
-        d.quit = [this] { ++quits; };
-    }
-    ~EditorTestKit()
-    {
-        Editor::resetDialogs();
-        Editor::resetGlobals();
-        vud::setRandomSource(nullptr);
-    }
+    EditorTestKit() { Editor::resetGlobals(); }
+    ~EditorTestKit() { Editor::resetGlobals(); }
 
     QString file(const QString &relative) const { return folder.file(relative); }
 
     vudtest::TempProgramFolder folder;
     vudtest::ScriptedRandom random{{0.423}};
-    QQueue<std::optional<QString>> answers;
-    QStringList prompts;
-    QStringList questions;
-    QStringList messages;
-    bool yes = false;
-    int quits = 0;
+    RecordingDialogs dialogs;
 };
 
 // The drawing used to check stamps: 6 x 4 pixels with every kind of pixel

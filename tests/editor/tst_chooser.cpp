@@ -52,7 +52,7 @@ private slots:
     void opensCentredOnTheFirstPage()
     {
         writeDrawings(5);
-        Form2 chooser;
+        Form2 chooser(m_kit->dialogs);
         const QSize screen = QGuiApplication::primaryScreen()->size();
         QCOMPARE(chooser.size(), QSize(659, 465));
         QCOMPARE(chooser.pos(),
@@ -86,7 +86,7 @@ private slots:
         QFETCH(QVector<int>, presses);
         QFETCH(QVector<int>, pageStarts);
         writeDrawings(files);
-        Form2 chooser;
+        Form2 chooser(m_kit->dialogs);
         for (int i = 0; i < presses.size(); ++i) {
             QPushButton *page = nullptr;
             for (QPushButton *b : chooser.findChildren<QPushButton *>("Command1"))
@@ -103,7 +103,7 @@ private slots:
     void hoverPlaysOnceAndIgnoresOtherCellsMeanwhile()
     {
         writeDrawings(5);
-        Form2 chooser;
+        Form2 chooser(m_kit->dialogs);
         chooser.show();
         QSignalSpy ends(chooser.animation(), &vud::GifDisplay::GifEnd);
         QTest::mouseMove(chooser.windowHandle(), chooser.cell(2)->geometry().center());
@@ -125,7 +125,7 @@ private slots:
     void aCellEmptiedByAPageTurnKeepsItsPathButOffersNothing()
     {
         writeDrawings(11);
-        Form2 chooser;
+        Form2 chooser(m_kit->dialogs);
         QSignalSpy chosen(&chooser, &Form2::drawingChosen);
         chooser.Command1_Click(0);
         QCOMPARE(chooser.cellFile(5), QString());
@@ -141,7 +141,7 @@ private slots:
     {
         writeDrawings(2);
         QVERIFY(vudtest::writeBytes(m_kit->file("gifs/d00b.gif"), "not a gif"));
-        Form2 chooser;
+        Form2 chooser(m_kit->dialogs);
         QCOMPARE(chooser.files(), QStringList({"d00.gif", "d00b.gif", "d01.gif"}));
         QCOMPARE(chooser.cellFile(1), QString());
         QSignalSpy chosen(&chooser, &Form2::drawingChosen);
@@ -160,15 +160,15 @@ private slots:
     {
         writeDrawings(1);
         QVERIFY(writeGif(m_kit->file("gifs/d00,5,6,.gif"), vudtest::squareFrames(2, QSize(12, 8)), 2));
-        Form2 chooser;
+        Form2 chooser(m_kit->dialogs);
         QCOMPARE(chooser.files(), QStringList({"d00,5,6,.gif", "d00.gif"}));
         QCOMPARE(chooser.cellFile(0), QStringLiteral("d00,5,6,.gif"));
         QSignalSpy chosen(&chooser, &Form2::drawingChosen);
         chooser.Image1_Click(0);
         QCOMPARE(chosen.size(), 0);
         QCOMPARE(DrawingName, QString());
-        QCOMPARE(m_kit->messages.size(), 1);
-        QVERIFY(m_kit->messages.at(0).contains(QStringLiteral("coma")));
+        QCOMPARE(m_kit->dialogs.messages.size(), 1);
+        QVERIFY(m_kit->dialogs.messages.at(0).contains(QStringLiteral("coma")));
         chooser.Image1_Click(1);
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(DrawingName, QStringLiteral("d00.gif"));
@@ -177,7 +177,7 @@ private slots:
     void aChoiceOnTheSecondPageNamesItsFile()
     {
         writeDrawings(15);
-        Form2 chooser;
+        Form2 chooser(m_kit->dialogs);
         chooser.show();
         QSignalSpy chosen(&chooser, &Form2::drawingChosen);
         chooser.Command1_Click(0);

@@ -1,8 +1,10 @@
 #include "chooser.h"
+#include "editorapp.h"
 #include "editortestkit.h"
 #include "editorwindow.h"
 #include "gifdisplay.h"
 #include "picturesurface.h"
+#include "qtdialogs.h"
 #include "titlescreen.h"
 
 #include <QApplication>
@@ -74,7 +76,7 @@ class TestEditorWindow : public QObject
 
     Form1 &open()
     {
-        m_form = std::make_unique<Form1>();
+        m_form = std::make_unique<Form1>(m_kit->dialogs, m_kit->random);
         m_form->showEditor();
         if (!QTest::qWaitForWindowExposed(m_form.get()))
             qWarning("editor window not exposed");
@@ -159,7 +161,7 @@ private slots:
         QCOMPARE(button(0)->geometry(), QRect(0, 0, 41, 41));
         QCOMPARE(button(3)->geometry(), QRect(0, 184, 81, 81));
         QCOMPARE(form.geometry(), QGuiApplication::primaryScreen()->geometry());
-        QVERIFY(m_kit->messages.isEmpty());
+        QVERIFY(m_kit->dialogs.messages.isEmpty());
     }
 
     void stepsThroughPicturesWithWrapAround_data()
@@ -222,12 +224,12 @@ private slots:
         const QPoint at = form.surface()->pos();
         QTest::mouseClick(button(1), Qt::LeftButton); // d.txt
         QCOMPARE(form.pictureIndex(), 3);
-        QCOMPARE(m_kit->messages, QStringList{"El archivo d.txt no es una imagen."});
+        QCOMPARE(m_kit->dialogs.messages, QStringList{"El archivo d.txt no es una imagen."});
         QCOMPARE(form.surface()->retainedImage(), shown);
         QCOMPARE(form.surface()->pos(), at);
         QTest::mouseClick(button(1), Qt::LeftButton); // on past it to a.bmp
         QCOMPARE(form.pictureIndex(), 0);
-        QCOMPARE(m_kit->messages.size(), 1);
+        QCOMPARE(m_kit->dialogs.messages.size(), 1);
     }
 
     void emptyDataFoldersAreReported()
@@ -236,11 +238,11 @@ private slots:
             QVERIFY(QFile::remove(m_kit->file("imagenes/" + name)));
         QVERIFY(QDir(m_kit->file("gifs/animales")).removeRecursively());
         Form1 &form = open();
-        QTRY_COMPARE(m_kit->messages,
+        QTRY_COMPARE(m_kit->dialogs.messages,
                      QStringList{"No hay ninguna carpeta de dibujos dentro de la carpeta gifs."});
         QTest::mouseClick(button(1), Qt::LeftButton);
         QTest::mouseClick(button(0), Qt::LeftButton);
-        QCOMPARE(m_kit->messages.mid(1), QStringList(2, "No hay imágenes en la carpeta imagenes."));
+        QCOMPARE(m_kit->dialogs.messages.mid(1), QStringList(2, "No hay imágenes en la carpeta imagenes."));
         QCOMPARE(form.pictureIndex(), 0);
         QVERIFY(!form.surface()->hasPicture());
         QCOMPARE(form.surface()->geometry(), expectationsForThisScreen().workArea);
@@ -252,24 +254,25 @@ private slots:
             QVERIFY(QFile::remove(m_kit->file("gifs/" + name)));
         Form1 &form = open();
         QTest::mouseClick(button(2), Qt::LeftButton);
-        QCOMPARE(m_kit->messages, QStringList{"No hay dibujos en la carpeta gifs."});
+        QCOMPARE(m_kit->dialogs.messages, QStringList{"No hay dibujos en la carpeta gifs."});
         QVERIFY(!form.chooser()->isVisible());
     }
 
     void exitAsksFirst()
     {
         Form1 &form = open();
+        QSignalSpy exits(&form, &Form1::exitRequested);
         QTest::mouseClick(button(1), Qt::LeftButton);
-        m_kit->yes = false;
+        m_kit->dialogs.yes = false;
         QTest::mouseClick(form.findChild<QPushButton *>("Command2"), Qt::LeftButton);
-        QCOMPARE(m_kit->questions, QStringList{"¿Quieres salir?"});
-        QCOMPARE(m_kit->quits, 0);
+        QCOMPARE(m_kit->dialogs.questions, QStringList{"¿Quieres salir?"});
+        QCOMPARE(exits.count(), 0);
         QVERIFY(form.isVisible());
         QCOMPARE(form.pictureIndex(), 1);
-        m_kit->yes = true;
+        m_kit->dialogs.yes = true;
         QTest::mouseClick(form.findChild<QPushButton *>("Command2"), Qt::LeftButton);
-        QCOMPARE(m_kit->quits, 1);
-        QVERIFY(m_kit->prompts.isEmpty());
+        QCOMPARE(exits.count(), 1);
+        QVERIFY(m_kit->dialogs.prompts.isEmpty());
     }
 
     void nothingIsPlacedBeforeADrawingIsChosen()
@@ -327,7 +330,7 @@ private slots:
         moveOver(QPoint(50, 40));
         QTest::mouseClick(button(3), Qt::LeftButton);
         QVERIFY(form.surface()->previewShown());
-        QCOMPARE(m_kit->prompts.size(), 2);
+        QCOMPARE(m_kit->dialogs.prompts.size(), 2);
     }
 
     void placingPlaysThenStampsExactly_data()
@@ -428,15 +431,15 @@ private slots:
             clickOn(p);
             waitForStamp();
         }
-        m_kit->answers.enqueue(QString("523dibujo"));
+        m_kit->dialogs.answers.enqueue(QString("523dibujo"));
         QTest::mouseClick(button(3), Qt::LeftButton);
-        QCOMPARE(m_kit->prompts, QStringList{"VUD editor|Nombre de dibujo|523dibujo"});
+        QCOMPARE(m_kit->dialogs.prompts, QStringList{"VUD editor|Nombre de dibujo|523dibujo"});
         QCOMPARE(readAll(m_kit->file("coordenadas/523dibujo.txt")),
                  QByteArray("abeja.gif,10,10,\r\nabeja.gif,0,0,\r\nabeja.gif,40,5,\r\n"));
         const QImage saved(m_kit->file("imagenes/523dibujo.bmp"));
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), form.surface()->retainedImage());
         QCOMPARE(saved.pixel(13, 10), qRgb(0, 0, 0));
-        QVERIFY(m_kit->messages.isEmpty());
+        QVERIFY(m_kit->dialogs.messages.isEmpty());
         // Saving leaves the work as it was.
         QCOMPARE(form.placementCount(), 3);
         QCOMPARE(form.editMode(), 2);
@@ -485,7 +488,7 @@ private slots:
 
         Form1 &form = open();
         QTest::mouseClick(button(0), Qt::LeftButton); // the last file: the large picture
-        QVERIFY(m_kit->messages.isEmpty());
+        QVERIFY(m_kit->dialogs.messages.isEmpty());
         QCOMPARE(form.surface()->size(), shown);
         QVERIFY2(workArea.contains(form.surface()->geometry()),
                  qPrintable(QString("surface at %1,%2").arg(form.surface()->x()).arg(form.surface()->y())));
@@ -508,9 +511,9 @@ private slots:
         const QPoint at(shown.width() - 10, shown.height() - 6);
         clickOn(at);
         waitForStamp();
-        m_kit->answers.enqueue(QString("grande"));
+        m_kit->dialogs.answers.enqueue(QString("grande"));
         QTest::mouseClick(button(3), Qt::LeftButton);
-        QVERIFY(m_kit->messages.isEmpty());
+        QVERIFY(m_kit->dialogs.messages.isEmpty());
         QCOMPARE(readAll(m_kit->file("coordenadas/grande.txt")),
                  QStringLiteral("abeja.gif,%1,%2,\r\n").arg(at.x()).arg(at.y()).toLatin1());
         const QImage saved(m_kit->file("imagenes/grande.bmp"));
@@ -524,21 +527,21 @@ private slots:
     void cancelledOrEmptyAnswersWriteNothing()
     {
         Form1 &form = open();
-        m_kit->answers.enqueue(std::nullopt);
-        m_kit->answers.enqueue(QString());
+        m_kit->dialogs.answers.enqueue(std::nullopt);
+        m_kit->dialogs.answers.enqueue(QString());
         QTest::mouseClick(button(3), Qt::LeftButton);
         QTest::mouseClick(button(3), Qt::LeftButton);
-        QCOMPARE(m_kit->prompts.size(), 2);
+        QCOMPARE(m_kit->dialogs.prompts.size(), 2);
         QVERIFY(QDir(m_kit->file("coordenadas")).isEmpty());
         QCOMPARE(QDir(m_kit->file("imagenes")).entryList(QDir::Files).size(), 3);
-        QVERIFY(m_kit->messages.isEmpty());
+        QVERIFY(m_kit->dialogs.messages.isEmpty());
         QCOMPARE(form.lastButton(), 3);
     }
 
     void anEmptySurfaceSavesAtTheWorkAreaSize()
     {
         open();
-        m_kit->answers.enqueue(QString("blanco"));
+        m_kit->dialogs.answers.enqueue(QString("blanco"));
         QTest::mouseClick(button(3), Qt::LeftButton);
         QCOMPARE(QImage(m_kit->file("imagenes/blanco.bmp")).size(),
                  expectationsForThisScreen().workArea.size());
@@ -560,19 +563,26 @@ private slots:
         QVERIFY(writeBytes(m_kit->file("coordenadas/gato.txt"), "abeja.gif,1,1,\r\n"));
         QVERIFY(QDir(m_kit->folder.path()).mkpath("imagenes/perro.bmp"));
         open();
-        m_kit->answers.enqueue(name);
+        m_kit->dialogs.answers.enqueue(name);
         QTest::mouseClick(button(3), Qt::LeftButton);
-        QCOMPARE(m_kit->messages, QStringList{message});
+        QCOMPARE(m_kit->dialogs.messages, QStringList{message});
         QCOMPARE(QDir(m_kit->file("coordenadas")).entryList(QDir::Files), QStringList{"gato.txt"});
         QCOMPARE(readAll(m_kit->file("coordenadas/gato.txt")), QByteArray("abeja.gif,1,1,\r\n"));
         QVERIFY(!QFileInfo::exists(m_kit->file("imagenes/Gato.bmp")));
         QVERIFY(!QFileInfo::exists(m_kit->folder.path() + "/gato.bmp"));
     }
 
+    // The program's windows as main() wires them: the title screen's button
+    // opens the editor window and closes the title screen, and the editor's
+    // confirmed exit reaches the program.
     void titleScreenOpensTheEditorAndCloses()
     {
-        auto *title = new Form3;
-        title->show();
+        EditorApp app(m_kit->dialogs, m_kit->random);
+        QSignalSpy exits(&app, &EditorApp::exitRequested);
+        app.start();
+        QVERIFY(!app.editor());
+        Form3 *title = app.titleScreen();
+        QVERIFY(title);
         QVERIFY(QTest::qWaitForWindowExposed(title));
         const QSize screen = QGuiApplication::primaryScreen()->size();
         QCOMPARE(title->windowTitle(), QStringLiteral("VUD editor 1.0"));
@@ -583,18 +593,22 @@ private slots:
         QPointer<Form3> watch(title);
         auto *open = title->findChild<QPushButton *>("Command2");
         QTest::mouseClick(open, Qt::LeftButton);
-        Form1 *editor = Form1::existingInstance();
+        Form1 *editor = app.editor();
         QVERIFY(editor);
         QVERIFY(editor->isVisible());
         QTRY_VERIFY(watch.isNull());
-        Form1::destroyInstance();
+        QVERIFY(!app.titleScreen());
+        m_kit->dialogs.yes = true;
+        QTest::mouseClick(editor->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+        QCOMPARE(m_kit->dialogs.questions, QStringList{"¿Quieres salir?"});
+        QCOMPARE(exits.count(), 1);
     }
 
     // The real dialogs name their buttons in Spanish and answer with the
     // button pressed.
     void dialogsSpeakSpanish()
     {
-        Editor::resetDialogs();
+        QtDialogs dialogs;
         QStringList seen;
         // Presses the button of the open dialog whose text is given.
         auto pressWhenOpen = [&seen](const QString &press) {
@@ -617,17 +631,17 @@ private slots:
             });
         };
         pressWhenOpen(QStringLiteral("No"));
-        QVERIFY(!Editor::dialogs().askYesNo(nullptr, QStringLiteral("¿Quieres salir?")));
+        QVERIFY(!dialogs.askYesNo(nullptr, QStringLiteral("¿Quieres salir?")));
         pressWhenOpen(QStringLiteral("Sí"));
-        QVERIFY(Editor::dialogs().askYesNo(nullptr, QStringLiteral("¿Quieres salir?")));
+        QVERIFY(dialogs.askYesNo(nullptr, QStringLiteral("¿Quieres salir?")));
         pressWhenOpen(QStringLiteral("Aceptar"));
-        QCOMPARE(Editor::dialogs().askText(nullptr, "VUD editor", "Nombre de dibujo", "123dibujo"),
+        QCOMPARE(dialogs.askText(nullptr, "VUD editor", "Nombre de dibujo", "123dibujo"),
                  std::optional<QString>(QStringLiteral("123dibujo")));
         pressWhenOpen(QStringLiteral("Cancelar"));
-        QCOMPARE(Editor::dialogs().askText(nullptr, "VUD editor", "Nombre de dibujo", "123dibujo"),
+        QCOMPARE(dialogs.askText(nullptr, "VUD editor", "Nombre de dibujo", "123dibujo"),
                  std::optional<QString>());
         pressWhenOpen(QStringLiteral("Aceptar"));
-        Editor::dialogs().showMessage(nullptr, QStringLiteral("No se ha podido guardar el puzzle."));
+        dialogs.showMessage(nullptr, QStringLiteral("No se ha podido guardar el puzzle."));
         QCOMPARE(seen, (QStringList{"No|Sí", "No|Sí", "Aceptar|Cancelar", "Aceptar|Cancelar", "Aceptar"}));
     }
 };

@@ -55,7 +55,7 @@ private slots:
         // The editor: the picture, two drawings placed three times, the puzzle saved.
         const QList<QPoint> placed{QPoint(320, 30), QPoint(450, 150), QPoint(600, 200)};
         {
-            Editor::Form1 editor;
+            Editor::Form1 editor(kit.dialogs, kit.random);
             editor.showEditor();
             QVERIFY(QTest::qWaitForWindowExposed(&editor));
             editor.Command1_Click(1);
@@ -67,9 +67,9 @@ private slots:
                                   editor.surface()->mapTo(&editor, placed[i]));
                 QTRY_VERIFY_WITH_TIMEOUT(editor.surface()->isEnabled(), 5000);
             }
-            kit.answers.enqueue(QString("granja"));
+            kit.dialogs.answers.enqueue(QString("granja"));
             editor.Command1_Click(3);
-            QVERIFY(kit.messages.isEmpty());
+            QVERIFY(kit.dialogs.messages.isEmpty());
         }
         const QImage saved(kit.file("imagenes/granja.bmp"));
         QCOMPARE(saved.size(), shown);

@@ -5,10 +5,11 @@
 // new one, whole, and no leftover may be offered by a file list.
 #include "chooser.h"
 #include "datapaths.h"
-#include "dialogs.h"
 #include "editorwindow.h"
 #include "layout.h"
 #include "picturesurface.h"
+#include "random.h"
+#include "recordingdialogs.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -40,18 +41,28 @@ void say(const char *line)
     std::fflush(stdout);
 }
 
+// The editor's messages, told on stderr as they come so that the parent's
+// log says why a child gave up.
+class TellingDialogs : public RecordingDialogs
+{
+public:
+    void showMessage(QWidget *parent, const QString &message) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        RecordingDialogs::showMessage(parent, message);
+    }
+};
+
 // The editor's side, run in a child process: opens the editor window on the
 // last picture of the folder, places the first drawing, and saves under
 // PuzzleName, saying "saving" just before the save button is pressed.
 int runEditor(const QString &folder)
 {
     vud::setProgramFolder(folder);
-    Editor::Dialogs &d = Editor::dialogs();
-    d.askText = [](QWidget *, const QString &, const QString &, const QString &) -> std::optional<QString> {
-        return PuzzleName;
-    };
-    d.showMessage = [](QWidget *, const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
-    Editor::Form1 form;
+    TellingDialogs dialogs;
+    dialogs.answers.enqueue(PuzzleName);
+    vud::StandardRandom names;
+    Editor::Form1 form(dialogs, names);
     form.showEditor();
     if (!QTest::qWaitForWindowExposed(&form))
         return 2;

@@ -67,6 +67,9 @@ exit_editor() {
     answer_dialog "exit question"
     for _ in $(seq 1 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$pid" 2>/dev/null && fail "editor still running after Yes"
+    wait "$pid"
+    status=$?
+    [ "$status" -eq 0 ] || fail "editor ended with status $status after Yes"
 }
 
 start_editor

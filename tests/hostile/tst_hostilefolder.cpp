@@ -10,6 +10,7 @@
 #include "chooser.h"
 #include "coordinates.h"
 #include "datapaths.h"
+#include "editorapp.h"
 #include "editortestkit.h"
 #include "editorwindow.h"
 #include "facebutton.h"
@@ -203,12 +204,11 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         vud::SoundPlayer sounds;
-        vud::StandardRandom random;
         StepWatchdog watchdog;
 
         // The game.
         Game::resetGlobals();
-        auto game = std::make_unique<GameApp>(sounds, random);
+        auto game = std::make_unique<GameApp>(sounds, kit.random);
         connect(game.get(), &GameApp::exitRequested, this, [] { QFAIL("the game ended"); });
         watchdog.step("start screen", [&] {
             game->startScreen()->show();
@@ -280,12 +280,12 @@ private slots:
         watchdog.step("game closed", [&] { game.reset(); });
 
         // The editor.
+        Editor::EditorApp editorApp(kit.dialogs, kit.random);
         Editor::Form1 *editor = nullptr;
         watchdog.step("editor window", [&] {
-            auto *title = new Editor::Form3;
-            title->show();
-            title->Command2_Click();
-            editor = Editor::Form1::existingInstance();
+            editorApp.start();
+            editorApp.titleScreen()->Command2_Click();
+            editor = editorApp.editor();
             QVERIFY(editor);
             QVERIFY(QTest::qWaitForWindowExposed(editor));
         });
@@ -333,12 +333,11 @@ private slots:
             QCOMPARE(editor->placementLines(), QStringList{"sol.gif,10,10,"});
         });
         watchdog.step("save", [&] {
-            kit.answers.enqueue(QString("hostil"));
+            kit.dialogs.answers.enqueue(QString("hostil"));
             editor->Command1_Click(3);
             QVERIFY(QFileInfo(kit.file("imagenes/hostil.bmp")).isFile());
             QVERIFY(QFileInfo(kit.file("coordenadas/hostil.txt")).isFile());
         });
-        Editor::Form1::destroyInstance();
         qInfo("%d steps, the slowest %lld ms", watchdog.steps(), watchdog.slowestMs());
     }
 };

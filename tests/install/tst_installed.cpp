@@ -1,9 +1,10 @@
 #include "chooser.h"
-#include "dialogs.h"
 #include "editorwindow.h"
 #include "gameapp.h"
 #include "gifdisplay.h"
 #include "picturesurface.h"
+#include "random.h"
+#include "recordingdialogs.h"
 #include "screenlogic.h"
 #include "selection.h"
 #include "sound.h"
@@ -66,14 +67,10 @@ private slots:
 
     void editorSavesIntoTheUsersFolder()
     {
-        Editor::Dialogs &dialogs = Editor::dialogs();
-        QStringList messages;
-        dialogs.askText = [](QWidget *, const QString &, const QString &, const QString &) {
-            return std::optional<QString>(QStringLiteral("mipuzle"));
-        };
-        dialogs.showMessage = [&messages](QWidget *, const QString &text) { messages << text; };
-
-        Editor::Form1 form;
+        RecordingDialogs dialogs;
+        dialogs.answers.enqueue(QStringLiteral("mipuzle"));
+        vud::StandardRandom names;
+        Editor::Form1 form(dialogs, names);
         form.showEditor();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.pictureFiles(), installedPictures());
@@ -89,10 +86,9 @@ private slots:
         QTest::mouseClick(next, Qt::LeftButton);
         QVERIFY(form.surface()->hasPicture());
         QTest::mouseClick(save, Qt::LeftButton);
-        QCOMPARE(messages, QStringList());
+        QCOMPARE(dialogs.messages, QStringList());
         QVERIFY(QFileInfo(m_user + "/imagenes/mipuzle.bmp").isFile());
         QVERIFY(QFileInfo(m_user + "/coordenadas/mipuzle.txt").isFile());
-        Editor::resetDialogs();
 
         // The game lists the new puzzle among the installed ones and reads
         // its coordinates from the user's folder.

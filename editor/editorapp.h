@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+namespace vud {
+class RandomSource;
+}
+
+namespace Editor {
+
+class Dialogs;
+class Form1;
+class Form3;
+
+// The editor program's windows and how they lead into one another: the title
+// screen first; its button opens the editor window, made on that first press,
+// and closes the title screen.
+class EditorApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The windows ask through dialogs and draw the default puzzle names from
+    // names; both must outlive this object.
+    EditorApp(Dialogs &dialogs, vud::RandomSource &names);
+    ~EditorApp() override;
+
+    // Shows the title screen.
+    void start();
+
+    Form3 *titleScreen() const;
+    Form1 *editor() const { return m_editor.get(); }
+
+signals:
+    // The user confirmed leaving the program in the editor window.
+    void exitRequested();
+
+private:
+    void openEditor();
+
+    Dialogs &m_dialogs;
+    vud::RandomSource &m_names;
+    // Deletes itself when closed.
+    QPointer<Form3> m_title;
+    std::unique_ptr<Form1> m_editor;
+};
+
+} // namespace Editor
