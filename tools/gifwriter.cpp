@@ -1,5 +1,5 @@
-// The GIF writer: giflib encodes every complete frame; the few bytes giflib
-// will not write, a frame whose data ends early, are put together here.
+// The GIF writer: giflib encodes every whole frame; the frames it will not
+// write (data that ends early, sizes beyond 16 bits) are put together here.
 #include "gifwriter.h"
 
 #include <gif_lib.h>
@@ -123,10 +123,10 @@ QByteArray controlBlock(const Frame &frame)
     return block;
 }
 
-// A frame's descriptor and its data, for what giflib cannot write: data that
-// ends before the frame is full. Every index is sent as a code of its own, and
-// a clear code comes before the decoder's table would need wider codes, so the
-// codes keep one width.
+// A frame's descriptor and its data, for a frame giflib cannot write: data
+// that ends before the frame is full, or sizes that wrap. Every index is sent
+// as a code of its own, and a clear code comes before the decoder's table
+// would need wider codes, so the codes keep one width.
 QByteArray shortFrame(const Frame &frame, int tableBits)
 {
     QByteArray bytes(1, char(0x2C));
