@@ -15,7 +15,6 @@ namespace sd {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 const QColor kOffWhite(250, 250, 250);
 
 double phase(int frame, int frames) { return 2 * kPi * frame / frames; }

@@ -97,16 +97,16 @@ QStringList generateSampleData(const QString &programFolder)
     }
 
     for (const DrawingRecipe &recipe : drawingRecipes()) {
-        GifAnimation animation;
+        vudgif::Animation animation;
         animation.frames = renderDrawing(recipe);
         animation.delayCs = recipe.delayCs;
-        animation.loopForever = recipe.loopForever;
+        animation.loopCount = recipe.loopForever ? 0 : -1;
         const QString path = QDir(drawings).filePath(recipe.fileName);
-        QString error = writeAnimatedGif(path, animation);
+        QString error = vudgif::writeAnimation(path, animation);
         if (error.isEmpty() && recipe.animal) {
             // Same bytes in the animals folder: write it again rather than
             // copy, so an older file there is always replaced.
-            error = writeAnimatedGif(QDir(animals).filePath(recipe.fileName), animation);
+            error = vudgif::writeAnimation(QDir(animals).filePath(recipe.fileName), animation);
         }
         if (!error.isEmpty())
             problems << error;

@@ -1,7 +1,10 @@
+// The GIF writer: giflib encodes every whole frame; the frames it will not
+// write (data that ends early, sizes beyond 16 bits) are put together here.
 #include "gifwriter.h"
 
 #include <gif_lib.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,7 +15,7 @@
 #include <limits>
 #include <map>
 
-namespace sd {
+namespace vudgif {
 
 namespace {
 
@@ -89,7 +92,168 @@ int nearest(const QVector<QRgb> &palette, QRgb c)
     return best;
 }
 
+void appendWord(QByteArray &bytes, int value)
+{
+    bytes += char(value & 0xff);
+    bytes += char((value >> 8) & 0xff);
+}
+
+bool fitsWord(int value) { return value >= 0 && value <= 0xffff; }
+
+int tableBits(int colours)
+{
+    int bits = 1;
+    while ((1 << bits) < colours)
+        ++bits;
+    return bits;
+}
+
+int appendOutput(GifFileType *gif, const GifByteType *data, int length)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
+    return length;
+}
+
+QByteArray controlBlock(const Frame &frame)
+{
+    QByteArray block;
+    block += char((int(frame.disposal) & 7) << 2 | (frame.transparentIndex >= 0 ? 1 : 0));
+    appendWord(block, frame.delayCs);
+    block += char(std::max(frame.transparentIndex, 0));
+    return block;
+}
+
+// A frame's descriptor and its data, for a frame giflib cannot write: data
+// that ends before the frame is full, or sizes that wrap. Every index is sent
+// as a code of its own, and a clear code comes before the decoder's table
+// would need wider codes, so the codes keep one width.
+QByteArray shortFrame(const Frame &frame, int tableBits)
+{
+    QByteArray bytes(1, char(0x2C));
+    appendWord(bytes, frame.rect.x());
+    appendWord(bytes, frame.rect.y());
+    appendWord(bytes, frame.rect.width());
+    appendWord(bytes, frame.rect.height());
+    bytes += char(0); // no local colour table, not interlaced
+
+    const int minimumCodeSize = std::max(2, tableBits);
+    const int clear = 1 << minimumCodeSize;
+    const int width = minimumCodeSize + 1;
+    QByteArray data;
+    quint32 pending = 0;
+    int pendingBits = 0;
+    auto put = [&](int code) {
+        pending |= quint32(code) << pendingBits;
+        for (pendingBits += width; pendingBits >= 8; pendingBits -= 8) {
+            data += char(pending & 0xff);
+            pending >>= 8;
+        }
+    };
+    put(clear);
+    int sinceClear = 0;
+    for (const char index : frame.indices) {
+        if (sinceClear == clear - 2) {
+            put(clear);
+            sinceClear = 0;
+        }
+        put(quint8(index) & (clear - 1));
+        ++sinceClear;
+    }
+    put(clear + 1); // end of data
+    if (pendingBits > 0)
+        data += char(pending & 0xff);
+
+    bytes += char(minimumCodeSize);
+    for (int at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        bytes += char(block.size());
+        bytes += block;
+    }
+    return bytes + char(0);
+}
+
 } // namespace
+
+QByteArray encode(const Gif &gif, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return QByteArray();
+    };
+    if (gif.colours.isEmpty() || gif.colours.size() > 256)
+        return fail(QStringLiteral("a GIF has 1 to 256 colours, not %1").arg(gif.colours.size()));
+    const int bits = tableBits(int(gif.colours.size()));
+    std::vector<GifColorType> colours(size_t(1) << bits, GifColorType{0, 0, 0});
+    for (int i = 0; i < gif.colours.size(); ++i) {
+        const QRgb c = gif.colours[i];
+        colours[size_t(i)] = {GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};
+    }
+
+    QByteArray bytes;
+    int openError = 0;
+    GifFileType *file = EGifOpen(&bytes, appendOutput, &openError);
+    if (!file)
+        return fail(QStringLiteral("giflib: ") + QString::fromLatin1(GifErrorString(openError)));
+    auto giflibFailed = [&](const char *what) {
+        const QString why = QStringLiteral("%1 failed: %2").arg(QString::fromLatin1(what),
+                                                                QString::fromLatin1(GifErrorString(file->Error)));
+        int closeError = 0;
+        EGifCloseFile(file, &closeError);
+        return fail(why);
+    };
+
+    EGifSetGifVersion(file, true);
+    ColorMapObject *map = GifMakeMapObject(int(colours.size()), colours.data());
+    const int screenOk = EGifPutScreenDesc(file, gif.canvas.width(), gif.canvas.height(), bits,
+                                           gif.backgroundIndex, map);
+    GifFreeMapObject(map);
+    if (screenOk == GIF_ERROR)
+        return giflibFailed("screen descriptor");
+
+    if (gif.loopCount >= 0) {
+        // NETSCAPE2.0 block: sub-block id 1, then the loop count (0 = for ever).
+        const GifByteType loop[3] = {1, GifByteType(gif.loopCount & 0xff), GifByteType((gif.loopCount >> 8) & 0xff)};
+        if (EGifPutExtensionLeader(file, APPLICATION_EXT_FUNC_CODE) == GIF_ERROR
+            || EGifPutExtensionBlock(file, 11, "NETSCAPE2.0") == GIF_ERROR
+            || EGifPutExtensionBlock(file, 3, loop) == GIF_ERROR || EGifPutExtensionTrailer(file) == GIF_ERROR)
+            return giflibFailed("loop block");
+    }
+
+    std::vector<GifPixelType> row;
+    for (const Frame &frame : gif.frames) {
+        const QRect &r = frame.rect;
+        const qint64 area = qint64(r.width()) * r.height();
+        if (frame.indices.size() > area) {
+            int closeError = 0;
+            EGifCloseFile(file, &closeError);
+            return fail(QStringLiteral("%1 indices for a frame of %2").arg(frame.indices.size()).arg(area));
+        }
+        const QByteArray control = controlBlock(frame);
+        if (EGifPutExtension(file, GRAPHICS_EXT_FUNC_CODE, int(control.size()), control.constData()) == GIF_ERROR)
+            return giflibFailed("frame control");
+        const bool giflibCanWrite = fitsWord(r.x()) && fitsWord(r.y()) && fitsWord(r.width())
+            && fitsWord(r.height()) && area > 0 && frame.indices.size() == area;
+        if (!giflibCanWrite) {
+            bytes += shortFrame(frame, bits);
+            continue;
+        }
+        if (EGifPutImageDesc(file, r.x(), r.y(), r.width(), r.height(), false, nullptr) == GIF_ERROR)
+            return giflibFailed("image descriptor");
+        // giflib masks the indices in place, so it gets a copy of each row.
+        row.resize(size_t(r.width()));
+        for (int y = 0; y < r.height(); ++y) {
+            const char *from = frame.indices.constData() + qint64(y) * r.width();
+            std::copy(from, from + r.width(), row.begin());
+            if (EGifPutLine(file, row.data(), r.width()) == GIF_ERROR)
+                return giflibFailed("pixel data");
+        }
+    }
+    int closeError = 0;
+    if (EGifCloseFile(file, &closeError) == GIF_ERROR)
+        return fail(QStringLiteral("closing: ") + QString::fromLatin1(GifErrorString(closeError)));
+    return bytes;
+}
 
 QVector<QRgb> buildPalette(const std::vector<QImage> &frames, int maxColours)
 {
@@ -153,95 +317,97 @@ QVector<QRgb> buildPalette(const std::vector<QImage> &frames, int maxColours)
     return palette;
 }
 
-QString writeAnimatedGif(const QString &path, const GifAnimation &animation)
+Gif animationGif(const Animation &animation, QString *error)
 {
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return Gif();
+    };
     if (animation.frames.empty())
-        return QStringLiteral("no frames");
-    const int w = animation.frames.front().width(), h = animation.frames.front().height();
-    QVector<QRgb> palette = buildPalette(animation.frames);
-    palette.prepend(qRgb(255, 255, 255)); // the transparent background
-    int bits = 1;
-    while ((1 << bits) < palette.size())
-        ++bits;
-    std::vector<GifColorType> colours(size_t(1) << bits);
-    for (int i = 0; i < int(colours.size()); ++i) {
-        const QRgb c = i < palette.size() ? palette[i] : qRgb(0, 0, 0);
-        colours[size_t(i)] = {GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};
+        return fail(QStringLiteral("no frames"));
+    Gif gif;
+    gif.canvas = animation.frames.front().size();
+    gif.loopCount = animation.loopCount;
+    const bool reduced = animation.colours == Colours::Reduced;
+    if (reduced) {
+        gif.colours = buildPalette(animation.frames);
+        gif.colours.prepend(qRgb(255, 255, 255));
+    } else {
+        gif.colours = {qRgb(0, 0, 0)};
     }
 
-    // giflib's own file opening creates files readable only by their owner.
+    QHash<QRgb, int> lookup;
+    for (const QImage &source : animation.frames) {
+        const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+        Frame frame;
+        frame.rect = QRect(QPoint(0, 0), gif.canvas);
+        frame.delayCs = animation.delayCs;
+        frame.transparentIndex = 0;
+        frame.disposal = Disposal::Background;
+        frame.indices = QByteArray(gif.canvas.width() * gif.canvas.height(), char(0));
+        const int width = std::min(image.width(), gif.canvas.width());
+        const int height = std::min(image.height(), gif.canvas.height());
+        for (int y = 0; y < height; ++y) {
+            const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            char *to = frame.indices.data() + qint64(y) * gif.canvas.width();
+            for (int x = 0; x < width; ++x) {
+                if (!opaque(line[x]))
+                    continue;
+                const QRgb c = reduced ? notWhite(line[x] | 0xff000000u) : (line[x] | 0xff000000u);
+                auto it = lookup.constFind(c);
+                if (it == lookup.constEnd()) {
+                    if (reduced) {
+                        it = lookup.insert(c, nearest(gif.colours, c));
+                    } else {
+                        if (gif.colours.size() == 256)
+                            return fail(QStringLiteral("more than 255 colours"));
+                        it = lookup.insert(c, int(gif.colours.size()));
+                        gif.colours.append(c);
+                    }
+                }
+                to[x] = char(it.value());
+            }
+        }
+        gif.frames.push_back(std::move(frame));
+    }
+    return gif;
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    // Readable by everyone and writable by its owner, as installed data is,
+    // rather than whatever a library's default would be.
     const QByteArray nativePath = QFile::encodeName(path);
     const int fd = ::open(nativePath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         return QStringLiteral("cannot create ") + path;
-    int error = 0;
-    GifFileType *gif = EGifOpenFileHandle(fd, &error);
-    if (!gif) {
-        ::close(fd);
-        return QStringLiteral("giflib cannot open ") + path + QStringLiteral(": ") + QString::fromLatin1(GifErrorString(error));
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        written += n;
     }
-    auto fail = [&](const char *what) {
-        const QString message = QStringLiteral("%1 failed for %2: %3").arg(QString::fromLatin1(what), path,
-                                                                              QString::fromLatin1(GifErrorString(gif->Error)));
-        int closeError = 0;
-        EGifCloseFile(gif, &closeError);
+    if (::close(fd) != 0 || written != bytes.size()) {
         QFile::remove(path);
-        return message;
-    };
-
-    EGifSetGifVersion(gif, true);
-    ColorMapObject *map = GifMakeMapObject(int(colours.size()), colours.data());
-    const int screenOk = EGifPutScreenDesc(gif, w, h, bits, kTransparentIndex, map);
-    GifFreeMapObject(map);
-    if (screenOk == GIF_ERROR)
-        return fail("screen descriptor");
-
-    if (animation.loopForever) {
-        // NETSCAPE2.0 block: sub-block id 1, loop count 0 = for ever.
-        static const GifByteType loop[3] = {1, 0, 0};
-        if (EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_ERROR
-            || EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0") == GIF_ERROR
-            || EGifPutExtensionBlock(gif, 3, loop) == GIF_ERROR || EGifPutExtensionTrailer(gif) == GIF_ERROR)
-            return fail("loop block");
-    }
-
-    QHash<QRgb, int> lookup;
-    std::vector<GifPixelType> row(size_t(w), 0);
-    for (const QImage &frame : animation.frames) {
-        GraphicsControlBlock gcb;
-        gcb.DisposalMode = DISPOSE_BACKGROUND; // clear to transparent before the next frame
-        gcb.UserInputFlag = false;
-        gcb.DelayTime = animation.delayCs;
-        gcb.TransparentColor = kTransparentIndex;
-        GifByteType ext[4];
-        EGifGCBToExtension(&gcb, ext);
-        if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, ext) == GIF_ERROR)
-            return fail("frame control");
-        if (EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) == GIF_ERROR)
-            return fail("image descriptor");
-        const QImage img = frame.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < h; ++y) {
-            const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-            for (int x = 0; x < w; ++x) {
-                if (!opaque(line[x])) {
-                    row[size_t(x)] = kTransparentIndex;
-                    continue;
-                }
-                const QRgb c = notWhite(line[x] | 0xff000000u);
-                auto it = lookup.constFind(c);
-                if (it == lookup.constEnd())
-                    it = lookup.insert(c, nearest(palette, c));
-                row[size_t(x)] = GifPixelType(it.value());
-            }
-            if (EGifPutLine(gif, row.data(), w) == GIF_ERROR)
-                return fail("pixel data");
-        }
-    }
-    if (EGifCloseFile(gif, &error) == GIF_ERROR) {
-        QFile::remove(path);
-        return QStringLiteral("closing ") + path + QStringLiteral(": ") + QString::fromLatin1(GifErrorString(error));
+        return QStringLiteral("cannot write ") + path;
     }
     return QString();
 }
 
-} // namespace sd
+QString writeAnimation(const QString &path, const Animation &animation)
+{
+    QString error;
+    const Gif gif = animationGif(animation, &error);
+    if (!error.isEmpty())
+        return path + QStringLiteral(": ") + error;
+    const QByteArray bytes = encode(gif, &error);
+    if (bytes.isEmpty())
+        return path + QStringLiteral(": ") + error;
+    return writeFile(path, bytes);
+}
+
+} // namespace vudgif

@@ -1,6 +1,8 @@
-// Shared painting helpers for the sample pictures and drawings. Everything is
-// plain QPainter work on a QImage, so no display or GUI application is needed,
-// and every random choice comes from Rng so the output is the same on every run.
+// The painting helpers under the sample pictures and drawings: the random
+// source, colours, outlined shapes, paths, faces and surface patterns.
+// Everything is plain QPainter work on a QImage, so no display or GUI
+// application is needed, and every random choice comes from Rng so the output
+// is the same on every run.
 #pragma once
 
 #include <QColor>
@@ -12,6 +14,8 @@
 #include <cstdint>
 
 namespace sd {
+
+constexpr double kPi = 3.14159265358979323846;
 
 // A small xorshift generator. The standard distributions are not required to
 // give the same numbers on every library, so we do our own arithmetic.
@@ -67,46 +71,8 @@ void outline(QPainter &p, const QPainterPath &path, double width);
 // A thick curved tube: an ink stroke with a coloured stroke on top.
 void drawTube(QPainter &p, const QPainterPath &path, const QColor &c, double width, double outline = 4);
 
-// Scenery.
-// Sky gradient from the top of the picture down to bottom, with faint light
-// patches and the given clouds.
-void drawSky(QPainter &p, double width, double bottom, Rng &rng, std::initializer_list<QPointF> clouds,
-             const QColor &top = QColor(95, 180, 245), const QColor &low = QColor(205, 238, 255));
-void drawHouse(QPainter &p, const QRectF &wall, const QColor &wallColour, const QColor &roof, Rng &rng);
-void drawPicketFence(QPainter &p, double left, double right, double top, double bottom, double picket, bool pastel);
-void drawCloud(QPainter &p, QPointF c, double width);
-void drawSun(QPainter &p, QPointF c, double r, bool face);
-void drawBird(QPainter &p, QPointF c, double size);
-void drawFlower(QPainter &p, QPointF c, double r, const QColor &petal, int petals = 6,
-                const QColor &centre = QColor(255, 205, 40));
-void drawStemFlower(QPainter &p, QPointF ground, double height, double r, const QColor &petal,
-                    int petals = 6);
-void drawTulip(QPainter &p, QPointF ground, double height, const QColor &petal);
-void drawGrassBlades(QPainter &p, const QRectF &area, Rng &rng, int count, const QColor &dark,
-                     const QColor &light, double minLen, double maxLen);
-// Grass gradient with blades, tiny flowers and clover dots all over the area.
-void drawMeadow(QPainter &p, const QRectF &area, Rng &rng, int density = 900);
-// A green hill whose top edge rolls like a wave, with little bushes on it.
-void drawHill(QPainter &p, const QRectF &area, const QColor &top, const QColor &bottom,
-              double amplitude, double waves, double phase, Rng &rng, int bushes = 0);
-void drawTree(QPainter &p, QPointF base, double height, Rng &rng, bool fruit);
-void drawPine(QPainter &p, QPointF base, double height);
-void drawPalm(QPainter &p, QPointF base, double height, double lean);
-void drawBush(QPainter &p, QPointF base, double width, const QColor &c, Rng &rng, bool berries);
-void drawRainbow(QPainter &p, QPointF c, double r, double band);
-void drawButterfly(QPainter &p, QPointF c, double size, const QColor &upper, const QColor &lower,
-                   double angleDegrees = 0);
-void drawLadybird(QPainter &p, QPointF c, double size, double angleDegrees = 0);
-void drawBee(QPainter &p, QPointF c, double size);
-void drawSnail(QPainter &p, QPointF c, double size, const QColor &shell);
-void drawMushroom(QPainter &p, QPointF ground, double size);
-void drawRock(QPainter &p, QPointF c, double w, double h, const QColor &c1, Rng &rng);
-void drawPebbles(QPainter &p, const QRectF &area, Rng &rng, int count, const QColor &base);
-void drawWaves(QPainter &p, const QRectF &area, Rng &rng, const QColor &top, const QColor &bottom,
-               double waveLength);
+// Small shapes that decorate anything: sparkles, hearts and stars.
 void drawSparkle(QPainter &p, QPointF c, double r, const QColor &c1);
-// A string of little triangular flags hanging across the picture.
-void drawBunting(QPainter &p, QPointF from, QPointF to, double sag, double flag, int colourOffset = 0);
 void drawHeart(QPainter &p, QPointF c, double size, const QColor &fill, double outline = 3);
 void drawStar(QPainter &p, QPointF c, double r, const QColor &fill, double outline = 3,
               double rotation = 0);

@@ -1,4 +1,7 @@
+// The sample pictures in their fixed order, painted whole or their subject alone.
 #include "pictures.h"
+
+#include "scenes.h"
 
 #include <QPainter>
 

@@ -1,15 +1,13 @@
 #include "testsupport.h"
 
 #include "datapaths.h"
+#include "gifwriter.h"
 
 #include <QDir>
 #include <QBuffer>
 #include <QFile>
-#include <QHash>
 #include <QPainter>
 
-#include <fcntl.h>
-#include <gif_lib.h>
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -58,11 +56,6 @@ bool setPermissionOverrides(bool on)
 
 namespace {
 
-QByteArray le16(int value)
-{
-    return QByteArray(1, char(value & 0xff)) + char((value >> 8) & 0xff);
-}
-
 QByteArray be32(quint32 value)
 {
     QByteArray bytes(4, '\0');
@@ -91,15 +84,18 @@ QByteArray pngChunk(const QByteArray &type, const QByteArray &data)
 
 QByteArray handMadeGif(QSize canvas, const QVector<QRect> &frames)
 {
-    QByteArray gif = "GIF89a" + le16(canvas.width()) + le16(canvas.height());
-    // A two-colour global table: black and white.
-    gif += QByteArray("\x80\x00\x00" "\x00\x00\x00" "\xff\xff\xff", 9);
-    for (const QRect &f : frames) {
-        gif += QByteArray("\x21\xf9\x04\x00\x02\x00\x00\x00", 8); // 20 ms a frame
-        gif += char(0x2C) + le16(f.x()) + le16(f.y()) + le16(f.width()) + le16(f.height()) + char(0);
-        gif += QByteArray("\x02\x02\x44\x01\x00", 5); // one pixel of LZW data
+    vudgif::Gif gif;
+    gif.canvas = canvas;
+    gif.colours = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    for (const QRect &rect : frames) {
+        vudgif::Frame frame;
+        frame.rect = rect;
+        frame.indices = QByteArray(1, '\0'); // one black pixel
+        frame.delayCs = 2;
+        frame.disposal = vudgif::Disposal::Unspecified;
+        gif.frames.push_back(frame);
     }
-    return gif + char(0x3B);
+    return vudgif::encode(gif);
 }
 
 QByteArray pngClaimingSize(QSize size)
@@ -131,79 +127,12 @@ QString TempProgramFolder::file(const QString &relative) const
 
 bool writeGif(const QString &path, const QVector<QImage> &frames, int delayCentiseconds, int loopCount)
 {
-    if (frames.isEmpty())
-        return false;
-    const int width = frames.first().width();
-    const int height = frames.first().height();
-
-    // One palette for all frames: index 0 is transparent.
-    QVector<QRgb> palette{qRgb(0, 0, 0)};
-    QHash<QRgb, int> index;
-    QVector<QVector<GifByteType>> pixels;
-    for (const QImage &source : frames) {
-        const QImage frame = source.convertToFormat(QImage::Format_ARGB32);
-        QVector<GifByteType> raster(width * height, 0);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const QRgb p = frame.pixel(x, y);
-                if (qAlpha(p) < 128)
-                    continue;
-                const QRgb rgb = qRgb(qRed(p), qGreen(p), qBlue(p));
-                auto it = index.find(rgb);
-                if (it == index.end()) {
-                    if (palette.size() >= 256)
-                        return false;
-                    it = index.insert(rgb, palette.size());
-                    palette.append(rgb);
-                }
-                raster[y * width + x] = static_cast<GifByteType>(*it);
-            }
-        }
-        pixels.append(raster);
-    }
-    while (palette.size() < 2 || (palette.size() & (palette.size() - 1)))
-        palette.append(qRgb(0, 0, 0));
-
-    QVector<GifColorType> colours(palette.size());
-    for (int i = 0; i < palette.size(); ++i)
-        colours[i] = GifColorType{GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])),
-                                  GifByteType(qBlue(palette[i]))};
-
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        return false;
-    int error = 0;
-    GifFileType *gif = EGifOpenFileHandle(fd, &error);
-    if (!gif) {
-        ::close(fd);
-        return false;
-    }
-    EGifSetGifVersion(gif, true);
-    ColorMapObject *map = GifMakeMapObject(colours.size(), colours.data());
-    bool ok = EGifPutScreenDesc(gif, width, height, 8, 0, map) == GIF_OK;
-    if (ok && loopCount >= 0) {
-        const unsigned char app[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
-        const unsigned char sub[] = {1, GifByteType(loopCount & 0xff), GifByteType((loopCount >> 8) & 0xff)};
-        ok = EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK
-            && EGifPutExtensionBlock(gif, sizeof(app), app) == GIF_OK
-            && EGifPutExtensionBlock(gif, sizeof(sub), sub) == GIF_OK
-            && EGifPutExtensionTrailer(gif) == GIF_OK;
-    }
-    for (int f = 0; ok && f < pixels.size(); ++f) {
-        GraphicsControlBlock gcb;
-        gcb.DisposalMode = DISPOSE_BACKGROUND;
-        gcb.UserInputFlag = false;
-        gcb.DelayTime = delayCentiseconds;
-        gcb.TransparentColor = 0;
-        GifByteType ext[4];
-        const size_t len = EGifGCBToExtension(&gcb, ext);
-        ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(len), ext) == GIF_OK
-            && EGifPutImageDesc(gif, 0, 0, width, height, false, nullptr) == GIF_OK;
-        for (int y = 0; ok && y < height; ++y)
-            ok = EGifPutLine(gif, pixels[f].data() + y * width, width) == GIF_OK;
-    }
-    GifFreeMapObject(map);
-    return EGifCloseFile(gif, &error) == GIF_OK && ok;
+    vudgif::Animation animation;
+    animation.frames.assign(frames.begin(), frames.end());
+    animation.delayCs = delayCentiseconds;
+    animation.loopCount = loopCount;
+    animation.colours = vudgif::Colours::Exact;
+    return vudgif::writeAnimation(path, animation).isEmpty();
 }
 
 QVector<QImage> squareFrames(int count, QSize size)

@@ -34,9 +34,9 @@ private:
     QByteArray m_dataDirs = qgetenv("XDG_DATA_DIRS");
 };
 
-// Writes an animated GIF with giflib. Every frame is quantised to one shared
-// palette of up to 255 colours; fully transparent pixels use a transparent
-// index. loopCount < 0 writes no loop block (plays once); 0 loops forever.
+// Writes an animated GIF of the frames' exact colours (at most 255 of them);
+// pixels with alpha below half are transparent. loopCount < 0 writes no loop
+// block (plays once); 0 loops forever.
 bool writeGif(const QString &path, const QVector<QImage> &frames, int delayCentiseconds = 5,
               int loopCount = -1);
 
@@ -46,8 +46,8 @@ QVector<QImage> squareFrames(int count, QSize size = QSize(20, 20));
 // Writes bytes to a file (for truncated or non-GIF files).
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
-// A GIF of the given canvas size and frame rectangles, written byte by byte:
-// each frame holds one pixel of data whatever size it claims (the decoder
+// A GIF of the given canvas size and frame rectangles, black and white: each
+// frame holds one black pixel of data whatever size it claims (the decoder
 // leaves the rest empty), so a GIF of any size or frame count stays small.
 QByteArray handMadeGif(QSize canvas, const QVector<QRect> &frames);
 
