@@ -71,7 +71,7 @@ public:
     QPoint cellOf(int piece) const;
 
 private:
-    static int index(int column, int row) { return column * MaxSide + row; }
+    static std::size_t index(int column, int row) { return std::size_t(column * MaxSide + row); }
 
     int m_columns = 0;
     int m_rows = 0;
