@@ -4,12 +4,6 @@
 #include "drawingimages.h"
 #include "picturefuzz.h"
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    picturefuzz::start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QString path = picturefuzz::writeInput(data, size);

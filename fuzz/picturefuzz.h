@@ -48,3 +48,10 @@ inline QString writeInput(const std::uint8_t *data, std::size_t size)
 }
 
 } // namespace picturefuzz
+
+// Each picture target is one file that includes this header once.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    picturefuzz::start(argc, argv);
+    return 0;
+}
