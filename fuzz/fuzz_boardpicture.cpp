@@ -8,8 +8,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString path = picturefuzz::writeInput(data, size);
     if (path.isEmpty())
         return 0;
-    // The grid of 6 pieces on an 800 x 600 screen, as the board covers it.
-    const QSize gridSize(720, 480);
+    // A grid's size as the board covers it, from 24 x 16 to 120 x 76 pixels
+    // by the input's length: the decode is scaled down and up by many
+    // ratios, and a small grid keeps each run short (the scaling itself is
+    // Qt's, not what is fuzzed).
+    const QSize gridSize(24 + int(size % 97), 16 + int(size % 61));
     const QImage board = vud::readPicture(path, gridSize);
     if (!board.isNull() && board.size() != gridSize)
         std::abort();
