@@ -3,11 +3,11 @@
 // Every repetition is checked to have done its work; a case that did not
 // makes the benchmark fail. --quick runs a few repetitions (the test suite
 // runs it so).
-#include "board.h"
-#include "datapaths.h"
-#include "globals.h"
-#include "random.h"
-#include "sound.h"
+#include "core/datapaths.h"
+#include "core/random.h"
+#include "game/ui/board.h"
+#include "game/ui/globals.h"
+#include "widgets/sound.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,9 +11,9 @@
 //   bench_gallery            seven rounds, medians
 //   bench_gallery --quick    one round (a check that every case works)
 
-#include "preview.h"
-#include "previewloader.h"
-#include "twips.h"
+#include "core/preview.h"
+#include "core/previewloader.h"
+#include "core/twips.h"
 
 #include <QApplication>
 #include <QDir>

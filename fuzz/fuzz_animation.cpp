@@ -2,7 +2,7 @@
 // bounds, then QMovie over them, every frame read as the display drives it.
 // What is cut is a prefix of the input, the cut GIF holds no more frames than
 // the bound, and no canvas is larger than the bound.
-#include "picturefile.h"
+#include "core/picturefile.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

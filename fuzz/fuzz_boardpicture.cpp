@@ -1,6 +1,6 @@
 // The board's decode: the picture read upright at the size of the grid that
 // shows it. It fails cleanly or gives a picture of exactly that size.
-#include "picturefile.h"
+#include "core/picturefile.h"
 #include "picturefuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

@@ -1,7 +1,7 @@
 // The coordinates reader: bytes in, drawings out. Every drawing that comes out
 // names a file directly in the gifs folder, there are never more than the
 // reveal shows, and a placement written back as a line reads the same.
-#include "coordinates.h"
+#include "core/coordinates.h"
 
 #include <QBuffer>
 #include <QDir>

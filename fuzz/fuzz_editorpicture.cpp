@@ -1,7 +1,7 @@
 // The editor's loads: a picture fitted inside the work area as its surface,
 // and a drawing's first frame as the still it places. Each fails cleanly or
 // gives an opaque picture that fits.
-#include "drawingimages.h"
+#include "editor/logic/drawingimages.h"
 #include "picturefuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

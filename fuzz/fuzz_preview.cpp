@@ -1,8 +1,8 @@
 // The gallery's fitted preview decode, as a page of pictures calls it: the
 // size from the header, then a decode straight at the fitted size. It fails
 // cleanly or gives a picture of exactly that size.
+#include "core/preview.h"
 #include "picturefuzz.h"
-#include "preview.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

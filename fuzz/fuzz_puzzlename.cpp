@@ -2,8 +2,8 @@
 // directly in their folders: no step into another folder, no hidden file, no
 // control character, a file name the file system takes, and one that lists
 // back as the same name.
-#include "datapaths.h"
-#include "puzzlesave.h"
+#include "core/datapaths.h"
+#include "editor/logic/puzzlesave.h"
 
 #include <QDir>
 #include <QFile>

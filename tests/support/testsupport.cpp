@@ -1,7 +1,7 @@
-#include "testsupport.h"
+#include "support/testsupport.h"
 
-#include "datapaths.h"
-#include "gifwriter.h"
+#include "core/datapaths.h"
+#include "gifwriter/gifwriter.h"
 
 #include <QDir>
 #include <QBuffer>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "random.h"
-#include "sound.h"
+#include "core/random.h"
 
 #include <QColor>
 #include <QImage>
@@ -91,14 +90,6 @@ public:
     QVector<double> m_fractions;
     int drawn = 0;
     int seeds = 0;
-};
-
-// Remembers the sounds asked for, in order, and plays nothing.
-class RecordingSound : public vud::SoundInterface
-{
-public:
-    void playSound(const QString &fullPath) override { played.append(fullPath); }
-    QStringList played;
 };
 
 } // namespace vudtest

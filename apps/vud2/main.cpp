@@ -1,0 +1,22 @@
+#include "core/random.h"
+#include "game/ui/gameapp.h"
+#include "game/ui/screenart.h"
+#include "game/ui/start.h"
+#include "widgets/sound.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The menu entry's name, by which the desktop finds the window's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vud2"));
+    QApplication::setWindowIcon(ScreenArt::windowIcon());
+
+    vud::SoundPlayer player;
+    vud::StandardRandom random;
+    GameApp game(player, random);
+    QObject::connect(&game, &GameApp::exitRequested, &app, [] { QCoreApplication::exit(0); });
+    game.startScreen()->show();
+    return app.exec();
+}

@@ -1,0 +1,249 @@
+#include "core/picturefile.h"
+
+#include <QFile>
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vud {
+
+namespace {
+
+bool turnsSideways(QImageIOHandler::Transformations transformation)
+{
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+// A reader on a picture file. A GIF is read through the animation bounds, so
+// that a frame claiming tens of thousands of pixels each way costs nothing;
+// a file that only has a GIF's name, not its signature, is no picture. What
+// counts as a GIF is decided on the file's name and its first bytes both:
+// Qt's decoder, picked by a .gif name, reads any bytes as a GIF even when
+// the reader reports no format for them.
+struct PictureReader
+{
+    QByteArray bytes;
+    QBuffer buffer;
+    QImageReader reader;
+
+    explicit PictureReader(const QString &path)
+        : reader(path)
+    {
+        if (!looksLikeGif(path))
+            return;
+        bytes = readAnimation(path);
+        if (!bytes.startsWith("GIF8"))
+            bytes.clear();
+        buffer.setBuffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+        reader.setFormat("gif");
+    }
+
+    static bool looksLikeGif(const QString &path)
+    {
+        if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+            return true;
+        QFile file;
+        return openRegularFile(file, path) && file.read(4) == "GIF8";
+    }
+};
+
+} // namespace
+
+bool isRegularFile(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    // QFileInfo follows links: a dangling or looping link does not exist, and
+    // a link to a FIFO or a device is no file, just as the FIFO or device
+    // itself is not.
+    return QFileInfo(path).isFile();
+}
+
+bool openRegularFile(QFile &file, const QString &path)
+{
+    if (!isRegularFile(path))
+        return false;
+    // O_NONBLOCK: a FIFO swapped in since the check opens at once instead of
+    // waiting for a writer, and is then refused by the check on the open file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // Reads from a regular file never wait; clear the flag all the same.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+void applyPictureLimits()
+{
+    if (QImageReader::allocationLimit() != kPictureAllocationLimitMB)
+        QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
+}
+
+QSize pictureSize(const QString &path)
+{
+    if (!isRegularFile(path))
+        return QSize();
+    PictureReader picture(path);
+    QImageReader &reader = picture.reader;
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return QSize();
+    return turnsSideways(reader.transformation()) ? stored.transposed() : stored;
+}
+
+QImage readPicture(const QString &path, const QSize &size)
+{
+    if (!isRegularFile(path))
+        return QImage();
+    applyPictureLimits();
+    PictureReader picture(path);
+    QImageReader &reader = picture.reader;
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (size.isValid() && !size.isEmpty()) {
+        // The decoder scales the picture as stored; the turn comes after.
+        const QSize target = turnsSideways(reader.transformation()) ? size.transposed() : size;
+        if (stored.isValid() && stored != target)
+            reader.setScaledSize(target);
+    }
+    QImage image = reader.read();
+    if (!image.isNull() && size.isValid() && !size.isEmpty() && image.size() != size)
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+namespace {
+
+// Walks a GIF's blocks. Each step reads only what lies inside the bytes.
+class GifWalker
+{
+public:
+    explicit GifWalker(const QByteArray &bytes) : m_bytes(bytes) {}
+
+    bool has(qint64 count) const { return m_at + count <= m_bytes.size(); }
+    int byte(qint64 offset = 0) const { return quint8(m_bytes.at(int(m_at + offset))); }
+    int word(qint64 offset) const { return byte(offset) | (byte(offset + 1) << 8); }
+    qint64 at() const { return m_at; }
+    void skip(qint64 count) { m_at += count; }
+
+    // Skips a colour table of the size a packed field gives, when it has one.
+    void skipColourTable(int packed)
+    {
+        if (packed & 0x80)
+            m_at += 3 * (qint64(2) << (packed & 7));
+    }
+
+    // Skips a chain of data sub-blocks and its terminator; false when the
+    // bytes end first.
+    bool skipSubBlocks()
+    {
+        while (has(1)) {
+            const int length = byte();
+            m_at += 1 + length;
+            if (length == 0)
+                return true;
+        }
+        return false;
+    }
+
+private:
+    const QByteArray &m_bytes;
+    qint64 m_at = 0;
+};
+
+QByteArray cutAfter(const QByteArray &bytes, qint64 end)
+{
+    return bytes.left(int(end)) + char(0x3B);
+}
+
+} // namespace
+
+QByteArray boundAnimation(const QByteArray &bytes)
+{
+    // Any version: Qt's decoder, chosen by a file's .gif name, reads whatever
+    // follows the first six bytes as a GIF's screen.
+    if (!bytes.startsWith("GIF8"))
+        return bytes;
+    GifWalker gif(bytes);
+    if (!gif.has(13))
+        return bytes;
+    const int canvasWidth = gif.word(6);
+    const int canvasHeight = gif.word(8);
+    if (canvasWidth > kAnimationLargestSide || canvasHeight > kAnimationLargestSide)
+        return QByteArray();
+    const int packed = gif.byte(10);
+    gif.skip(13);
+    gif.skipColourTable(packed);
+
+    int frames = 0;
+    qint64 pixels = 0;
+    qint64 lastFrameEnd = 0;
+    while (gif.has(1)) {
+        switch (gif.byte()) {
+        case 0x3B: // trailer: whatever follows it is not part of the GIF
+            return bytes.left(int(gif.at() + 1));
+        case 0x21: // extension: label, then sub-blocks
+            gif.skip(2);
+            if (!gif.skipSubBlocks())
+                return bytes;
+            break;
+        case 0x2C: {
+            if (!gif.has(10))
+                return bytes;
+            const int right = gif.word(1) + gif.word(5);
+            const int bottom = gif.word(3) + gif.word(7);
+            // The decoder keeps each frame as a whole canvas, grown to hold
+            // a frame that reaches past it.
+            const qint64 area = qint64(qMax(canvasWidth, right)) * qMax(canvasHeight, bottom);
+            if (frames == kAnimationMostFrames || right > kAnimationLargestSide
+                || bottom > kAnimationLargestSide || pixels + area > kAnimationMostPixels) {
+                return frames == 0 ? QByteArray() : cutAfter(bytes, lastFrameEnd);
+            }
+            const int framePacked = gif.byte(9);
+            gif.skip(10);
+            gif.skipColourTable(framePacked);
+            gif.skip(1); // the LZW code size
+            if (!gif.skipSubBlocks())
+                return bytes;
+            ++frames;
+            pixels += area;
+            lastFrameEnd = gif.at();
+            break;
+        }
+        default:
+            // A block the format does not know: the decoder stops there.
+            return frames == 0 ? bytes : cutAfter(bytes, lastFrameEnd);
+        }
+    }
+    return bytes;
+}
+
+QByteArray readAnimation(const QString &path)
+{
+    QFile file;
+    if (!openRegularFile(file, path))
+        return QByteArray();
+    // Read what the file holds, up to the bound: asking for the bound itself
+    // would allocate all 16 MB for every small drawing.
+    const QByteArray bytes = file.read(qBound<qint64>(0, file.size(), kAnimationMostBytes));
+    if (file.error() != QFileDevice::NoError)
+        return QByteArray();
+    return boundAnimation(bytes);
+}
+
+} // namespace vud

@@ -1,0 +1,47 @@
+#include "editor/ui/editorapp.h"
+
+#include "editor/ui/editorwindow.h"
+#include "editor/ui/titlescreen.h"
+
+namespace Editor {
+
+EditorApp::EditorApp(Dialogs &dialogs, vud::RandomSource &names)
+    : m_dialogs(dialogs)
+    , m_names(names)
+{
+}
+
+EditorApp::~EditorApp()
+{
+    delete m_title;
+}
+
+Form3 *EditorApp::titleScreen() const
+{
+    return m_title;
+}
+
+void EditorApp::start()
+{
+    if (!m_title) {
+        m_title = new Form3;
+        connect(m_title, &Form3::startRequested, this, &EditorApp::openEditor);
+    }
+    m_title->show();
+}
+
+void EditorApp::openEditor()
+{
+    if (!m_editor) {
+        // The folders are read now, when the adult asks for the editor, not
+        // at the program's start.
+        m_editor = std::make_unique<Form1>(m_dialogs, m_names);
+        connect(m_editor.get(), &Form1::exitRequested, this, &EditorApp::exitRequested);
+        // The title screen is done with once the editor window is loaded.
+        if (m_title)
+            m_title->close();
+    }
+    m_editor->showEditor();
+}
+
+} // namespace Editor

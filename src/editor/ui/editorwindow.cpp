@@ -1,0 +1,423 @@
+#include "editor/ui/editorwindow.h"
+
+#include "core/coordinates.h"
+#include "core/datapaths.h"
+#include "core/random.h"
+#include "editor/logic/drawingimages.h"
+#include "editor/logic/puzzlesave.h"
+#include "editor/ui/artwork.h"
+#include "editor/ui/chooser.h"
+#include "editor/ui/dialogs.h"
+#include "editor/ui/globals.h"
+#include "editor/ui/picturesurface.h"
+#include "widgets/facebutton.h"
+#include "widgets/gifdisplay.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QTimer>
+
+namespace Editor {
+
+namespace {
+
+struct ButtonDesign
+{
+    int index;
+    TwipsRect rect;
+    QColor face;
+};
+
+// The button column, in twips.
+const ButtonDesign kCommand1[] = {
+    {0, {0, 0, 615, 615}, QColor(255, 255, 255)},
+    {1, {600, 0, 615, 615}, QColor(255, 255, 255)},
+    {2, {0, 960, 1215, 615}, QColor(192, 255, 192)},
+    {9, {0, 1800, 1215, 615}, QColor(255, 128, 128)},
+    {3, {0, 2760, 1215, 1215}, QColor(192, 255, 192)},
+};
+const TwipsRect kCommand2{0, 4320, 1215, 735};
+const QColor kCommand2Face(192, 0, 0);
+const TwipsRect kList1{0, 5400, 1215, 1230};
+const TwipsRect kPicture2{0, 6720, 1455, 1935};
+const TwipsRect kMarchoso1{6120, 720, 2175, 2295};
+const QColor kBackground(255, 192, 192);
+
+QPixmap faceFor(int index, int side)
+{
+    switch (index) {
+    case 0:
+        return Artwork::previousArrow(side);
+    case 1:
+        return Artwork::nextArrow(side);
+    case 2:
+        return Artwork::chooseDrawing(side);
+    case 9:
+        return Artwork::clearPicture(side);
+    case 3:
+        return Artwork::savePuzzle(side);
+    default:
+        return QPixmap();
+    }
+}
+
+} // namespace
+
+Form1::Form1(Dialogs &dialogs, vud::RandomSource &names)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_dialogs(dialogs)
+    , m_names(names)
+    , m_screen(vud::screenTwips())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString());
+    setWindowIcon(Artwork::editorIcon());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, kBackground);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    createControls();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::placeControl(QWidget *control, const TwipsRect &rect)
+{
+    control->setGeometry(m_screen.toPixels(rect.left, rect.top, rect.width, rect.height));
+}
+
+void Form1::createControls()
+{
+    // Shape1 first, so that everything else lies above the work area's frame.
+    m_shape1 = new QFrame(this);
+    m_shape1->setObjectName(QStringLiteral("Shape1"));
+    m_shape1->setFrameShape(QFrame::Box);
+    m_shape1->setLineWidth(2);
+    QPalette white = m_shape1->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    m_shape1->setPalette(white);
+    m_shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_picture1 = new PictureSurface(this);
+    connect(m_picture1, &PictureSurface::mouseMoved, this,
+            [this](QPoint pixel, Qt::MouseButtons) { Picture1_MouseMove(pixel); });
+    connect(m_picture1, &PictureSurface::mousePressed, this, &Form1::Picture1_MouseDown);
+
+    for (const ButtonDesign &design : kCommand1) {
+        auto *button = new vud::FaceButton(this);
+        button->setObjectName(QStringLiteral("Command1"));
+        button->setProperty("index", design.index);
+        button->setFaceColour(design.face);
+        button->setFocusPolicy(Qt::NoFocus);
+        placeControl(button, design.rect);
+        // Square buttons carry square pictures; the wide ones pictures twice as wide.
+        const bool wide = button->width() > button->height() * 3 / 2;
+        const QSize room = button->pictureRoom();
+        const int side = qMax(8, qMin(wide ? room.width() / 2 : room.width(), room.height()));
+        button->setPicture(faceFor(design.index, side));
+        const int index = design.index;
+        connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+        m_command1[design.index] = button;
+    }
+    m_command1[0]->setToolTip(QStringLiteral("Imagen anterior"));
+    m_command1[1]->setToolTip(QStringLiteral("Imagen siguiente"));
+    m_command1[2]->setToolTip(QStringLiteral("Elegir un dibujo"));
+    m_command1[9]->setToolTip(QStringLiteral("Borrar los dibujos"));
+    m_command1[3]->setToolTip(QStringLiteral("Guardar el puzzle"));
+
+    m_command2 = new vud::FaceButton(this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setFaceColour(kCommand2Face);
+    m_command2->setFocusPolicy(Qt::NoFocus);
+    m_command2->setToolTip(QStringLiteral("Salir"));
+    placeControl(m_command2, kCommand2);
+    {
+        // The door, twice as wide as high, with a little more air than the others.
+        const QSize room = m_command2->pictureRoom();
+        m_command2->setPicture(Artwork::exitDoor(qMax(8, qMin(room.width() / 2, room.height()) - 2)));
+    }
+    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    m_list1 = new QListWidget(this);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setFocusPolicy(Qt::NoFocus);
+    placeControl(m_list1, kList1);
+
+    m_picture2 = new QLabel(this);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    m_picture2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture2->setAutoFillBackground(true);
+    QPalette sample = m_picture2->palette();
+    sample.setColor(QPalette::Window, Qt::white);
+    m_picture2->setPalette(sample);
+    m_picture2Rect = kPicture2;
+    placeControl(m_picture2, m_picture2Rect);
+
+    m_marchoso1 = new vud::GifDisplay(vud::GifDisplay::Role::Editor, this);
+    m_marchoso1->setObjectName(QStringLiteral("Marchoso1"));
+    m_marchoso1->setScreenTwips(m_screen);
+    m_marchoso1->setLeftTwips(kMarchoso1.left);
+    m_marchoso1->setTopTwips(kMarchoso1.top);
+    m_marchoso1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(m_marchoso1, &vud::GifDisplay::GifEnd, this, &Form1::Marchoso1_GifEnd);
+}
+
+void Form1::Form_Load()
+{
+    m_marchoso1->hide();
+
+    // Dir1 and File1: the first folder below gifs and its files.
+    QStringList problems;
+    const QVector<vud::DataEntry> folders = vud::listDataFolders(QStringLiteral("\\gifs\\"));
+    if (folders.isEmpty()) {
+        problems << QStringLiteral("No hay ninguna carpeta de dibujos dentro de la carpeta gifs.");
+    } else {
+        m_drawingFolder = folders.first().path;
+        m_drawingFiles = vud::listFiles(m_drawingFolder);
+        if (m_drawingFiles.isEmpty())
+            problems << QStringLiteral("La carpeta de dibujos %1 está vacía.").arg(folders.first().name);
+    }
+
+    // File2: every file of imagenes, the user's and the installed ones.
+    m_pictureFiles.clear();
+    m_picturePaths.clear();
+    for (const vud::DataEntry &picture : vud::listDataFiles(QStringLiteral("\\imagenes"))) {
+        m_pictureFiles << picture.name;
+        m_picturePaths << picture.path;
+    }
+
+    // Picture2 gets the first drawing; it is only on show during a placement.
+    if (!m_drawingFiles.isEmpty()) {
+        const QString path = m_drawingFolder + QLatin1Char('/') + m_drawingFiles.first();
+        m_sample = stillImage(path);
+        m_picture2->setPixmap(QPixmap::fromImage(m_sample));
+        CellPaths[0] = path;
+    }
+    m_picture2Rect.top = m_screen.height() - m_picture2Rect.height;
+    placeControl(m_picture2, m_picture2Rect);
+    m_picture2->hide();
+
+    m_twipsPerPixel = static_cast<int>(vud::roundHalfEven(m_screen.twipsPerPixelX));
+    m_previewOn = true;
+    LayoutWorkArea();
+
+    if (!problems.isEmpty()) {
+        // Told once the window is on show, not in the middle of opening it.
+        const QString text = problems.join(QLatin1Char('\n'));
+        QTimer::singleShot(0, this, [this, text] { message(text); });
+    }
+}
+
+void Form1::LayoutWorkArea()
+{
+    m_shape = workArea(m_screen);
+    placeControl(m_shape1, m_shape);
+    LayoutPictureSurface();
+}
+
+void Form1::LayoutPictureSurface()
+{
+    m_pictureRect = workArea(m_screen);
+    placeSurface();
+    m_picture1->setSurfaceSize(m_picture1->size());
+}
+
+void Form1::placeSurface()
+{
+    const QRect r = m_screen.toPixels(m_pictureRect.left, m_pictureRect.top, m_pictureRect.width,
+                                      m_pictureRect.height);
+    if (m_picture1->hasPicture())
+        m_picture1->move(r.topLeft());
+    else
+        m_picture1->setGeometry(r);
+    m_marchoso1->raise();
+}
+
+void Form1::showEditor()
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    showFullScreen();
+    raise();
+    activateWindow();
+}
+
+void Form1::message(const QString &text)
+{
+    m_dialogs.showMessage(this, text);
+}
+
+QStringList Form1::placementLines() const
+{
+    QStringList lines;
+    for (int i = 0; i < m_list1->count(); ++i)
+        lines << m_list1->item(i)->text();
+    return lines;
+}
+
+void Form1::Command1_Click(int index)
+{
+    // Coming back from the chooser: wipe whatever preview is left on screen.
+    if (m_lastButton == 2)
+        m_picture1->refresh();
+
+    switch (index) {
+    case 0:
+        if (m_pictureFiles.isEmpty())
+            message(QStringLiteral("No hay imágenes en la carpeta imagenes."));
+        else
+            showPicture(previousPictureIndex(m_pictureIndex, int(m_pictureFiles.size())));
+        break;
+    case 1:
+        if (m_pictureFiles.isEmpty())
+            message(QStringLiteral("No hay imágenes en la carpeta imagenes."));
+        else
+            showPicture(nextPictureIndex(m_pictureIndex, int(m_pictureFiles.size())));
+        break;
+    case 2:
+        chooseDrawing();
+        break;
+    case 3:
+        savePuzzleAs();
+        break;
+    case 9:
+        clearPlacements();
+        break;
+    default:
+        return;
+    }
+    m_lastButton = index;
+}
+
+void Form1::showPicture(int index)
+{
+    // The index moves on even when the file turns out not to be a picture, so
+    // that the next press gets past it.
+    m_pictureIndex = index;
+    const QString name = m_pictureFiles.value(index);
+    // A picture larger than the work area comes scaled down to fit inside it,
+    // so that all of it shows; drawings are placed on it as shown and the
+    // save writes it at that size.
+    const QImage picture = loadSurfacePicture(m_picturePaths.value(index), workAreaPixels(m_shape, m_screen));
+    if (picture.isNull()) {
+        message(QStringLiteral("El archivo %1 no es una imagen.").arg(name));
+        return;
+    }
+    m_picture1->setPicture(picture);
+    m_pictureRect = centredPicture(m_shape, picture.size(), m_screen);
+    placeSurface();
+    m_picture2->hide();
+}
+
+void Form1::chooseDrawing()
+{
+    m_picture1->takeRetainedAsPicture();
+    m_editMode = 2;
+    if (!m_chooser) {
+        m_chooser = std::make_unique<Form2>(m_dialogs);
+        connect(m_chooser.get(), &Form2::drawingChosen, this, &Form1::receiveDrawing);
+    }
+    if (m_chooser->files().isEmpty()) {
+        // The chooser has no close button: with nothing to choose it would
+        // hold the user there.
+        message(QStringLiteral("No hay dibujos en la carpeta gifs."));
+        return;
+    }
+    m_chooser->showChooser();
+}
+
+void Form1::receiveDrawing(const QImage &still)
+{
+    m_sample = still;
+    m_picture2->setPixmap(QPixmap::fromImage(m_sample));
+    m_picture2Rect.top = m_screen.height() - m_picture2Rect.height;
+    placeControl(m_picture2, m_picture2Rect);
+    m_picture2->update();
+    m_drawingChosen = true;
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    } else {
+        showEditor();
+    }
+}
+
+void Form1::clearPlacements()
+{
+    m_picture1->clearPicture();
+    m_list1->clear();
+    m_placementCount = 0;
+}
+
+void Form1::Picture1_MouseMove(QPoint pixel)
+{
+    if (!m_previewOn || m_editMode != 2 || !m_drawingChosen)
+        return;
+    m_picture1->refresh();
+    m_picture1->showPreview(m_sample, pixel);
+}
+
+void Form1::Picture1_MouseDown(QPoint pixel, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || m_editMode != 2)
+        return;
+    // Until a drawing has been chosen there is nothing to place.
+    if (!m_drawingChosen || ChosenCell > 8)
+        return;
+
+    m_previewOn = false;
+    m_placeY = pixel.y();
+    m_placeX = pixel.x();
+    m_picture2->show();
+    m_picture1->refresh();
+    m_marchoso1->setTopTwips(animationEdge(m_twipsPerPixel, pixel.y(), m_pictureRect.top));
+    m_marchoso1->setLeftTwips(animationEdge(m_twipsPerPixel, pixel.x(), m_pictureRect.left));
+    // The drawing stamped at the end is the one that plays now, even if
+    // another is chosen meanwhile.
+    m_placedDrawing = m_sample;
+    m_placing = true;
+    m_marchoso1->setFile(CellPaths[ChosenCell]);
+    m_marchoso1->show();
+    m_marchoso1->raise();
+    m_picture1->setEnabled(false);
+    m_list1->insertItem(m_placementCount, vud::coordinatesLine(DrawingName, pixel.x(), pixel.y()));
+    ++m_placementCount;
+}
+
+void Form1::Marchoso1_GifEnd()
+{
+    if (!m_placing)
+        return;
+    m_placing = false;
+    m_picture1->setEnabled(true);
+    m_marchoso1->hide();
+    m_picture1->stamp(m_placedDrawing, QPoint(int(vud::roundHalfEven(m_placeX)),
+                                              int(vud::roundHalfEven(m_placeY))));
+    m_picture1->refresh();
+    m_previewOn = true;
+}
+
+void Form1::savePuzzleAs()
+{
+    const QString suggestion = defaultPuzzleName(m_names);
+    const std::optional<QString> answer
+        = m_dialogs.askText(this, dialogTitle(), QStringLiteral("Nombre de dibujo"), suggestion);
+    if (!answer || answer->isEmpty())
+        return;
+    m_picture1->takeRetainedAsPicture();
+    const SaveOutcome outcome = savePuzzle(*answer, m_picture1->retainedImage(), placementLines());
+    if (outcome != SaveOutcome::Saved)
+        message(saveMessage(outcome));
+}
+
+void Form1::Command2_Click()
+{
+    if (m_dialogs.askYesNo(this, QStringLiteral("¿Quieres salir?")))
+        emit exitRequested();
+}
+
+} // namespace Editor

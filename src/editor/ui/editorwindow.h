@@ -1,0 +1,122 @@
+#pragma once
+
+#include "editor/logic/layout.h"
+
+#include <QImage>
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+
+namespace vud {
+class FaceButton;
+class GifDisplay;
+class RandomSource;
+}
+
+namespace Editor {
+
+class Dialogs;
+class Form2;
+class PictureSurface;
+
+// The editor window (Form1): the pictures of imagenes one at a time, drawings
+// placed and stamped on them, and the puzzle saved for the game.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Loading the window runs its start-up: the drawings and pictures are
+    // listed then. The questions and messages go through dialogs; names
+    // draws the default puzzle names.
+    Form1(Dialogs &dialogs, vud::RandomSource &names);
+    ~Form1() override;
+
+    // Shows the window over the whole screen, in front, without waiting.
+    void showEditor();
+
+    // The button row's dispatcher (indexes 0, 1, 2, 3 and 9) and the exit.
+    void Command1_Click(int index);
+    void Command2_Click();
+
+    // The chooser hands over the chosen drawing's still image; the name and
+    // path are in Editor::DrawingName and Editor::CellPaths[ChosenCell].
+    void receiveDrawing(const QImage &still);
+
+    int pictureIndex() const { return m_pictureIndex; }
+    int lastButton() const { return m_lastButton; }
+    int editMode() const { return m_editMode; }
+    bool previewOn() const { return m_previewOn; }
+    int placementCount() const { return m_placementCount; }
+    bool drawingChosen() const { return m_drawingChosen; }
+    int twipsPerPixel() const { return m_twipsPerPixel; }
+    QStringList pictureFiles() const { return m_pictureFiles; }
+    QStringList placementLines() const;
+    TwipsRect shapeRect() const { return m_shape; }
+    TwipsRect pictureRect() const { return m_pictureRect; }
+    const QImage &drawingSample() const { return m_sample; }
+    PictureSurface *surface() const { return m_picture1; }
+    vud::GifDisplay *animation() const { return m_marchoso1; }
+    Form2 *chooser() const { return m_chooser.get(); }
+
+signals:
+    // The user confirmed leaving the program.
+    void exitRequested();
+
+private:
+    void Form_Load();
+    void LayoutWorkArea();
+    void LayoutPictureSurface();
+    void createControls();
+    void showPicture(int index);
+    void chooseDrawing();
+    void clearPlacements();
+    void savePuzzleAs();
+    void Picture1_MouseMove(QPoint pixel);
+    void Picture1_MouseDown(QPoint pixel, Qt::MouseButton button);
+    void Marchoso1_GifEnd();
+    void placeControl(QWidget *control, const TwipsRect &rect);
+    void placeSurface();
+    void message(const QString &text);
+
+    Dialogs &m_dialogs;
+    vud::RandomSource &m_names;
+    vud::ScreenTwips m_screen;
+
+    std::array<vud::FaceButton *, 10> m_command1{};
+    vud::FaceButton *m_command2 = nullptr;
+    QListWidget *m_list1 = nullptr;
+    QLabel *m_picture2 = nullptr;
+    vud::GifDisplay *m_marchoso1 = nullptr;
+    PictureSurface *m_picture1 = nullptr;
+    QFrame *m_shape1 = nullptr;
+    std::unique_ptr<Form2> m_chooser;
+
+    QString m_drawingFolder;    // Dir1: the first folder below gifs
+    QStringList m_drawingFiles; // File1
+    QStringList m_pictureFiles; // File2
+    QStringList m_picturePaths; // where each of File2 is
+    QImage m_sample;            // Picture2's still image
+    TwipsRect m_picture2Rect;
+
+    TwipsRect m_shape;
+    TwipsRect m_pictureRect;
+    int m_pictureIndex = 0;
+    int m_lastButton = 0;
+    int m_twipsPerPixel = 15;
+    bool m_previewOn = false;
+    int m_editMode = 0;
+    int m_placementCount = 0;
+    float m_placeX = 0;
+    float m_placeY = 0;
+    bool m_drawingChosen = false;
+    bool m_placing = false;
+    QImage m_placedDrawing;
+};
+
+} // namespace Editor

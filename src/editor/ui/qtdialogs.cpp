@@ -1,0 +1,42 @@
+#include "editor/ui/qtdialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace Editor {
+
+// The dialogs speak the program's Spanish on any system: their buttons are
+// named here rather than taken from the system's language.
+
+std::optional<QString> QtDialogs::askText(QWidget *parent, const QString &title, const QString &label,
+                                          const QString &text)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    dialog.setOkButtonText(QStringLiteral("Aceptar"));
+    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+bool QtDialogs::askYesNo(QWidget *parent, const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, dialogTitle(), question, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtDialogs::showMessage(QWidget *parent, const QString &message)
+{
+    QMessageBox box(QMessageBox::Information, dialogTitle(), message, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box.exec();
+}
+
+} // namespace Editor

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editor/ui/dialogs.h"
+
+namespace Editor {
+
+// The editor's dialogs as Qt's modal dialogs, with Spanish buttons.
+class QtDialogs : public Dialogs
+{
+public:
+    std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
+                                   const QString &text) override;
+    bool askYesNo(QWidget *parent, const QString &question) override;
+    void showMessage(QWidget *parent, const QString &message) override;
+};
+
+} // namespace Editor

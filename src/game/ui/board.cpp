@@ -1,0 +1,646 @@
+#include "game/ui/board.h"
+
+#include "core/coordinates.h"
+#include "core/datapaths.h"
+#include "core/designcolour.h"
+#include "core/picturefile.h"
+#include "core/random.h"
+#include "game/ui/boardart.h"
+#include "game/ui/globals.h"
+#include "widgets/activation.h"
+#include "widgets/facebutton.h"
+#include "widgets/gifdisplay.h"
+#include "widgets/sound.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
+
+using vud::TwipsRect;
+using vud::roundHalfEven;
+
+namespace {
+
+// Buttons of the left column: all 735 x 735 twips at Left 0.
+constexpr int kButtonSide = 735;
+// The column's buttons stand edge to edge against the screen's left side:
+// small corners keep the column straight and its colours whole.
+constexpr qreal kButtonRoundness = 1.0 / 16;
+
+} // namespace
+
+// ------------------------------------------------------------------- Form3
+
+Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, PictureLoader loader, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_sound(sound)
+    , m_random(random)
+    , m_loader(std::move(loader))
+    , m_screen(vud::screenTwips())
+{
+    setObjectName(QStringLiteral("Form3"));
+    vud::watchWindowActivation();
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+    setPalette(pal);
+    setMouseTracking(true);
+
+    createButtons();
+
+    Picture1.append(createPiece(0));
+    Picture2 = new PictureBox(this);
+    Picture2->hide();
+    connect(Picture2, &PictureBox::clicked, this, &Form3::Picture2_Click);
+    connect(Picture2, &PictureBox::pointerMoved, this, &Form3::carryTo);
+    Gif89a1.append(createGifElement(0));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form3::Timer1_Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(500);
+    connect(Timer2, &QTimer::timeout, this, &Form3::Timer2_Timer);
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(1000);
+    connect(Timer3, &QTimer::timeout, this, &Form3::Timer3_Timer);
+
+    Form_Load();
+}
+
+void Form3::createButtons()
+{
+    struct Design
+    {
+        vud::FaceButton **slot;
+        const char *name;
+        int top;
+        unsigned int bgr;
+        QPixmap picture;
+    };
+    const Design designs[] = {
+        {&Command6, "Command6", 0, 0xFFC0C0, boardart::wholePicture()},
+        {&Command1, "Command1", 720, 0xFFC0FF, boardart::placedPieces()},
+        {&Command8, "Command8", 1560, 0x00FFFF, boardart::outlines()},
+        {&Command9, "Command9", 2400, 0x80FF80, boardart::choosePicture()},
+        {&Command2[0], "Command2", 3960, 0xFFFF80, boardart::clock()},
+        {&Command2[1], "Command2", 4680, 0xC0C0FF, boardart::moves()},
+        {&Command5, "Command5", 6240, 0x0080FF, boardart::exitDoor()},
+    };
+    QFont captionFont(QStringLiteral("Arial"));
+    captionFont.setPointSize(12);
+    captionFont.setStyleHint(QFont::SansSerif);
+    for (const Design &d : designs) {
+        auto *button = new vud::FaceButton(this);
+        button->setObjectName(QLatin1String(d.name));
+        button->setFaceColour(vud::fromBgr(d.bgr));
+        button->setPicture(d.picture);
+        button->setRoundness(kButtonRoundness);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFont(captionFont);
+        button->setGeometry(m_screen.toPixels(0, d.top, kButtonSide, kButtonSide));
+        *d.slot = button;
+    }
+    Command2[0]->setProperty("index", 0);
+    Command2[1]->setProperty("index", 1);
+
+    connect(Command6, &QAbstractButton::clicked, this, &Form3::Command6_Click);
+    connect(Command1, &QAbstractButton::clicked, this, &Form3::Command1_Click);
+    connect(Command8, &QAbstractButton::clicked, this, &Form3::Command8_Click);
+    connect(Command9, &QAbstractButton::clicked, this, &Form3::Command9_Click);
+    connect(Command2[0], &QAbstractButton::clicked, this, [this] { Command2_Click(0); });
+    connect(Command2[1], &QAbstractButton::clicked, this, [this] { Command2_Click(1); });
+    connect(Command5, &QAbstractButton::clicked, this, &Form3::Command5_Click);
+
+    const struct
+    {
+        const char *caption;
+        int top;
+        int height;
+    } labels[] = {{"Seg", 3600, 375}, {"Mov", 5520, 495}};
+    for (int i = 0; i < 2; ++i) {
+        auto *label = new QLabel(QString::fromLatin1(labels[i].caption), this);
+        label->setObjectName(QStringLiteral("Label1"));
+        label->setProperty("index", i);
+        label->setFont(captionFont);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, pal.color(QPalette::Highlight));
+        label->setPalette(pal);
+        label->setGeometry(m_screen.toPixels(0, labels[i].top, kButtonSide, labels[i].height));
+        Label1[i] = label;
+    }
+}
+
+PieceBox *Form3::createPiece(int index)
+{
+    auto *box = new PieceBox(index, this);
+    box->setEnabled(false);
+    box->hide();
+    connect(box, &PieceBox::pressed, this, &Form3::Picture1_Click);
+    connect(box, &PieceBox::pointerMoved, this, [this](int i, QPointF at) {
+        Picture1_MouseMove(i, m_screen.toTwipsX(at.x()), m_screen.toTwipsY(at.y()));
+    });
+    // Below the whole picture when it is on show, so that a new board does
+    // not change what the child sees until the picture is clicked away.
+    if (Picture2 && Picture2->isVisible())
+        box->stackUnder(Picture2);
+    return box;
+}
+
+vud::GifDisplay *Form3::createGifElement(int index)
+{
+    auto *gif = new vud::GifDisplay(vud::GifDisplay::Role::Game, this);
+    gif->setObjectName(QStringLiteral("Gif89a1"));
+    gif->setProperty("index", index);
+    gif->setScreenTwips(m_screen);
+    gif->setLeftTwips(840);
+    gif->setTopTwips(4800);
+    gif->hide();
+    return gif;
+}
+
+void Form3::showModeless()
+{
+    setEnabled(true);
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    showFullScreen();
+    raise();
+    activateWindow();
+}
+
+bool Form3::event(QEvent *event)
+{
+    // Activation from another of the program's windows; coming back from
+    // another program leaves the window as it was.
+    if (event->type() == QEvent::WindowActivate && vud::activatedFromAnotherWindow(this))
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void Form3::mouseMoveEvent(QMouseEvent *event)
+{
+    carryTo(event->position());
+}
+
+// --------------------------------------------------------------- set-up
+
+void Form3::Form_Load()
+{
+    Carrying = false;
+    LayOutBoard();
+    PaintPieces();
+    FitPictureToGrid();
+    Command5->setGeometry(
+        m_screen.toPixels(0, m_screen.height() - kButtonSide - 200, kButtonSide, kButtonSide));
+    RevealShown = false;
+    Timer3->stop();
+    Timer1->start();
+}
+
+void Form3::LayOutBoard()
+{
+    // A grid outside what the pieces can index would corrupt the board; the
+    // selection screen only offers 3..12 by 2..9.
+    BoardColumns = std::clamp<int>(Game::GridColumns, 1, boardlogic::PieceGrid::MaxSide);
+    BoardRows = std::clamp<int>(std::uint8_t(Game::GridRows), 1, boardlogic::PieceGrid::MaxSide);
+
+    const boardlogic::GridLayout layout = boardlogic::layOutGrid(
+        m_screen.width(), m_screen.height(), BoardColumns, BoardRows, Command1->x() * m_screen.twipsPerPixelX);
+    CellSize = layout.cellSize;
+    GridLeft = layout.gridLeft;
+    GridTop = layout.gridTop;
+
+    PieceBox *first = Picture1.at(0);
+    first->place(GridLeft, GridTop, CellSize, m_screen);
+    first->setEnabled(false);
+    first->setBordered(true);
+    if (Picture2->isVisible())
+        first->stackUnder(Picture2);
+    first->show();
+    CellPiece.reset(BoardColumns, BoardRows);
+
+    const int count = laidOutPieces();
+    Picture1.reserve(count);
+    for (int i = 1; i < count; ++i) {
+        PieceBox *box = createPiece(i);
+        box->setBordered(true);
+        box->place((i % BoardColumns) * double(CellSize) + first->leftTwips(),
+                   (i / BoardColumns) * CellSize + first->topTwips(), CellSize, m_screen);
+        Picture1.append(box);
+        box->show();
+    }
+    // Every piece of a new board has its outline, and the outlines button
+    // knows it, so that its next press takes them away.
+    BordersShown = true;
+
+    LoadPicture();
+}
+
+QSize Form3::gridPixels() const
+{
+    // The grid rectangle as the whole picture covers it.
+    return m_screen
+        .toPixels(GridLeft, GridTop, double(BoardColumns) * CellSize, double(BoardRows) * CellSize)
+        .size();
+}
+
+void Form3::LoadPicture()
+{
+    // The whole picture covers the grid: scaled so that no part of the grid
+    // is left bare, centred, and cut equally at both ends of the side that
+    // overflows. The pieces, the whole picture and the reveal all use this
+    // one image, so every piece matches the whole picture pixel for pixel.
+    const QSize grid = gridPixels();
+    const PictureLoader &loader = m_loader;
+    QImage natural;
+    QSize naturalSize;
+    if (loader) {
+        natural = loader(Game::PicturePath);
+        naturalSize = natural.size();
+    } else {
+        naturalSize = vud::pictureSize(Game::PicturePath);
+    }
+    m_fit = vud::coverBox(naturalSize, grid);
+    m_picture = QImage();
+    if (!naturalSize.isEmpty() && !grid.isEmpty()) {
+        // Made at the screen's device pixels, so that pieces stay sharp on a
+        // high-density screen; a photograph is decoded straight at that size.
+        const qreal ratio = devicePixelRatioF();
+        const QSize device(qRound(m_fit.size.width() * ratio), qRound(m_fit.size.height() * ratio));
+        QImage scaled;
+        if (!loader)
+            scaled = vud::readPicture(Game::PicturePath, device);
+        else if (natural.size() == device)
+            scaled = natural;
+        else
+            scaled = natural.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (!scaled.isNull()) {
+            const QRect cut(qRound(-m_fit.offset.x() * ratio), qRound(-m_fit.offset.y() * ratio),
+                            qRound(grid.width() * ratio), qRound(grid.height() * ratio));
+            m_picture = cut == scaled.rect() ? scaled : scaled.copy(cut);
+            m_picture.setDevicePixelRatio(ratio);
+        }
+    }
+    Picture2->setPicture(m_picture);
+}
+
+void Form3::PaintPieces()
+{
+    const QColor face = palette().color(QPalette::Button);
+    const int firstX = m_screen.toPixelsX(GridLeft);
+    const int firstY = m_screen.toPixelsY(GridTop);
+    const qreal ratio = m_picture.isNull() ? devicePixelRatioF() : m_picture.devicePixelRatio();
+    for (int i = 0; i < laidOutPieces(); ++i) {
+        PieceBox *box = Picture1.at(i);
+        // The square of the scaled picture that lies under the piece's home
+        // cell, exactly as the whole picture shows it.
+        const int homeX = m_screen.toPixelsX(GridLeft + double(i % BoardColumns) * CellSize);
+        const int homeY = m_screen.toPixelsY(GridTop + (i / BoardColumns) * CellSize);
+        QPixmap image(qRound(box->width() * ratio), qRound(box->height() * ratio));
+        image.setDevicePixelRatio(ratio);
+        image.fill(face);
+        if (!m_picture.isNull()) {
+            QPainter p(&image);
+            p.drawImage(QPointF(0, 0), m_picture,
+                        QRectF((homeX - firstX) * ratio, (homeY - firstY) * ratio, image.width(),
+                               image.height()));
+        }
+        box->setImage(image);
+    }
+}
+
+void Form3::FitPictureToGrid()
+{
+    const PieceBox *corner = Picture1.at(CellPiece.at(0, 0));
+    TwipsRect rect;
+    rect.top = corner->topTwips();
+    rect.left = corner->leftTwips();
+    rect.width = double(BoardColumns) * Picture1.at(0)->sideTwips();
+    rect.height = double(BoardRows) * Picture1.at(0)->sideTwips();
+    Picture2->setRectTwips(rect, m_screen);
+}
+
+// ------------------------------------------------------------------ play
+
+void Form3::Timer1_Timer()
+{
+    if (m_ended)
+        return;
+    ShufflePieces();
+    Timer1->stop();
+}
+
+void Form3::ShufflePieces()
+{
+    m_random.seedFromClock();
+    const QVector<boardlogic::CellSwap> swaps = boardlogic::shuffle(CellPiece, m_random);
+    // The grid is already shuffled; replay the swaps on the pieces themselves,
+    // which trade places exactly as their cells did.
+    boardlogic::PieceGrid replay;
+    replay.reset(BoardColumns, BoardRows);
+    for (const boardlogic::CellSwap &s : swaps) {
+        PieceBox *a = Picture1.at(replay.at(s.column1, s.row1));
+        PieceBox *b = Picture1.at(replay.at(s.column2, s.row2));
+        const double aLeft = a->leftTwips();
+        const double aTop = double(roundHalfEven(a->topTwips()));
+        a->moveTo(b->leftTwips(), b->topTwips(), m_screen);
+        b->moveTo(aLeft, aTop, m_screen);
+        replay.swapCells(s.column1, s.row1, s.column2, s.row2);
+    }
+    for (int k = 0; k < laidOutPieces(); ++k)
+        Picture1.at(k)->setEnabled(true);
+}
+
+void Form3::Picture1_Click(int index, QPointF boardPixels)
+{
+    if (m_ended || index < 0 || index >= laidOutPieces())
+        return;
+    const double xt = m_screen.toTwipsX(boardPixels.x());
+    const double yt = m_screen.toTwipsY(boardPixels.y());
+
+    Command2[0]->setPicture(QPixmap());
+    Command2[1]->setPicture(QPixmap());
+    if (!Timer3->isActive())
+        Timer3->start();
+    Game::RebuildBoard = false;
+
+    const std::optional<QPoint> cell =
+        boardlogic::cellAt(xt, yt, Picture2->rectTwips(), GridLeft, GridTop, CellSize);
+    if (!cell)
+        return;
+    const int column = cell->x();
+    const int row = cell->y();
+
+    if (!Carrying) {
+        Carrying = true;
+        PieceBox *lifted = Picture1.at(index);
+        PickLeft = lifted->leftTwips();
+        PickTop = qint32(roundHalfEven(lifted->topTwips()));
+        lifted->raise();
+        CarriedPiece = index;
+        // The piece's own cell, which is the cell clicked except on the
+        // pixel where two pieces overlap: the drop trades with this cell.
+        const QPoint own = CellPiece.cellOf(index);
+        PickColumn = own.x();
+        PickRow = own.y();
+        vud::playDataSound(m_sound, QStringLiteral("principio.wav"));
+        return;
+    }
+
+    Game::MoveCount = boardlogic::saturatingIncrement(Game::MoveCount);
+    Command2[1]->setText(QString::number(Game::MoveCount));
+    PieceBox *carried = Picture1.at(CarriedPiece);
+    if (column == PickColumn && row == PickRow) {
+        carried->moveTo(PickLeft, PickTop, m_screen);
+        Carrying = false;
+        vud::playDataSound(m_sound, QStringLiteral("fin.wav"));
+        return;
+    }
+    Carrying = false;
+    const int target = CellPiece.at(column, row);
+    PieceBox *other = Picture1.at(target);
+    const double keptLeft = other->leftTwips();
+    const double keptTop = double(roundHalfEven(other->topTwips()));
+    other->moveTo(PickLeft, PickTop, m_screen);
+    carried->moveTo(keptLeft, keptTop, m_screen);
+    CellPiece.swapCells(PickColumn, PickRow, column, row);
+    vud::playDataSound(m_sound, QStringLiteral("fin.wav"));
+    CheckCompletion();
+}
+
+void Form3::Picture1_MouseMove(int index, double x, double y)
+{
+    if (m_ended || !Carrying || index < 0 || index >= laidOutPieces())
+        return;
+    PieceBox *carried = Picture1.at(CarriedPiece);
+    const PieceBox *reporter = Picture1.at(index);
+    const QPointF to = boardlogic::carriedPieceTo(QPointF(carried->leftTwips(), carried->topTwips()),
+                                                  carried->sideTwips(),
+                                                  QPointF(reporter->leftTwips(), reporter->topTwips()),
+                                                  QPointF(x, y));
+    carried->moveTo(to.x(), to.y(), m_screen);
+}
+
+void Form3::carryTo(QPointF boardPixels)
+{
+    if (!Carrying || CarriedPiece >= laidOutPieces())
+        return;
+    const PieceBox *carried = Picture1.at(CarriedPiece);
+    Picture1_MouseMove(CarriedPiece, m_screen.toTwipsX(boardPixels.x()) - carried->leftTwips(),
+                       m_screen.toTwipsY(boardPixels.y()) - carried->topTwips());
+}
+
+// ---------------------------------------------------------- clock and end
+
+void Form3::Timer3_Timer()
+{
+    if (m_ended)
+        return;
+    ElapsedSeconds = boardlogic::saturatingIncrement(ElapsedSeconds);
+    Command2[0]->setText(QString::number(ElapsedSeconds));
+}
+
+void Form3::CheckCompletion()
+{
+    if (!CellPiece.isSolved())
+        return;
+    Timer3->stop();
+    // The pieces of the game actually played, whatever the selection screen
+    // holds now.
+    emit gameFinished(laidOutPieces(), ElapsedSeconds, Game::MoveCount);
+    vud::playDataSound(m_sound, QStringLiteral("acabado.wav"));
+    Timer2->start();
+}
+
+void Form3::Timer2_Timer()
+{
+    if (m_ended)
+        return;
+    RevealShown = true;
+    bringPictureToFront();
+
+    const std::optional<QVector<vud::DrawingPlacement>> drawings =
+        vud::readCoordinatesFile(vud::coordinatesPathFor(Game::PictureName, Game::PicturePath));
+    const TwipsRect p2 = Picture2->rectTwips();
+    if (drawings) {
+        GifCount = 0;
+        const QRect grid(QPoint(0, 0), gridPixels());
+        for (const vud::DrawingPlacement &d : *drawings) {
+            if (GifCount >= vud::kMostDrawings)
+                break;
+            // The drawing keeps its place and size on the picture as it is
+            // scaled and cut to the grid.
+            const QPointF at = boardlogic::revealPosition(d.x, d.y, m_fit);
+            const QString path = vud::findDataPath(QStringLiteral("\\gifs\\"), d.name);
+            const QSize natural = vud::pictureSize(path);
+            const QSize shown = boardlogic::revealSize(natural, m_fit);
+            if (natural.isValid() && !QRectF(at, QSizeF(shown)).intersects(QRectF(grid)))
+                continue;
+            vud::GifDisplay *gif = Gif89a1.at(GifCount);
+            if (m_fit.scale == 1.0 || !natural.isValid()) {
+                gif->clearSize();
+            } else {
+                gif->setWidthTwips(m_screen.toTwipsX(shown.width()));
+                gif->setHeightTwips(m_screen.toTwipsY(shown.height()));
+            }
+            gif->setFile(path);
+            gif->setLeftTwips(p2.left + m_screen.toTwipsX(at.x()));
+            gif->setTopTwips(p2.top + m_screen.toTwipsY(at.y()));
+            gif->setKeepPlaying(true);
+            gif->show();
+            gif->raise();
+            ++GifCount;
+            Gif89a1.append(createGifElement(GifCount));
+        }
+    } else {
+        vud::GifDisplay *gif = Gif89a1.at(0);
+        gif->clearSize();
+        gif->setFile(vud::findDataPath(QStringLiteral("\\gifs\\x_elmani.gif")));
+        gif->setLeftTwips(p2.left + 600);
+        gif->setTopTwips(p2.top + 800);
+        gif->setKeepPlaying(true);
+        gif->show();
+        gif->raise();
+    }
+    Timer2->stop();
+}
+
+void Form3::Form_Activate()
+{
+    if (m_ended || !Game::RebuildBoard)
+        return;
+    // One board per choice: coming back from the results list or the
+    // selection screen without a new choice continues this board.
+    Game::RebuildBoard = false;
+    // The new game is timed from the child's first click, as the first one
+    // is, and its counters show nothing until then.
+    ElapsedSeconds = 0;
+    Timer3->stop();
+    ShowCounterPictures();
+    ClearBoard();
+    // The child sees the new pieces whole, then the shuffle: the last
+    // game's whole picture goes with its drawings.
+    Picture2->hide();
+    // A piece lifted on the old board no longer exists.
+    Carrying = false;
+    LayOutBoard();
+    PaintPieces();
+    FitPictureToGrid();
+    RevealShown = false;
+    Timer1->start();
+}
+
+void Form3::ShowCounterPictures()
+{
+    Command2[0]->setText(QString());
+    Command2[0]->setPicture(boardart::clock());
+    Command2[1]->setText(QString());
+    Command2[1]->setPicture(boardart::moves());
+}
+
+void Form3::ClearBoard()
+{
+    for (int k = laidOutPieces() - 1; k >= 1 && k < Picture1.size(); --k)
+        delete Picture1.takeAt(k);
+    Picture1.resize(1);
+    for (int k = GifCount; k >= 1 && k < Gif89a1.size(); --k)
+        delete Gif89a1.takeAt(k);
+    Gif89a1.resize(1);
+    GifCount = 0;
+    Gif89a1.at(0)->hide();
+    // A reveal still waiting belongs to the game that is gone.
+    Timer2->stop();
+}
+
+// --------------------------------------------------------------- buttons
+
+void Form3::bringPictureToFront()
+{
+    Picture2->raise();
+    Picture2->show();
+    // The reveal's drawings stay on top of the whole picture.
+    for (vud::GifDisplay *gif : std::as_const(Gif89a1)) {
+        if (gif->isVisible())
+            gif->raise();
+    }
+}
+
+void Form3::Command6_Click()
+{
+    if (m_ended)
+        return;
+    bringPictureToFront();
+}
+
+void Form3::Command1_Click()
+{
+    if (m_ended)
+        return;
+    ShowPlacedPieces();
+}
+
+void Form3::ShowPlacedPieces()
+{
+    bringPictureToFront();
+    for (int k = 0; k < laidOutPieces(); ++k) {
+        if (!CellPiece.isHome(k))
+            Picture1.at(k)->raise();
+    }
+}
+
+void Form3::Picture2_Click()
+{
+    if (m_ended)
+        return;
+    if (!RevealShown)
+        Picture2->hide();
+}
+
+void Form3::Command8_Click()
+{
+    if (m_ended)
+        return;
+    const bool bordered = !BordersShown;
+    BordersShown = bordered;
+    for (int k = 0; k < laidOutPieces(); ++k)
+        Picture1.at(k)->setBordered(bordered);
+}
+
+void Form3::Command9_Click()
+{
+    if (m_ended)
+        return;
+    emit selectionRequested();
+}
+
+void Form3::Command2_Click(int)
+{
+    if (m_ended)
+        return;
+    emit resultsRequested();
+}
+
+void Form3::Command5_Click()
+{
+    if (m_ended)
+        return;
+    // Nothing of the board runs after this: the clock, a pending shuffle or
+    // reveal and every later click are shut off before the program leaves.
+    m_ended = true;
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->stop();
+    emit exitRequested();
+}

@@ -1,0 +1,171 @@
+#pragma once
+
+#include "core/picturefit.h"
+#include "core/twips.h"
+#include "game/logic/boardlogic.h"
+#include "game/ui/pieceboxes.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QTimer;
+namespace vud {
+class FaceButton;
+class GifDisplay;
+class RandomSource;
+class SoundInterface;
+}
+
+// The puzzle board (Form3): a full-screen window with the grid of pieces, the
+// whole picture laid over the grid, the reveal's drawings and a column of
+// buttons along the left edge.
+class Form3 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // How the board turns PicturePath into a picture at its natural size.
+    // Without one, the board decodes the file itself, straight at the size
+    // that covers the grid (the benchmark times set-up without decoding). A
+    // picture that cannot be loaded comes back null and leaves the pieces
+    // blank.
+    using PictureLoader = std::function<QImage(const QString &path)>;
+
+    // Creating the board lays it out from the program-wide grid size and
+    // picture. It plays its sounds on the given player and shuffles with the
+    // given source; both must outlive it.
+    Form3(vud::SoundInterface &sound, vud::RandomSource &random, PictureLoader loader = {},
+          QWidget *parent = nullptr);
+
+    // Enables the board and shows it full screen without blocking.
+    void showModeless();
+
+    // Replaces the picture loader for the boards laid out from now on.
+    void setPictureLoader(PictureLoader loader) { m_loader = std::move(loader); }
+
+    // The board's state, for the windows that look at it and for tests.
+    int cellSize() const { return CellSize; }
+    double gridLeft() const { return GridLeft; }
+    int gridTop() const { return GridTop; }
+    int boardColumns() const { return BoardColumns; }
+    int boardRows() const { return BoardRows; }
+    int cellPiece(int column, int row) const { return CellPiece.at(column, row); }
+    const boardlogic::PieceGrid &grid() const { return CellPiece; }
+    bool carrying() const { return Carrying; }
+    int carriedPiece() const { return CarriedPiece; }
+    qint32 elapsedSeconds() const { return ElapsedSeconds; }
+    int gifCount() const { return GifCount; }
+    bool revealShown() const { return RevealShown; }
+    bool bordersShown() const { return BordersShown; }
+    const vud::ScreenTwips &screen() const { return m_screen; }
+
+    int pieceCount() const { return int(Picture1.size()); }
+    PieceBox *piece(int index) const { return Picture1.value(index); }
+    PictureBox *picture2() const { return Picture2; }
+    const vud::PictureFit &pictureFit() const { return m_fit; }
+    int gifElementCount() const { return int(Gif89a1.size()); }
+    vud::GifDisplay *gifElement(int index) const { return Gif89a1.value(index); }
+    QTimer *timer1() const { return Timer1; }
+    QTimer *timer2() const { return Timer2; }
+    QTimer *timer3() const { return Timer3; }
+
+    // Lays a new board out when one was asked for (Game::RebuildBoard), as
+    // an activation from another of the program's windows does.
+    void Form_Activate();
+
+    // Handlers, in the board's own words; the controls call them.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+    void Picture1_Click(int index, QPointF boardPixels);
+    void Picture1_MouseMove(int index, double x, double y);
+    void Picture2_Click();
+    void Command1_Click();
+    void Command2_Click(int index);
+    void Command5_Click();
+    void Command6_Click();
+    void Command8_Click();
+    void Command9_Click();
+
+signals:
+    // The child pressed the button that goes back to the selection screen.
+    void selectionRequested();
+    // The child pressed the seconds or the moves: the results list.
+    void resultsRequested();
+    // The last piece went home: a game of that many pieces, timed and
+    // counted so.
+    void gameFinished(int pieces, qint32 seconds, int moves);
+    // The child pressed the door: the game ends.
+    void exitRequested();
+
+protected:
+    bool event(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void Form_Load();
+    void LayOutBoard();
+    void PaintPieces();
+    void FitPictureToGrid();
+    void ShufflePieces();
+    void CheckCompletion();
+    void ClearBoard();
+    void ShowPlacedPieces();
+    void LoadPicture();
+    void ShowCounterPictures();
+    QSize gridPixels() const;
+
+    void createButtons();
+    PieceBox *createPiece(int index);
+    vud::GifDisplay *createGifElement(int index);
+    void bringPictureToFront();
+    void carryTo(QPointF boardPixels);
+    int laidOutPieces() const { return BoardColumns * BoardRows; }
+
+    vud::SoundInterface &m_sound;
+    vud::RandomSource &m_random;
+    PictureLoader m_loader;
+    vud::ScreenTwips m_screen;
+    // The picture scaled and cut to cover the grid, and how it was scaled.
+    QImage m_picture;
+    vud::PictureFit m_fit;
+    bool m_ended = false;
+
+    // Controls, by their design names.
+    QVector<PieceBox *> Picture1;
+    PictureBox *Picture2 = nullptr;
+    QVector<vud::GifDisplay *> Gif89a1;
+    vud::FaceButton *Command1 = nullptr;
+    vud::FaceButton *Command2[2] = {nullptr, nullptr};
+    vud::FaceButton *Command5 = nullptr;
+    vud::FaceButton *Command6 = nullptr;
+    vud::FaceButton *Command8 = nullptr;
+    vud::FaceButton *Command9 = nullptr;
+    QLabel *Label1[2] = {nullptr, nullptr};
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+    QTimer *Timer3 = nullptr;
+
+    // Form-level state.
+    boardlogic::PieceGrid CellPiece;
+    int CellSize = 0;
+    double GridLeft = 0;
+    int GridTop = 0;
+    int BoardColumns = 0;
+    int BoardRows = 0;
+    int GifCount = 0;
+    bool RevealShown = false;
+    bool Carrying = false;
+    int CarriedPiece = 0;
+    double PickLeft = 0;
+    qint32 PickTop = 0;
+    int PickColumn = 0;
+    int PickRow = 0;
+    qint32 ElapsedSeconds = 0;
+    bool BordersShown = false;
+};

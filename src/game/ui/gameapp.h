@@ -1,0 +1,62 @@
+#pragma once
+
+#include "game/ui/board.h"
+
+#include <QObject>
+#include <QPointer>
+
+class Form1;
+class Form2;
+class Form4;
+namespace vud {
+class RandomSource;
+class SoundInterface;
+}
+
+// The game's windows and the ways between them. Each window is made when the
+// child first reaches it, as the game has always loaded its forms: the start
+// screen at once, the results list and the selection screen from the start
+// screen's button, the board at the first picture chosen. The windows only
+// say what happened; this object decides which window answers.
+class GameApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The windows play their sounds on the given player and the board
+    // shuffles with the given source; both must outlive this object. A
+    // picture loader, if given, stands in for the board's own decoding.
+    GameApp(vud::SoundInterface &sound, vud::RandomSource &random, Form3::PictureLoader loader = {},
+            QObject *parent = nullptr);
+    // Deletes every window still open.
+    ~GameApp() override;
+
+    // Each window, made on first use. Making the selection screen closes
+    // the start screen for good.
+    Form1 *startScreen();
+    Form2 *selection();
+    Form3 *board();
+    Form4 *results();
+
+    // Whether the window exists now (the start screen is gone once the
+    // selection screen is made, or once it is closed).
+    bool hasStartScreen() const { return !m_start.isNull(); }
+    bool hasSelection() const { return !m_selection.isNull(); }
+    bool hasBoard() const { return !m_board.isNull(); }
+
+signals:
+    // The child closed the selection screen or pressed the board's door.
+    void exitRequested();
+
+private:
+    void play(const QString &playerName);
+    void openBoard();
+
+    vud::SoundInterface &m_sound;
+    vud::RandomSource &m_random;
+    Form3::PictureLoader m_loader;
+    QPointer<Form1> m_start;
+    QPointer<Form2> m_selection;
+    QPointer<Form3> m_board;
+    QPointer<Form4> m_results;
+};

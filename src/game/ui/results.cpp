@@ -1,0 +1,124 @@
+#include "game/ui/results.h"
+
+#include "core/designcolour.h"
+#include "core/twips.h"
+#include "game/logic/boardlogic.h"
+#include "game/logic/screenlogic.h"
+#include "widgets/activation.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+
+namespace {
+
+// The designed client area and list, in twips.
+constexpr int kClientWidth = 10350;
+constexpr int kClientHeight = 5700;
+
+// The list's font as designed, 13.5 points, is not on a Linux desktop, and
+// the font that stands in for it is much wider: the end of a line would be
+// cut off behind a horizontal scroll bar. A narrow family comes first, and
+// the size comes down in half points until the longest line a game can
+// write fits beside the vertical scroll bar.
+QFont resultsFont(const QListWidget &list)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    const QString longest = boardlogic::longestResultsLine();
+    // The item's text margins on both sides, the frame, and the vertical bar
+    // that a long list shows.
+    const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1)
+        + 2 * list.frameWidth() + list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list) + 2;
+    const int room = list.width() - margins;
+    for (qreal points = 13.5; points > 6; points -= 0.5) {
+        font.setPointSizeF(points);
+        if (QFontMetrics(font).horizontalAdvance(longest) <= room)
+            break;
+    }
+    return font;
+}
+
+} // namespace
+
+Form4::Form4(QWidget *parent)
+    // A title bar but no close, minimise or maximise button: the child cannot
+    // close the list.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , List1(new QListWidget(this))
+{
+    setObjectName(QStringLiteral("Form4"));
+    vud::watchWindowActivation();
+    setWindowTitle(QStringLiteral("TUS RESULTADOS"));
+    const vud::ScreenTwips screen = vud::screenTwips();
+    setFixedSize(screen.toPixels(0, 0, kClientWidth, kClientHeight).size());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, vud::fromBgr(0xFF80FF));
+    setPalette(pal);
+
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(screen.toPixels(120, 120, 10095, 5460));
+    List1->setSelectionMode(QAbstractItemView::NoSelection);
+    List1->setFocusPolicy(Qt::NoFocus);
+    QPalette listPal = List1->palette();
+    const QColor text = listPal.color(QPalette::Base);
+    listPal.setColor(QPalette::Base, vud::fromBgr(0x808000));
+    listPal.setColor(QPalette::Text, text);
+    List1->setPalette(listPal);
+    List1->setFont(resultsFont(*List1));
+
+    Form_Load();
+}
+
+void Form4::Form_Load()
+{
+    PlaceOnScreen();
+}
+
+void Form4::Form_Activate()
+{
+    PlaceOnScreen();
+}
+
+void Form4::PlaceOnScreen()
+{
+    const vud::ScreenTwips screen = vud::screenTwips();
+    // The outer size, border and title bar included, once the window has one.
+    const QSize outer = isVisible() ? frameGeometry().size() : size();
+    const QPointF at = Screens::resultsWindowPosition(screen.width(), screen.height(),
+                                                         screen.toTwipsX(outer.width()),
+                                                         screen.toTwipsY(outer.height()));
+    move(screen.toPixelsX(at.x()), screen.toPixelsY(at.y()));
+}
+
+bool Form4::event(QEvent *event)
+{
+    // Activation from another of the program's windows; coming back from
+    // another program leaves the window as it was.
+    if (event->type() == QEvent::WindowActivate && vud::activatedFromAnotherWindow(this))
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void Form4::addResult(int pieces, qint32 seconds, int moves)
+{
+    const QString line = boardlogic::resultsLine(int(GamesFinished) + 1, pieces, seconds, moves);
+    List1->insertItem(std::min<int>(GamesFinished, List1->count()), line);
+    GamesFinished = boardlogic::saturatingIncrement(GamesFinished);
+}
+
+void Form4::showModeless()
+{
+    show();
+    PlaceOnScreen();
+    raise();
+    activateWindow();
+}

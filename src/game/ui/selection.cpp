@@ -1,0 +1,265 @@
+#include "game/ui/selection.h"
+
+#include "core/datapaths.h"
+#include "core/preview.h"
+#include "core/previewloader.h"
+#include "game/ui/globals.h"
+#include "game/ui/screenart.h"
+#include "widgets/facebutton.h"
+#include "widgets/sound.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+const QColor CountColour(255, 192, 192);
+const QColor ChosenCountColour(0, 0, 255);
+
+constexpr int CellLefts[3] = {2880, 5280, 7680};
+constexpr int CellTops[3] = {360, 2400, 4440};
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+PreviewCell::PreviewCell(QWidget *parent)
+    : QLabel(parent)
+{
+    setScaledContents(true);
+}
+
+void PreviewCell::setPicture(const QPixmap &picture)
+{
+    setPixmap(picture);
+    m_hasPicture = true;
+    m_waiting = false;
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PreviewCell::clearPicture()
+{
+    clear();
+    m_hasPicture = false;
+    m_waiting = false;
+    unsetCursor();
+}
+
+void PreviewCell::setWaiting()
+{
+    clearPicture();
+    m_waiting = true;
+}
+
+void PreviewCell::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void PreviewCell::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+Form2::Form2(vud::SoundInterface &sound, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , m_sound(sound)
+    , m_screen(vud::screenTwips(QGuiApplication::primaryScreen()))
+    , m_previews(std::make_unique<vud::PreviewLoader>(m_screen))
+{
+    connect(m_previews.get(), &vud::PreviewLoader::previewReady, this, &Form2::PlacePreview);
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("VUD 2.0"));
+    setWindowIcon(ScreenArt::windowIcon());
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 192));
+    setPalette(palette);
+    setFixedSize(m_screen.toPixelsX(ClientWidth), m_screen.toPixelsY(ClientHeight));
+    buildControls();
+    Form_Load();
+}
+
+// The loader goes first: it waits for its workers, whose previews must not
+// reach cells that are gone.
+Form2::~Form2() = default;
+
+void Form2::buildControls()
+{
+    for (int index = 0; index < Screens::PieceCountButtons; ++index) {
+        auto *button = new vud::FaceButton(Screens::pieceCount(index).caption, this);
+        button->setObjectName(QStringLiteral("Command3"));
+        button->setProperty("index", index);
+        button->setFont(arial(24, true));
+        button->setFaceColour(CountColour);
+        button->setGeometry(m_screen.toPixels(index % 2 == 0 ? 240 : 1560, 360 + 1320 * (index / 2), 1215, 1215));
+        connect(button, &QPushButton::clicked, this, [this, index] { Command3_Click(index); });
+        Command3.append(button);
+    }
+
+    for (int index = 0; index < Screens::GalleryCells; ++index) {
+        auto *cell = new PreviewCell(this);
+        cell->setObjectName(QStringLiteral("Image1"));
+        cell->setProperty("index", index);
+        cell->setGeometry(m_screen.toPixels(CellLefts[index % 3], CellTops[index / 3], 2295, 1935));
+        connect(cell, &PreviewCell::clicked, this, [this, index] { Image1_Click(index); });
+        Image1.append(cell);
+    }
+
+    const QSize arrowSize = m_screen.toPixels(0, 0, 1215, 1095).size() * 3 / 4;
+    for (int index = 0; index < 2; ++index) {
+        auto *button = new vud::FaceButton(this);
+        button->setObjectName(QStringLiteral("Command1"));
+        button->setProperty("index", index);
+        button->setFaceColour(QColor(255, 220, 120));
+        button->setGeometry(m_screen.toPixels(index == 0 ? 6600 : 5040, 6480, 1215, 1095));
+        button->setPicture(ScreenArt::pageArrow(index == 0 ? ScreenArt::Arrow::Next : ScreenArt::Arrow::Previous,
+                                                arrowSize));
+        button->setToolTip(index == 0 ? QStringLiteral("Más dibujos") : QStringLiteral("Dibujos de antes"));
+        connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+        Command1.append(button);
+    }
+}
+
+void Form2::Form_Load()
+{
+    const QPointF origin = Screens::centredOrigin(m_screen, QSizeF(ClientWidth, ClientHeight));
+    move(m_screen.toPixelsX(origin.x()), m_screen.toPixelsY(origin.y()));
+    m_file1.setDataFolder(QStringLiteral("\\imagenes\\"));
+    ShowPreviewPage();
+    Game::RebuildBoard = false;
+    m_paging.reset();
+    m_hasChosen = false;
+    Command3[0]->setFaceColour(ChosenCountColour);
+    Game::GridColumns = 3;
+    Game::GridRows = 2;
+    Command1[1]->setEnabled(false);
+}
+
+void Form2::showModeless()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form2::ShowPreviewPage()
+{
+    // The previews are made off the window's thread; each cell shows its own
+    // as soon as it is ready (PlacePreview), at once when it is still in
+    // memory. A click waiting on the page before is forgotten.
+    m_clickWaiting = -1;
+    QStringList paths;
+    for (int cellIndex = 0; cellIndex < Screens::GalleryCells; ++cellIndex) {
+        PreviewCell *cell = Image1[cellIndex];
+        const int i = m_paging.fileIndexForCell(cellIndex);
+        if (i >= m_file1.ListCount() || i < 0) {
+            cell->clearPicture();
+            paths << QString();
+            continue;
+        }
+        // Until its preview comes the cell is blank at its designed size, so
+        // that a click on it can wait for the picture.
+        cell->setWaiting();
+        cell->setGeometry(m_screen.toPixels(CellLefts[cellIndex % 3], CellTops[cellIndex / 3], 2295, 1935));
+        cell->show();
+        paths << m_file1.fullPath(i);
+    }
+    m_previews->requestPage(paths);
+}
+
+void Form2::PlacePreview(int cellIndex, const vud::PreviewPicture &preview)
+{
+    PreviewCell *cell = Image1[cellIndex];
+    if (preview.loaded) {
+        cell->setPicture(QPixmap::fromImage(preview.image));
+        const QRect fitted = m_screen.toPixels(CellLefts[cellIndex % 3], CellTops[cellIndex / 3],
+                                               preview.fittedTwips.width(), preview.fittedTwips.height());
+        cell->resize(fitted.size());
+    } else {
+        // A file that is no picture shows nothing, so that it cannot be
+        // chosen.
+        cell->clearPicture();
+    }
+    if (m_clickWaiting == cellIndex) {
+        m_clickWaiting = -1;
+        Image1_Click(cellIndex);
+    }
+}
+
+void Form2::Command1_Click(int Index)
+{
+    if (Index == 1) {
+        if (m_paging.pressPrevious() == Screens::GalleryPaging::Press::Refused) {
+            Command1[1]->setEnabled(false);
+            return;
+        }
+        ShowPreviewPage();
+        vud::playDataSound(m_sound, QStringLiteral("4.wav"));
+        Command1[0]->setEnabled(true);
+    } else {
+        if (m_paging.pressNext(m_file1.ListCount()) == Screens::GalleryPaging::Press::Refused) {
+            Command1[0]->setEnabled(false);
+            return;
+        }
+        ShowPreviewPage();
+        Command1[1]->setEnabled(true);
+        vud::playDataSound(m_sound, QStringLiteral("4.wav"));
+    }
+}
+
+void Form2::Command3_Click(int Index)
+{
+    const Screens::PieceCount count = Screens::pieceCount(Index);
+    Game::GridColumns = count.columns;
+    Game::GridRows = count.rows;
+    for (vud::FaceButton *button : Command3)
+        button->setFaceColour(CountColour);
+    vud::playDataSound(m_sound, QStringLiteral("2.wav"));
+    Command3[Index]->setFaceColour(ChosenCountColour);
+}
+
+void Form2::Image1_Click(int Index)
+{
+    // A cell whose preview is still being made answers once it is ready.
+    if (Image1[Index]->isWaiting()) {
+        m_clickWaiting = Index;
+        return;
+    }
+    // Only a cell showing a picture starts a game: an empty cell, or one whose
+    // file is no picture, would hand the board nothing to cut.
+    if (!Image1[Index]->hasPicture())
+        return;
+    m_clickWaiting = -1;
+    const int fileIndex = m_paging.fileIndexForCell(Index);
+    Game::MoveCount = 0;
+    Game::PicturePath = m_file1.fullPath(fileIndex);
+    Game::PictureName = m_file1.List(fileIndex);
+    if (m_hasChosen)
+        Game::RebuildBoard = true;
+    m_hasChosen = true;
+    emit pictureChosen(Game::PicturePath);
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void Form2::Form_Unload()
+{
+    emit exitRequested();
+}

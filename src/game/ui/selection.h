@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/twips.h"
+#include "game/logic/screenlogic.h"
+
+#include <QLabel>
+#include <QVector>
+#include <QWidget>
+#include <memory>
+
+namespace vud {
+class FaceButton;
+class PreviewLoader;
+class SoundInterface;
+struct PreviewPicture;
+}
+
+// One cell of the preview gallery: shows a picture stretched to its own size
+// and reports a click (press and release inside the cell).
+class PreviewCell : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit PreviewCell(QWidget *parent = nullptr);
+
+    void setPicture(const QPixmap &picture);
+    void clearPicture();
+    bool hasPicture() const { return m_hasPicture; }
+    // Blank while its preview is being made; a click then waits for it.
+    void setWaiting();
+    bool isWaiting() const { return m_waiting; }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_hasPicture = false;
+    bool m_waiting = false;
+    bool m_pressed = false;
+};
+
+// The selection screen: the ten piece-count buttons and the paged gallery of
+// the picture folder; a click on a picture opens the board.
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Plays its sounds on the given player, which must outlive it.
+    explicit Form2(vud::SoundInterface &sound, QWidget *parent = nullptr);
+    ~Form2() override;
+
+    // Design sizes in twips.
+    static constexpr int ClientWidth = 10245;
+    static constexpr int ClientHeight = 7695;
+
+    // Shows the window without blocking the others, in front of them.
+    void showModeless();
+
+    void Command1_Click(int Index);
+    void Command3_Click(int Index);
+    void Image1_Click(int Index);
+
+    int PageStart() const { return m_paging.pageStart(); }
+    bool HasChosen() const { return m_hasChosen; }
+    // What makes the previews (tests wait on it).
+    vud::PreviewLoader *Previews() const { return m_previews.get(); }
+    const Screens::FileList &File1() const { return m_file1; }
+
+    QVector<PreviewCell *> Image1;
+    QVector<vud::FaceButton *> Command3;
+    QVector<vud::FaceButton *> Command1;
+
+signals:
+    // A picture was clicked: the program-wide grid size and picture are set
+    // for the board to open.
+    void pictureChosen(const QString &picturePath);
+    // The window was closed: the game ends.
+    void exitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+
+    void buildControls();
+    void Form_Load();
+    void Form_Unload();
+    void ShowPreviewPage();
+    void PlacePreview(int cellIndex, const vud::PreviewPicture &preview);
+
+    vud::SoundInterface &m_sound;
+    vud::ScreenTwips m_screen;
+    std::unique_ptr<vud::PreviewLoader> m_previews;
+    int m_clickWaiting = -1; // the cell clicked before its preview was ready
+    Screens::FileList m_file1;
+    Screens::GalleryPaging m_paging;
+    bool m_hasChosen = false;
+};

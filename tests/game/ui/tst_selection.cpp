@@ -1,0 +1,566 @@
+#include "core/datapaths.h"
+#include "core/previewloader.h"
+#include "game/ui/board.h"
+#include "game/ui/gameapp.h"
+#include "game/ui/globals.h"
+#include "game/ui/selection.h"
+#include "game/ui/start.h"
+#include "support/testsupport.h"
+#include "uisupport/recordingsound.h"
+#include "widgets/facebutton.h"
+#include "widgets/sound.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageReader>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace vudtest;
+
+namespace {
+
+// Picture i of a test folder is (40 + i) x 30 pixels, small enough to keep
+// its natural size, so a cell's width tells which file it shows.
+int widthOfFile(int index)
+{
+    return 40 + index;
+}
+
+bool writeNumberedPictures(const TempProgramFolder &folder, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        QImage image(widthOfFile(i), 30, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv((i * 37) % 360, 200, 230));
+        if (!image.save(folder.file(QStringLiteral("imagenes/p%1.png").arg(i, 2, 10, QLatin1Char('0')))))
+            return false;
+    }
+    return true;
+}
+
+// Photograph-sized pictures of one colour each (file i has colourOfFile(i)),
+// slow enough to decode that pages can be turned before they are ready.
+QColor colourOfFile(int index)
+{
+    return QColor::fromHsv((index * 17) % 360, 220, 220);
+}
+
+bool writeSlowPictures(const TempProgramFolder &folder, int count)
+{
+    static QVector<QByteArray> encoded;
+    while (encoded.size() < count) {
+        QImage image(1600, 1200, QImage::Format_RGB32);
+        image.fill(colourOfFile(encoded.size()));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            return false;
+        encoded << buffer.data();
+    }
+    for (int i = 0; i < count; ++i)
+        if (!writeBytes(folder.file(QStringLiteral("imagenes/s%1.png").arg(i, 2, 10, QLatin1Char('0'))), encoded[i]))
+            return false;
+    return true;
+}
+
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) <= 4 && qAbs(a.green() - b.green()) <= 4 && qAbs(a.blue() - b.blue()) <= 4;
+}
+
+// Waits until every preview of the page is placed and no worker is busy any
+// more, so that nothing can arrive afterwards.
+bool previewsPlaced(Form2 *form)
+{
+    if (!QTest::qWaitFor([form] { return form->Previews()->pending() == 0; }, 20000))
+        return false;
+    form->Previews()->waitForDone();
+    QCoreApplication::processEvents();
+    return form->Previews()->pending() == 0;
+}
+
+bool boardIsOpen()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (qobject_cast<Form3 *>(widget) && widget->isVisible())
+            return true;
+    return false;
+}
+
+} // namespace
+
+// The selection screen: the piece counts, the paged gallery and the hand-over
+// of the chosen picture to the board.
+class TestSelection : public QObject
+{
+    Q_OBJECT
+
+    TempProgramFolder *m_folder = nullptr;
+    QTemporaryDir *m_cache = nullptr;
+    vudtest::RecordingSound m_sound;
+    vudtest::ScriptedRandom m_random{{0.0}};
+    GameApp *m_app = nullptr;
+    int m_programEnds = 0;
+
+    Form2 *shownForm()
+    {
+        Form2 *form = m_app->selection();
+        form->showModeless();
+        if (!QTest::qWaitForWindowExposed(form) || !previewsPlaced(form))
+            return nullptr;
+        return form;
+    }
+
+    void click(QWidget *control)
+    {
+        QWidget *form = control->window();
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, control->mapTo(form, control->rect().center()));
+    }
+
+    // Where the sound is looked up: a row without imagenes runs in the
+    // installed layout.
+    QString sound(const char *name) const { return vud::findDataPath(QStringLiteral("\\sonidos\\") + name); }
+
+private slots:
+    void init()
+    {
+        m_folder = new TempProgramFolder;
+        // The desktop's thumbnail cache, a fresh one for each test.
+        m_cache = new QTemporaryDir;
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache->path()));
+        m_sound.played.clear();
+        m_app = new GameApp(m_sound, m_random);
+        m_programEnds = 0;
+        connect(m_app, &GameApp::exitRequested, this, [this] { ++m_programEnds; });
+        Game::resetGlobals();
+    }
+
+    void cleanup()
+    {
+        delete m_app;
+        m_app = nullptr;
+        delete m_folder;
+        m_folder = nullptr;
+        delete m_cache;
+        m_cache = nullptr;
+    }
+
+    // After loading, "6" is chosen (blue, 3 x 2), the others are pink, the
+    // previous-page button is off and the start screen is gone.
+    void loadState()
+    {
+        QVERIFY(writeNumberedPictures(*m_folder, 3));
+        Game::GridColumns = 12;
+        Game::GridRows = 9;
+        Game::RebuildBoard = true;
+        m_app->startScreen();
+        m_sound.played.clear();
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        const vud::ScreenTwips screen = vud::screenTwips();
+
+        QVERIFY(!m_app->hasStartScreen());
+        QCOMPARE(form->windowTitle(), QStringLiteral("VUD 2.0"));
+        QCOMPARE(form->size(), QSize(screen.toPixelsX(10245), screen.toPixelsY(7695)));
+        // (12000 - 10245) \ 2 = 877 and (9000 - 7695) \ 2 = 652 twips.
+        QCOMPARE(form->pos(), QPoint(screen.toPixelsX(877), screen.toPixelsY(652)));
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(255, 255, 192));
+        QCOMPARE(int(Game::GridColumns), 3);
+        QCOMPARE(int(Game::GridRows), 2);
+        QVERIFY(!Game::RebuildBoard);
+        QVERIFY(!form->HasChosen());
+        QCOMPARE(form->PageStart(), 0);
+        QCOMPARE(form->Command3[0]->faceColour(), QColor(0, 0, 255));
+        for (int index = 1; index < 10; ++index)
+            QCOMPARE(form->Command3[index]->faceColour(), QColor(255, 192, 192));
+        QVERIFY(!form->Command1[1]->isEnabled());
+        QVERIFY(form->Command1[0]->isEnabled());
+        QVERIFY(m_sound.played.isEmpty());
+        for (int cell = 0; cell < 3; ++cell)
+            QCOMPARE(form->Image1[cell]->width(), widthOfFile(cell));
+        for (int cell = 3; cell < 9; ++cell)
+            QVERIFY(!form->Image1[cell]->hasPicture());
+    }
+
+    void countButtons_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("6") << 0 << "6" << 3 << 2;
+        QTest::newRow("12") << 1 << "12 " << 4 << 3;
+        QTest::newRow("20") << 2 << "20" << 5 << 4;
+        QTest::newRow("24") << 3 << "24" << 6 << 4;
+        QTest::newRow("35") << 4 << "35" << 7 << 5;
+        QTest::newRow("48") << 5 << "48" << 8 << 6;
+        QTest::newRow("63") << 6 << "63" << 9 << 7;
+        QTest::newRow("70") << 7 << "70" << 10 << 7;
+        QTest::newRow("88") << 8 << "88" << 11 << 8;
+        QTest::newRow("108") << 9 << "108" << 12 << 9;
+    }
+    // Each button sets its grid, plays its sound and is the only blue one,
+    // also after another button was chosen first.
+    void countButtons()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, caption);
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        const vud::ScreenTwips screen = vud::screenTwips();
+        vud::FaceButton *button = form->Command3[index];
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->geometry(),
+                 screen.toPixels(index % 2 ? 1560 : 240, QVector<int>{360, 1680, 3000, 4320, 5640}[index / 2], 1215, 1215));
+
+        click(form->Command3[(index + 5) % 10]);
+        click(button);
+        QCOMPARE(int(Game::GridColumns), columns);
+        QCOMPARE(int(Game::GridRows), rows);
+        QCOMPARE(columns * rows, caption.trimmed().toInt());
+        for (int other = 0; other < 10; ++other)
+            QCOMPARE(form->Command3[other]->faceColour(), other == index ? QColor(0, 0, 255) : QColor(255, 192, 192));
+        QCOMPARE(m_sound.played, QStringList({sound("2.wav"), sound("2.wav")}));
+    }
+
+    void pagingWalk_data()
+    {
+        QTest::addColumn<int>("files"); // -1: no picture folder at all
+        QTest::addColumn<QString>("presses"); // N next, P previous
+        QTest::addColumn<int>("pageStart");
+        QTest::addColumn<bool>("previousEnabled");
+        QTest::addColumn<bool>("nextEnabled");
+        QTest::addColumn<int>("pageSounds");
+        QTest::newRow("20: first page") << 20 << "" << 0 << false << true << 0;
+        QTest::newRow("20: second page") << 20 << "N" << 9 << true << true << 1;
+        QTest::newRow("20: last files") << 20 << "NN" << 18 << true << true << 2;
+        QTest::newRow("20: empty page past the end") << 20 << "NNN" << 27 << true << true << 3;
+        QTest::newRow("20: next refused, silent") << 20 << "NNNN" << 27 << true << false << 3;
+        QTest::newRow("20: back re-enables next") << 20 << "NNNNP" << 18 << true << true << 4;
+        QTest::newRow("20: previous on first page") << 20 << "P" << 0 << false << true << 0;
+        QTest::newRow("20: back to first, previous stays on") << 20 << "NP" << 0 << true << true << 2;
+        QTest::newRow("20: previous pressed there turns off") << 20 << "NPP" << 0 << false << true << 2;
+        QTest::newRow("18: first empty page") << 18 << "NN" << 18 << true << true << 2;
+        QTest::newRow("18: second empty page") << 18 << "NNN" << 27 << true << true << 3;
+        QTest::newRow("18: then refused") << 18 << "NNNN" << 27 << true << false << 3;
+        QTest::newRow("empty folder: one empty page") << 0 << "N" << 9 << true << true << 1;
+        QTest::newRow("empty folder: then refused") << 0 << "NN" << 9 << true << false << 1;
+        QTest::newRow("no folder: nine empty cells") << -1 << "" << 0 << false << true << 0;
+        QTest::newRow("no folder: one empty page") << -1 << "N" << 9 << true << true << 1;
+        QTest::newRow("no folder: then refused") << -1 << "NN" << 9 << true << false << 1;
+    }
+    // The page buttons move by nine files, reach pages past the last file,
+    // and turn themselves off only when pressed without moving; each cell
+    // shows the file of its place on the page or nothing.
+    void pagingWalk()
+    {
+        QFETCH(int, files);
+        QFETCH(QString, presses);
+        QFETCH(int, pageStart);
+        QFETCH(bool, previousEnabled);
+        QFETCH(bool, nextEnabled);
+        QFETCH(int, pageSounds);
+        if (files < 0)
+            QVERIFY(QDir(m_folder->file("imagenes")).removeRecursively());
+        else
+            QVERIFY(writeNumberedPictures(*m_folder, files));
+        Form2 *form = shownForm();
+        QVERIFY(form);
+
+        for (QChar press : presses)
+            click(form->Command1[press == QLatin1Char('N') ? 0 : 1]);
+        QVERIFY(previewsPlaced(form));
+
+        QCOMPARE(form->PageStart(), pageStart);
+        QCOMPARE(form->Command1[1]->isEnabled(), previousEnabled);
+        QCOMPARE(form->Command1[0]->isEnabled(), nextEnabled);
+        QCOMPARE(m_sound.played, QStringList(QVector<QString>(pageSounds, sound("4.wav")).toList()));
+        for (int cell = 0; cell < 9; ++cell) {
+            const int file = pageStart + cell;
+            PreviewCell *image = form->Image1[cell];
+            if (file < files) {
+                QVERIFY2(image->hasPicture(), qPrintable(QStringLiteral("cell %1").arg(cell)));
+                QVERIFY(image->isVisible());
+                QCOMPARE(image->width(), widthOfFile(file));
+                QCOMPARE(image->pixmap().width(), widthOfFile(file));
+            } else {
+                QVERIFY2(!image->hasPicture(), qPrintable(QStringLiteral("cell %1").arg(cell)));
+                QVERIFY(image->pixmap().isNull());
+            }
+        }
+    }
+
+    void cellsTakeTheFittedSize_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QSizeF>("fittedTwips");
+        // 15 twips per pixel: 120 x 100 pixels are 1800 x 1500 twips.
+        QTest::newRow("small keeps its size") << QSize(120, 100) << QSizeF(1800, 1500);
+        QTest::newRow("wide") << QSize(300, 150) << QSizeF(2000, 1000);
+        QTest::newRow("tall") << QSize(100, 200) << QSizeF(800, 1600);
+        QTest::newRow("too high, narrower") << QSize(150, 170) << QSizeF(1411, 1600);
+        QTest::newRow("too high but wider") << QSize(133, 113) << QSizeF(2000, 1699);
+        QTest::newRow("large photograph") << QSize(4000, 3000) << QSizeF(2000, 1500);
+    }
+    // A cell's top-left corner stays put and its size is the fitted one; the
+    // picture is decoded at that size, not at its natural one.
+    void cellsTakeTheFittedSize()
+    {
+        QFETCH(QSize, pixels);
+        QFETCH(QSizeF, fittedTwips);
+        QImage image(pixels, QImage::Format_RGB32);
+        image.fill(QColor(250, 120, 40));
+        QVERIFY(image.save(m_folder->file("imagenes/one.jpg")));
+        QVERIFY(image.save(m_folder->file("imagenes/two.png")));
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        const vud::ScreenTwips screen = vud::screenTwips();
+        for (int cell : {0, 1}) {
+            const double left = cell == 0 ? 2880 : 5280;
+            const QRect expected = screen.toPixels(left, 360, fittedTwips.width(), fittedTwips.height());
+            QCOMPARE(form->Image1[cell]->geometry(), expected);
+            QCOMPARE(form->Image1[cell]->pixmap().size(), expected.size());
+        }
+    }
+
+    // The first picture of a run opens the board without a rebuild, every
+    // later one has the board laid out anew; each choice starts counting
+    // moves afresh.
+    void choosingPicturesHandsThemToTheBoard()
+    {
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/a.png"), QSize(160, 120), 3, 2));
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/B.png"), QSize(160, 120), 3, 2));
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        click(form->Command3[3]);
+        Game::MoveCount = 7;
+        click(form->Image1[1]);
+
+        QCOMPARE(Game::PictureName, QStringLiteral("B.png"));
+        QCOMPARE(Game::PicturePath, m_folder->file("imagenes/B.png"));
+        QCOMPARE(int(Game::MoveCount), 0);
+        QVERIFY(!Game::RebuildBoard);
+        QVERIFY(form->HasChosen());
+        QCOMPARE(int(Game::GridColumns), 6);
+        QVERIFY(boardIsOpen());
+        QVERIFY(form->isVisible());
+
+        // The board lays out the newly chosen picture once, as it comes to
+        // the front, and takes the request back.
+        QStringList laidOut;
+        m_app->board()->setPictureLoader([&laidOut](const QString &path) {
+            laidOut.append(path);
+            return QImage(path);
+        });
+        Game::MoveCount = 12;
+        form->showModeless();
+        click(form->Image1[0]);
+        QCOMPARE(Game::PictureName, QStringLiteral("a.png"));
+        QCOMPARE(int(Game::MoveCount), 0);
+        QCOMPARE(int(Game::GridColumns), 6);
+        QTRY_COMPARE(laidOut, QStringList{m_folder->file("imagenes/a.png")});
+        QVERIFY(!Game::RebuildBoard);
+    }
+
+    // The board's selection button brings this screen back in front.
+    void boardButtonShowsSelectionAgain()
+    {
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/a.png"), QSize(160, 120), 3, 2));
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        click(form->Image1[0]);
+        click(form->Image1[0]);
+        form->hide();
+        emit m_app->board()->selectionRequested();
+        QVERIFY(form->isVisible());
+    }
+
+    void clickWithoutPictureStartsNothing_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("nextPages");
+        QTest::newRow("empty cell") << 5 << 1;
+        QTest::newRow("not a picture, where a picture was") << 0 << 1;
+        QTest::newRow("empty page past the end") << 0 << 2;
+    }
+    // A cell without a picture opens no board and changes nothing, even when
+    // the same cell showed a picture on the page before.
+    void clickWithoutPictureStartsNothing()
+    {
+        QFETCH(int, cell);
+        QFETCH(int, nextPages);
+        QVERIFY(writeNumberedPictures(*m_folder, 9));
+        QVERIFY(writeBytes(m_folder->file("imagenes/q.png"), "no picture in here"));
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        for (int page = 0; page < nextPages; ++page)
+            click(form->Command1[0]);
+        QVERIFY(previewsPlaced(form));
+        QVERIFY(!form->Image1[cell]->hasPicture());
+        Game::PicturePath = QStringLiteral("before");
+        click(form->Image1[cell]);
+
+        QVERIFY(!boardIsOpen());
+        QCOMPARE(Game::PicturePath, QStringLiteral("before"));
+        QVERIFY(!form->HasChosen());
+    }
+
+    void clickBeforePreviewIsReady_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<bool>("turnPage");
+        QTest::addColumn<QString>("chosen"); // empty: no game starts
+        QTest::newRow("picture starts its game") << 1 << false << "p01.png";
+        QTest::newRow("no picture starts nothing") << 3 << false << "";
+        QTest::newRow("page turned before it is ready") << 1 << true << "";
+    }
+    // A click on a cell whose preview is still being made is answered as
+    // soon as the preview is ready, unless the page was turned meanwhile.
+    void clickBeforePreviewIsReady()
+    {
+        QFETCH(int, cell);
+        QFETCH(bool, turnPage);
+        QFETCH(QString, chosen);
+        QVERIFY(writeNumberedPictures(*m_folder, 3));
+        QVERIFY(writeBytes(m_folder->file("imagenes/q.png"), "no picture in here"));
+        // Nothing is placed before the event loop runs.
+        Form2 *form = m_app->selection();
+        QVERIFY(form->Image1[cell]->isWaiting());
+        form->Image1_Click(cell);
+        if (turnPage)
+            form->Command1_Click(0);
+        QVERIFY(!boardIsOpen());
+
+        QVERIFY(previewsPlaced(form));
+        QCOMPARE(boardIsOpen(), !chosen.isEmpty());
+        QCOMPARE(form->HasChosen(), !chosen.isEmpty());
+        if (!chosen.isEmpty())
+            QCOMPARE(Game::PictureName, chosen);
+    }
+
+    void pagingFasterThanDecoding_data()
+    {
+        QTest::addColumn<QString>("presses");
+        QTest::addColumn<int>("pageStart");
+        QTest::newRow("two pages on") << "NN" << 18;
+        QTest::newRow("on and back") << "NP" << 0;
+        QTest::newRow("on, on and back") << "NNP" << 9;
+        QTest::newRow("on, back and on") << "NPN" << 9;
+    }
+    // Pages turned faster than their previews are made: every cell ends up
+    // with the preview of its own file, none with one of a page left behind.
+    void pagingFasterThanDecoding()
+    {
+        QFETCH(QString, presses);
+        QFETCH(int, pageStart);
+        const int files = 20;
+        QVERIFY(writeSlowPictures(*m_folder, files));
+        // No event is handled between the presses, so no preview can come in
+        // between.
+        Form2 *form = m_app->selection();
+        form->showModeless();
+        for (QChar press : presses) {
+            QVERIFY(form->Previews()->pending() > 0);
+            form->Command1_Click(press == QLatin1Char('N') ? 0 : 1);
+        }
+        QVERIFY(previewsPlaced(form));
+
+        QCOMPARE(form->PageStart(), pageStart);
+        for (int cell = 0; cell < 9; ++cell) {
+            const int file = pageStart + cell;
+            PreviewCell *image = form->Image1[cell];
+            const QString where = QStringLiteral("cell %1").arg(cell);
+            QCOMPARE(image->hasPicture(), file < files);
+            if (file >= files)
+                continue;
+            const QImage shown = image->pixmap().toImage();
+            QCOMPARE(shown.size(), QSize(133, 100));
+            QVERIFY2(near(shown.pixelColor(66, 50), colourOfFile(file)), qPrintable(where));
+            QCOMPARE(image->size(), QSize(133, 100));
+        }
+    }
+
+    void unusableThumbnailCache_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("unreadable and unwritable folder") << "locked";
+        QTest::newRow("a file where the folder belongs") << "file";
+        QTest::newRow("cache home cannot be made") << "nowhere";
+    }
+    // A thumbnail cache that cannot be used leaves the previews as they are,
+    // without a word.
+    void unusableThumbnailCache()
+    {
+        QFETCH(QString, kind);
+        PermissionsBindRoot permissionsBind;
+        if (geteuid() == 0 && !permissionsBind.active())
+            QSKIP("running as root where permissions cannot be made to bind");
+        const QString large = m_cache->filePath(QStringLiteral("thumbnails/large"));
+        if (kind == "locked") {
+            QVERIFY(QDir().mkpath(large));
+            QVERIFY(QFile::setPermissions(large, QFileDevice::Permissions()));
+        } else if (kind == "file") {
+            QVERIFY(writeBytes(m_cache->filePath(QStringLiteral("thumbnails")), "not a folder"));
+        } else {
+            qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache->filePath(QStringLiteral("thumbnails/x"))));
+            QVERIFY(writeBytes(m_cache->filePath(QStringLiteral("thumbnails")), "not a folder"));
+        }
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/a.jpg"), QSize(400, 300), 2, 2));
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/b.png"), QSize(300, 400), 2, 2));
+        // Any message but the offscreen platform's own about raising windows.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!This plugin does not support raise)")));
+
+        for (int run = 0; run < 2; ++run) {
+            Form2 *form = shownForm();
+            QVERIFY(form);
+            QCOMPARE(form->Image1[0]->size(), QSize(133, 100));
+            QCOMPARE(form->Image1[1]->size(), QSize(80, 107));
+            QVERIFY(form->Image1[1]->hasPicture());
+            delete m_app->selection();
+        }
+        if (kind == "locked") {
+            QVERIFY(QFile::setPermissions(large, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+            QVERIFY(QDir(large).isEmpty());
+        }
+    }
+
+    // Closing the screen while its previews are being made neither crashes
+    // nor leaves half a thumbnail behind.
+    void closingWhileDecoding()
+    {
+        QVERIFY(writeSlowPictures(*m_folder, 9));
+        Form2 *form = m_app->selection();
+        form->showModeless();
+        QVERIFY(form->Previews()->pending() > 0);
+        QVERIFY(form->close());
+        QCOMPARE(m_programEnds, 1);
+        delete m_app->selection();
+        QTest::qWait(50);
+        const QDir thumbnails(m_cache->filePath(QStringLiteral("thumbnails/large")));
+        for (const QString &name : thumbnails.entryList(QDir::Files | QDir::Hidden)) {
+            QVERIFY2(name.endsWith(QLatin1String(".png")), qPrintable(name));
+            QCOMPARE(QImageReader(thumbnails.filePath(name)).size(), QSize(256, 192));
+        }
+    }
+
+    // Closing the selection screen ends the program, also with the board open.
+    void closingEndsTheProgram()
+    {
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/a.png"), QSize(160, 120), 3, 2));
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        click(form->Image1[0]);
+        QVERIFY(boardIsOpen());
+        QCOMPARE(m_programEnds, 0);
+        QVERIFY(form->close());
+        QCOMPARE(m_programEnds, 1);
+    }
+};
+
+QTEST_MAIN(TestSelection)
+#include "tst_selection.moc"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editor/ui/dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+
+// The editor's dialogs answered from a script, with every question recorded.
+class RecordingDialogs : public Editor::Dialogs
+{
+public:
+    // Each prompt as "title|label|suggested text"; answered from answers,
+    // cancelled once they run out.
+    std::optional<QString> askText(QWidget *, const QString &title, const QString &label,
+                                   const QString &text) override
+    {
+        prompts << (title + "|" + label + "|" + text);
+        if (answers.isEmpty())
+            return std::nullopt;
+        return answers.dequeue();
+    }
+    bool askYesNo(QWidget *, const QString &question) override
+    {
+        questions << question;
+        return yes;
+    }
+    void showMessage(QWidget *, const QString &message) override { messages << message; }
+
+    QQueue<std::optional<QString>> answers;
+    QStringList prompts;
+    QStringList questions;
+    QStringList messages;
+    bool yes = false;
+};
