@@ -3,7 +3,9 @@
 #include "game/ui/board.h"
 #include "game/ui/gameapp.h"
 #include "game/ui/results.h"
+#include "game/logic/screenlogic.h"
 #include "support/testsupport.h"
+#include "support/workedlayouts.h"
 #include "uisupport/recordingsound.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
@@ -19,9 +21,6 @@
 using namespace vudtest;
 
 namespace {
-
-const int kCounts[10][2] = {{3, 2}, {4, 3}, {5, 4}, {6, 4}, {7, 5},
-                            {8, 6}, {9, 7}, {10, 7}, {11, 8}, {12, 9}};
 
 // Equal but for the small shifts of a JPEG's compression.
 bool sameColour(const QColor &a, const QColor &b)
@@ -177,11 +176,8 @@ private slots:
         QTest::addColumn<int>("cellSize");
         QTest::addColumn<int>("top");
         QTest::addColumn<double>("left");
-        QTest::newRow("800x600 6") << QSize(800, 600) << 3 << 2 << 3600 << 900 << 925.0;
-        QTest::newRow("800x600 35") << QSize(800, 600) << 7 << 5 << 1542 << 645 << 928.0;
-        QTest::newRow("800x600 88") << QSize(800, 600) << 11 << 8 << 981 << 576 << 929.0;
-        QTest::newRow("800x600 108") << QSize(800, 600) << 12 << 9 << 900 << 450 << 925.0;
-        QTest::newRow("1024x768 108") << QSize(1024, 768) << 12 << 9 << 1152 << 576 << 1093.0;
+        for (const WorkedLayout &w : workedLayouts())
+            QTest::newRow(w.tag()) << w.screenPixels << w.columns << w.rows << w.cellSize << w.gridTop << w.gridLeft;
     }
     void layOutMatchesTheWorkedExamples()
     {
@@ -233,8 +229,10 @@ private slots:
     {
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("rows");
-        for (const auto &count : kCounts)
-            QTest::addRow("%d pieces", count[0] * count[1]) << count[0] << count[1];
+        for (int button = 0; button < Screens::PieceCountButtons; ++button) {
+            const Screens::PieceCount count = Screens::pieceCount(button);
+            QTest::addRow("%d pieces", count.columns * count.rows) << int(count.columns) << int(count.rows);
+        }
     }
     void everyCountFitsOnThisScreen()
     {
@@ -895,6 +893,8 @@ private slots:
         form->showModeless();
         QTRY_VERIFY(form->timer1()->isActive());
         QCOMPARE(form->elapsedSeconds(), 0);
+        // Left running, the old game's clock would count into the new game
+        // before its first click.
         QVERIFY(!form->timer3()->isActive());
         QCOMPARE(seconds->text(), QString());
         QCOMPARE(moves->text(), QString());
