@@ -578,9 +578,15 @@ private slots:
         auto *seconds = form->findChildren<vud::FaceButton *>("Command2").at(0);
         auto *moves = form->findChildren<vud::FaceButton *>("Command2").at(1);
         QCOMPARE(seconds->property("index").toInt(), 0);
+        QSignalSpy drops(form, &Form3::dropped);
+        // A click on the board keeps it: a choice made meanwhile waits for
+        // the next one.
+        form->chooseBoard(choice(3, 2));
 
         const int lifted = form->cellPiece(1, 1);
         clickCell(1, 1);
+        QVERIFY(!form->rebuildBoard());
+        QCOMPARE(drops.size(), 0);
         QVERIFY(form->carrying());
         QCOMPARE(form->carriedPiece(), lifted);
         QCOMPARE(m_sound.played, QStringList{sound("principio.wav")});
@@ -600,6 +606,7 @@ private slots:
         const int timerId = form->timer3()->timerId();
         clickCell(1, 1);
         QVERIFY(!form->carrying());
+        QCOMPARE(drops.size(), 1);
         QCOMPARE(board()->moveCount(), 1);
         QCOMPARE(moves->text(), QString("1"));
         QCOMPARE(form->piece(lifted)->leftTwips(), form->gridLeft() + form->cellSize());
@@ -615,6 +622,7 @@ private slots:
         QCOMPARE(form->cellPiece(3, 0), lifted);
         QCOMPARE(form->cellPiece(1, 1), other);
         QCOMPARE(board()->moveCount(), 2);
+        QCOMPARE(drops.size(), 2);
         QCOMPARE(moves->text(), QString("2"));
         checkPiecesLieOnTheirCells();
         QCOMPARE(m_sound.played, (QStringList{sound("principio.wav"), sound("fin.wav"),
