@@ -6,7 +6,6 @@
 #include "core/datapaths.h"
 #include "core/random.h"
 #include "game/ui/board.h"
-#include "game/ui/globals.h"
 #include "widgets/sound.h"
 
 #include <QApplication>
@@ -107,15 +106,12 @@ int main(int argc, char *argv[])
     }
     vud::setProgramFolder(folder.path());
 
-    Game::GridColumns = 12;
-    Game::GridRows = 9;
-    Game::PicturePath = picturePath;
-    Game::PictureName = "foto.jpg";
+    boardlogic::BoardChoice choice{12, 9, picturePath, "foto.jpg"};
     // The board alone: its sounds go nowhere and its shuffle is the
     // program's own generator.
     SilentSound silent;
     vud::StandardRandom random;
-    auto owned = std::make_unique<Form3>(silent, random);
+    auto owned = std::make_unique<Form3>(silent, random, choice);
     Form3 *board = owned.get();
     board->showModeless();
     app.processEvents();
@@ -132,11 +128,12 @@ int main(int argc, char *argv[])
         ++loads;
         return decoded;
     });
-    const double layoutOnly = medianMs(runs, [] { Game::RebuildBoard = true; }, [board] { layOutAgain(board); });
+    const auto chooseAgain = [board, &choice] { board->chooseBoard(choice); };
+    const double layoutOnly = medianMs(runs, chooseAgain, [board] { layOutAgain(board); });
     check(loads == runs, "the picture handed over in every lay-out");
     board->setPictureLoader({});
     qint64 lastPicture = 0;
-    const double layoutWithDecode = medianMs(runs, [] { Game::RebuildBoard = true; }, [&] {
+    const double layoutWithDecode = medianMs(runs, chooseAgain, [&] {
         layOutAgain(board);
         // A new decode gives a new picture every time.
         const qint64 picture = board->picture2()->picture().cacheKey();
@@ -157,9 +154,9 @@ int main(int argc, char *argv[])
         const QImage whole(photoPath);
         check(whole.size() == QSize(4000, 3000), "the photograph decoded whole");
     });
-    Game::PicturePath = photoPath;
-    Game::PictureName = "telefono.jpg";
-    const double photoLayout = medianMs(runs, [] { Game::RebuildBoard = true; }, [&] {
+    choice.PicturePath = photoPath;
+    choice.PictureName = "telefono.jpg";
+    const double photoLayout = medianMs(runs, chooseAgain, [&] {
         layOutAgain(board);
         check(board->picture2()->picture().size() == board->picture2()->size() * board->devicePixelRatioF(),
               "the photograph cut to the grid");

@@ -39,8 +39,6 @@
 #include <sys/stat.h>
 #include <thread>
 
-// Both programs name their program-wide values globals.h.
-#include "game/ui/globals.h"
 
 using namespace vudtest;
 
@@ -208,7 +206,6 @@ private slots:
         StepWatchdog watchdog;
 
         // The game.
-        Game::resetGlobals();
         auto game = std::make_unique<GameApp>(sounds, kit.random);
         connect(game.get(), &GameApp::exitRequested, this, [] { QFAIL("the game ended"); });
         watchdog.step("start screen", [&] {
@@ -242,17 +239,16 @@ private slots:
                     QVERIFY(QTest::qWaitForWindowExposed(board));
                     board->Form_Activate();
                     QCOMPARE(board->pieceCount(), 6);
-                    // As the child's first click does: later activations
-                    // leave this board alone.
-                    Game::RebuildBoard = false;
+                    // Later activations leave this board alone.
+                    QVERIFY(!board->rebuildBoard());
                 });
-                watchdog.step("reveal of " + Game::PictureName, [&] {
+                const QString name = board->choice().PictureName;
+                watchdog.step("reveal of " + name, [&] {
                     board->Timer2_Timer();
                     QVERIFY(board->revealShown());
                     QTest::qWait(200); // the drawings play
                 });
-                revealed << Game::PictureName;
-                const QString name = Game::PictureName;
+                revealed << name;
                 if (name == "lineas.png")
                     QCOMPARE(board->gifCount(), vud::kMostDrawings);
                 if (name == "enorme.png")

@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-// Both programs name their program-wide values globals.h.
-#include "game/ui/globals.h"
 
 using namespace vudtest;
 
@@ -78,7 +76,6 @@ private slots:
 
         // The game: the selection screen offers the saved picture next to
         // the one it was made from; chosen with 6 pieces, solved, revealed.
-        Game::resetGlobals();
         GameApp game(sounds, kit.random);
         connect(&game, &GameApp::exitRequested, this, [] { QFAIL("the game ended"); });
         Form2 *selection = game.selection();
@@ -92,9 +89,10 @@ private slots:
         };
         click(selection->Command3[0]);
         click(selection->Image1[1]);
-        QCOMPARE(Game::PictureName, QStringLiteral("granja.bmp"));
-        QCOMPARE(Game::PicturePath, kit.file("imagenes/granja.bmp"));
         Form3 *board = game.board();
+        QVERIFY(board);
+        QCOMPARE(board->choice().PictureName, QStringLiteral("granja.bmp"));
+        QCOMPARE(board->choice().PicturePath, kit.file("imagenes/granja.bmp"));
         QVERIFY(QTest::qWaitForWindowExposed(board));
         QCOMPARE(board->boardColumns() * board->boardRows(), 6);
 

@@ -6,7 +6,6 @@
 #include "core/picturefile.h"
 #include "core/random.h"
 #include "game/ui/boardart.h"
-#include "game/ui/globals.h"
 #include "widgets/activation.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
@@ -37,12 +36,15 @@ constexpr qreal kButtonRoundness = 1.0 / 16;
 
 // ------------------------------------------------------------------- Form3
 
-Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, PictureLoader loader, QWidget *parent)
+Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, const boardlogic::BoardChoice &choice,
+             PictureLoader loader, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_sound(sound)
     , m_random(random)
     , m_loader(std::move(loader))
     , m_screen(vud::screenTwips())
+    , m_choice(choice)
+    , m_nextChoice(choice)
 {
     setObjectName(QStringLiteral("Form3"));
     vud::watchWindowActivation();
@@ -170,6 +172,13 @@ vud::GifDisplay *Form3::createGifElement(int index)
     return gif;
 }
 
+void Form3::chooseBoard(const boardlogic::BoardChoice &choice)
+{
+    m_nextChoice = choice;
+    m_rules.restartMoveCount();
+    RebuildBoard = true;
+}
+
 void Form3::showModeless()
 {
     setEnabled(true);
@@ -198,7 +207,6 @@ void Form3::mouseMoveEvent(QMouseEvent *event)
 
 void Form3::Form_Load()
 {
-    Carrying = false;
     LayOutBoard();
     PaintPieces();
     FitPictureToGrid();
@@ -213,8 +221,8 @@ void Form3::LayOutBoard()
 {
     // A grid outside what the pieces can index would corrupt the board; the
     // selection screen only offers 3..12 by 2..9.
-    BoardColumns = std::clamp<int>(Game::GridColumns, 1, boardlogic::PieceGrid::MaxSide);
-    BoardRows = std::clamp<int>(std::uint8_t(Game::GridRows), 1, boardlogic::PieceGrid::MaxSide);
+    BoardColumns = std::clamp<int>(m_choice.GridColumns, 1, boardlogic::PieceGrid::MaxSide);
+    BoardRows = std::clamp<int>(std::uint8_t(m_choice.GridRows), 1, boardlogic::PieceGrid::MaxSide);
 
     const boardlogic::GridLayout layout = boardlogic::layOutGrid(
         m_screen.width(), m_screen.height(), BoardColumns, BoardRows, Command1->x() * m_screen.twipsPerPixelX);
@@ -229,7 +237,8 @@ void Form3::LayOutBoard()
     if (Picture2->isVisible())
         first->stackUnder(Picture2);
     first->show();
-    CellPiece.reset(BoardColumns, BoardRows);
+    // A new game: every piece home, none carried, no moves, no seconds.
+    m_rules = boardlogic::GameRules(BoardColumns, BoardRows);
 
     const int count = laidOutPieces();
     Picture1.reserve(count);
@@ -267,10 +276,10 @@ void Form3::LoadPicture()
     QImage natural;
     QSize naturalSize;
     if (loader) {
-        natural = loader(Game::PicturePath);
+        natural = loader(m_choice.PicturePath);
         naturalSize = natural.size();
     } else {
-        naturalSize = vud::pictureSize(Game::PicturePath);
+        naturalSize = vud::pictureSize(m_choice.PicturePath);
     }
     m_fit = vud::coverBox(naturalSize, grid);
     m_picture = QImage();
@@ -281,7 +290,7 @@ void Form3::LoadPicture()
         const QSize device(qRound(m_fit.size.width() * ratio), qRound(m_fit.size.height() * ratio));
         QImage scaled;
         if (!loader)
-            scaled = vud::readPicture(Game::PicturePath, device);
+            scaled = vud::readPicture(m_choice.PicturePath, device);
         else if (natural.size() == device)
             scaled = natural;
         else
@@ -323,7 +332,7 @@ void Form3::PaintPieces()
 
 void Form3::FitPictureToGrid()
 {
-    const PieceBox *corner = Picture1.at(CellPiece.at(0, 0));
+    const PieceBox *corner = Picture1.at(m_rules.grid().at(0, 0));
     TwipsRect rect;
     rect.top = corner->topTwips();
     rect.left = corner->leftTwips();
@@ -345,7 +354,7 @@ void Form3::Timer1_Timer()
 void Form3::ShufflePieces()
 {
     m_random.seedFromClock();
-    const QVector<boardlogic::CellSwap> swaps = boardlogic::shuffle(CellPiece, m_random);
+    const QVector<boardlogic::CellSwap> swaps = m_rules.shuffle(m_random);
     // The grid is already shuffled; replay the swaps on the pieces themselves,
     // which trade places exactly as their cells did.
     boardlogic::PieceGrid replay;
@@ -374,57 +383,55 @@ void Form3::Picture1_Click(int index, QPointF boardPixels)
     Command2[1]->setPicture(QPixmap());
     if (!Timer3->isActive())
         Timer3->start();
-    Game::RebuildBoard = false;
+    RebuildBoard = false;
 
     const std::optional<QPoint> cell =
         boardlogic::cellAt(xt, yt, Picture2->rectTwips(), GridLeft, GridTop, CellSize);
     if (!cell)
         return;
-    const int column = cell->x();
-    const int row = cell->y();
+    const boardlogic::Move move = m_rules.press(index, *cell);
+    if (move.kind == boardlogic::Move::Kind::Lift)
+        showLift(move);
+    else if (move.isDrop())
+        showDrop(move);
+}
 
-    if (!Carrying) {
-        Carrying = true;
-        PieceBox *lifted = Picture1.at(index);
-        PickLeft = lifted->leftTwips();
-        PickTop = qint32(roundHalfEven(lifted->topTwips()));
-        lifted->raise();
-        CarriedPiece = index;
-        // The piece's own cell, which is the cell clicked except on the
-        // pixel where two pieces overlap: the drop trades with this cell.
-        const QPoint own = CellPiece.cellOf(index);
-        PickColumn = own.x();
-        PickRow = own.y();
-        vud::playDataSound(m_sound, QStringLiteral("principio.wav"));
-        return;
-    }
+void Form3::showLift(const boardlogic::Move &move)
+{
+    PieceBox *lifted = Picture1.at(move.piece);
+    PickLeft = lifted->leftTwips();
+    PickTop = qint32(roundHalfEven(lifted->topTwips()));
+    lifted->raise();
+    vud::playDataSound(m_sound, QStringLiteral("principio.wav"));
+}
 
-    Game::MoveCount = boardlogic::saturatingIncrement(Game::MoveCount);
-    Command2[1]->setText(QString::number(Game::MoveCount));
-    PieceBox *carried = Picture1.at(CarriedPiece);
-    if (column == PickColumn && row == PickRow) {
+void Form3::showDrop(const boardlogic::Move &move)
+{
+    Command2[1]->setText(QString::number(m_rules.moveCount()));
+    PieceBox *carried = Picture1.at(move.piece);
+    if (move.kind == boardlogic::Move::Kind::PutBack) {
         carried->moveTo(PickLeft, PickTop, m_screen);
-        Carrying = false;
         vud::playDataSound(m_sound, QStringLiteral("fin.wav"));
+        emit dropped();
         return;
     }
-    Carrying = false;
-    const int target = CellPiece.at(column, row);
-    PieceBox *other = Picture1.at(target);
+    // The piece of the target cell goes where the carried one was lifted;
+    // the carried one takes its place.
+    PieceBox *other = Picture1.at(move.displaced);
     const double keptLeft = other->leftTwips();
     const double keptTop = double(roundHalfEven(other->topTwips()));
     other->moveTo(PickLeft, PickTop, m_screen);
     carried->moveTo(keptLeft, keptTop, m_screen);
-    CellPiece.swapCells(PickColumn, PickRow, column, row);
     vud::playDataSound(m_sound, QStringLiteral("fin.wav"));
     CheckCompletion();
+    emit dropped();
 }
 
 void Form3::Picture1_MouseMove(int index, double x, double y)
 {
-    if (m_ended || !Carrying || index < 0 || index >= laidOutPieces())
+    if (m_ended || !m_rules.carrying() || index < 0 || index >= laidOutPieces())
         return;
-    PieceBox *carried = Picture1.at(CarriedPiece);
+    PieceBox *carried = Picture1.at(m_rules.carriedPiece());
     const PieceBox *reporter = Picture1.at(index);
     const QPointF to = boardlogic::carriedPieceTo(QPointF(carried->leftTwips(), carried->topTwips()),
                                                   carried->sideTwips(),
@@ -435,10 +442,11 @@ void Form3::Picture1_MouseMove(int index, double x, double y)
 
 void Form3::carryTo(QPointF boardPixels)
 {
-    if (!Carrying || CarriedPiece >= laidOutPieces())
+    const int carriedPiece = m_rules.carriedPiece();
+    if (!m_rules.carrying() || carriedPiece >= laidOutPieces())
         return;
-    const PieceBox *carried = Picture1.at(CarriedPiece);
-    Picture1_MouseMove(CarriedPiece, m_screen.toTwipsX(boardPixels.x()) - carried->leftTwips(),
+    const PieceBox *carried = Picture1.at(carriedPiece);
+    Picture1_MouseMove(carriedPiece, m_screen.toTwipsX(boardPixels.x()) - carried->leftTwips(),
                        m_screen.toTwipsY(boardPixels.y()) - carried->topTwips());
 }
 
@@ -448,18 +456,17 @@ void Form3::Timer3_Timer()
 {
     if (m_ended)
         return;
-    ElapsedSeconds = boardlogic::saturatingIncrement(ElapsedSeconds);
-    Command2[0]->setText(QString::number(ElapsedSeconds));
+    Command2[0]->setText(QString::number(m_rules.secondPassed()));
 }
 
 void Form3::CheckCompletion()
 {
-    if (!CellPiece.isSolved())
+    if (!m_rules.isSolved())
         return;
     Timer3->stop();
     // The pieces of the game actually played, whatever the selection screen
     // holds now.
-    emit gameFinished(laidOutPieces(), ElapsedSeconds, Game::MoveCount);
+    emit gameFinished(laidOutPieces(), m_rules.elapsedSeconds(), m_rules.moveCount());
     vud::playDataSound(m_sound, QStringLiteral("acabado.wav"));
     Timer2->start();
 }
@@ -472,7 +479,7 @@ void Form3::Timer2_Timer()
     bringPictureToFront();
 
     const std::optional<QVector<vud::DrawingPlacement>> drawings =
-        vud::readCoordinatesFile(vud::coordinatesPathFor(Game::PictureName, Game::PicturePath));
+        vud::readCoordinatesFile(vud::coordinatesPathFor(m_choice.PictureName, m_choice.PicturePath));
     const TwipsRect p2 = Picture2->rectTwips();
     if (drawings) {
         GifCount = 0;
@@ -519,22 +526,22 @@ void Form3::Timer2_Timer()
 
 void Form3::Form_Activate()
 {
-    if (m_ended || !Game::RebuildBoard)
+    if (m_ended || !RebuildBoard)
         return;
     // One board per choice: coming back from the results list or the
     // selection screen without a new choice continues this board.
-    Game::RebuildBoard = false;
+    RebuildBoard = false;
+    m_choice = m_nextChoice;
     // The new game is timed from the child's first click, as the first one
-    // is, and its counters show nothing until then.
-    ElapsedSeconds = 0;
+    // is, and its counters show nothing until then. Its rules start afresh
+    // in LayOutBoard, no piece carried: one lifted on the old board no
+    // longer exists.
     Timer3->stop();
     ShowCounterPictures();
     ClearBoard();
     // The child sees the new pieces whole, then the shuffle: the last
     // game's whole picture goes with its drawings.
     Picture2->hide();
-    // A piece lifted on the old board no longer exists.
-    Carrying = false;
     LayOutBoard();
     PaintPieces();
     FitPictureToGrid();
@@ -595,7 +602,7 @@ void Form3::ShowPlacedPieces()
 {
     bringPictureToFront();
     for (int k = 0; k < laidOutPieces(); ++k) {
-        if (!CellPiece.isHome(k))
+        if (!m_rules.grid().isHome(k))
             Picture1.at(k)->raise();
     }
 }

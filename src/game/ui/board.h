@@ -2,7 +2,9 @@
 
 #include "core/picturefit.h"
 #include "core/twips.h"
+#include "game/logic/boardchoice.h"
 #include "game/logic/boardlogic.h"
+#include "game/logic/gamerules.h"
 #include "game/ui/pieceboxes.h"
 
 #include <QImage>
@@ -29,21 +31,27 @@ class Form3 : public QWidget
     Q_OBJECT
 
 public:
-    // How the board turns PicturePath into a picture at its natural size.
+    // How the board turns the chosen picture's path into a picture at its
+    // natural size.
     // Without one, the board decodes the file itself, straight at the size
     // that covers the grid (the benchmark times set-up without decoding). A
     // picture that cannot be loaded comes back null and leaves the pieces
     // blank.
     using PictureLoader = std::function<QImage(const QString &path)>;
 
-    // Creating the board lays it out from the program-wide grid size and
-    // picture. It plays its sounds on the given player and shuffles with the
-    // given source; both must outlive it.
-    Form3(vud::SoundInterface &sound, vud::RandomSource &random, PictureLoader loader = {},
-          QWidget *parent = nullptr);
+    // Creating the board lays it out for the selection screen's choice. It
+    // plays its sounds on the given player and shuffles with the given
+    // source; both must outlive it.
+    Form3(vud::SoundInterface &sound, vud::RandomSource &random, const boardlogic::BoardChoice &choice,
+          PictureLoader loader = {}, QWidget *parent = nullptr);
 
     // Enables the board and shows it full screen without blocking.
     void showModeless();
+
+    // Takes the selection screen's next choice: the move count starts afresh,
+    // and the next activation from another of the program's windows lays out
+    // a board for it (unless a click on the present board comes first).
+    void chooseBoard(const boardlogic::BoardChoice &choice);
 
     // Replaces the picture loader for the boards laid out from now on.
     void setPictureLoader(PictureLoader loader) { m_loader = std::move(loader); }
@@ -54,15 +62,22 @@ public:
     int gridTop() const { return GridTop; }
     int boardColumns() const { return BoardColumns; }
     int boardRows() const { return BoardRows; }
-    int cellPiece(int column, int row) const { return CellPiece.at(column, row); }
-    const boardlogic::PieceGrid &grid() const { return CellPiece; }
-    bool carrying() const { return Carrying; }
-    int carriedPiece() const { return CarriedPiece; }
-    qint32 elapsedSeconds() const { return ElapsedSeconds; }
+    int cellPiece(int column, int row) const { return m_rules.grid().at(column, row); }
+    const boardlogic::PieceGrid &grid() const { return m_rules.grid(); }
+    // The game's own state: the grid, the piece carried, the counters.
+    const boardlogic::GameRules &rules() const { return m_rules; }
+    bool carrying() const { return m_rules.carrying(); }
+    int carriedPiece() const { return m_rules.carriedPiece(); }
+    qint32 elapsedSeconds() const { return m_rules.elapsedSeconds(); }
     int gifCount() const { return GifCount; }
     bool revealShown() const { return RevealShown; }
     bool bordersShown() const { return BordersShown; }
     const vud::ScreenTwips &screen() const { return m_screen; }
+    // The choice the present board was laid out for.
+    const boardlogic::BoardChoice &choice() const { return m_choice; }
+    // A new board waits for the next activation.
+    bool rebuildBoard() const { return RebuildBoard; }
+    std::int16_t moveCount() const { return m_rules.moveCount(); }
 
     int pieceCount() const { return int(Picture1.size()); }
     PieceBox *piece(int index) const { return Picture1.value(index); }
@@ -74,7 +89,7 @@ public:
     QTimer *timer2() const { return Timer2; }
     QTimer *timer3() const { return Timer3; }
 
-    // Lays a new board out when one was asked for (Game::RebuildBoard), as
+    // Lays a new board out when one was asked for (RebuildBoard), as
     // an activation from another of the program's windows does.
     void Form_Activate();
 
@@ -97,6 +112,9 @@ signals:
     void selectionRequested();
     // The child pressed the seconds or the moves: the results list.
     void resultsRequested();
+    // A carried piece was put down, back on its cell or in another's place
+    // (after the game's end, when that drop finished it).
+    void dropped();
     // The last piece went home: a game of that many pieces, timed and
     // counted so.
     void gameFinished(int pieces, qint32 seconds, int moves);
@@ -124,6 +142,8 @@ private:
     PieceBox *createPiece(int index);
     vud::GifDisplay *createGifElement(int index);
     void bringPictureToFront();
+    void showLift(const boardlogic::Move &move);
+    void showDrop(const boardlogic::Move &move);
     void carryTo(QPointF boardPixels);
     int laidOutPieces() const { return BoardColumns * BoardRows; }
 
@@ -131,6 +151,8 @@ private:
     vud::RandomSource &m_random;
     PictureLoader m_loader;
     vud::ScreenTwips m_screen;
+    boardlogic::BoardChoice m_choice;
+    boardlogic::BoardChoice m_nextChoice;
     // The picture scaled and cut to cover the grid, and how it was scaled.
     QImage m_picture;
     vud::PictureFit m_fit;
@@ -151,8 +173,10 @@ private:
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
 
-    // Form-level state.
-    boardlogic::PieceGrid CellPiece;
+    // Form-level state. The rules hold the grid (CellPiece), the piece
+    // carried and the cell it came from, MoveCount and ElapsedSeconds; the
+    // form keeps where the carried piece stood on the screen.
+    boardlogic::GameRules m_rules;
     int CellSize = 0;
     double GridLeft = 0;
     int GridTop = 0;
@@ -160,12 +184,8 @@ private:
     int BoardRows = 0;
     int GifCount = 0;
     bool RevealShown = false;
-    bool Carrying = false;
-    int CarriedPiece = 0;
     double PickLeft = 0;
     qint32 PickTop = 0;
-    int PickColumn = 0;
-    int PickRow = 0;
-    qint32 ElapsedSeconds = 0;
     bool BordersShown = false;
+    bool RebuildBoard = false;
 };

@@ -48,19 +48,6 @@ Form2 *GameApp::selection()
     return m_selection;
 }
 
-Form3 *GameApp::board()
-{
-    if (!m_board) {
-        m_board = new Form3(m_sound, m_random, m_loader);
-        connect(m_board, &Form3::selectionRequested, this, [this] { selection()->showModeless(); });
-        connect(m_board, &Form3::resultsRequested, this, [this] { results()->showModeless(); });
-        connect(m_board, &Form3::gameFinished, this,
-                [this](int pieces, qint32 seconds, int moves) { results()->addResult(pieces, seconds, moves); });
-        connect(m_board, &Form3::exitRequested, this, &GameApp::exitRequested);
-    }
-    return m_board;
-}
-
 Form4 *GameApp::results()
 {
     if (!m_results)
@@ -76,7 +63,17 @@ void GameApp::play(const QString &playerName)
     selection()->showModeless();
 }
 
-void GameApp::openBoard()
+void GameApp::openBoard(const boardlogic::BoardChoice &choice)
 {
-    board()->showModeless();
+    if (m_board) {
+        m_board->chooseBoard(choice);
+    } else {
+        m_board = new Form3(m_sound, m_random, choice, m_loader);
+        connect(m_board, &Form3::selectionRequested, this, [this] { selection()->showModeless(); });
+        connect(m_board, &Form3::resultsRequested, this, [this] { results()->showModeless(); });
+        connect(m_board, &Form3::gameFinished, this,
+                [this](int pieces, qint32 seconds, int moves) { results()->addResult(pieces, seconds, moves); });
+        connect(m_board, &Form3::exitRequested, this, &GameApp::exitRequested);
+    }
+    m_board->showModeless();
 }

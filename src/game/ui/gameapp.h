@@ -16,7 +16,8 @@ class SoundInterface;
 // The game's windows and the ways between them. Each window is made when the
 // child first reaches it, as the game has always loaded its forms: the start
 // screen at once, the results list and the selection screen from the start
-// screen's button, the board at the first picture chosen. The windows only
+// screen's button, the board at the first picture chosen, which the selection
+// screen's signal carries. The windows only
 // say what happened; this object decides which window answers.
 class GameApp : public QObject
 {
@@ -35,8 +36,14 @@ public:
     // the start screen for good.
     Form1 *startScreen();
     Form2 *selection();
-    Form3 *board();
     Form4 *results();
+    // The board, once a picture was chosen; null before.
+    Form3 *board() const { return m_board; }
+
+    // Shows the board for a choice: the first choice makes the board, laid
+    // out for it; a later one has the board lay itself out anew as it comes
+    // to the front.
+    void openBoard(const boardlogic::BoardChoice &choice);
 
     // Whether the window exists now (the start screen is gone once the
     // selection screen is made, or once it is closed).
@@ -50,7 +57,6 @@ signals:
 
 private:
     void play(const QString &playerName);
-    void openBoard();
 
     vud::SoundInterface &m_sound;
     vud::RandomSource &m_random;

@@ -3,7 +3,6 @@
 #include "core/datapaths.h"
 #include "core/preview.h"
 #include "core/previewloader.h"
-#include "game/ui/globals.h"
 #include "game/ui/screenart.h"
 #include "widgets/facebutton.h"
 #include "widgets/sound.h"
@@ -139,12 +138,11 @@ void Form2::Form_Load()
     move(m_screen.toPixelsX(origin.x()), m_screen.toPixelsY(origin.y()));
     m_file1.setDataFolder(QStringLiteral("\\imagenes\\"));
     ShowPreviewPage();
-    Game::RebuildBoard = false;
     m_paging.reset();
     m_hasChosen = false;
     Command3[0]->setFaceColour(ChosenCountColour);
-    Game::GridColumns = 3;
-    Game::GridRows = 2;
+    m_choice.GridColumns = 3;
+    m_choice.GridRows = 2;
     Command1[1]->setEnabled(false);
 }
 
@@ -223,8 +221,8 @@ void Form2::Command1_Click(int Index)
 void Form2::Command3_Click(int Index)
 {
     const Screens::PieceCount count = Screens::pieceCount(Index);
-    Game::GridColumns = count.columns;
-    Game::GridRows = count.rows;
+    m_choice.GridColumns = count.columns;
+    m_choice.GridRows = count.rows;
     for (vud::FaceButton *button : Command3)
         button->setFaceColour(CountColour);
     vud::playDataSound(m_sound, QStringLiteral("2.wav"));
@@ -244,13 +242,10 @@ void Form2::Image1_Click(int Index)
         return;
     m_clickWaiting = -1;
     const int fileIndex = m_paging.fileIndexForCell(Index);
-    Game::MoveCount = 0;
-    Game::PicturePath = m_file1.fullPath(fileIndex);
-    Game::PictureName = m_file1.List(fileIndex);
-    if (m_hasChosen)
-        Game::RebuildBoard = true;
+    m_choice.PicturePath = m_file1.fullPath(fileIndex);
+    m_choice.PictureName = m_file1.List(fileIndex);
     m_hasChosen = true;
-    emit pictureChosen(Game::PicturePath);
+    emit pictureChosen(m_choice);
 }
 
 void Form2::closeEvent(QCloseEvent *event)

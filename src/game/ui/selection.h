@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/twips.h"
+#include "game/logic/boardchoice.h"
 #include "game/logic/screenlogic.h"
 
 #include <QLabel>
@@ -68,6 +69,8 @@ public:
 
     int PageStart() const { return m_paging.pageStart(); }
     bool HasChosen() const { return m_hasChosen; }
+    // The grid the piece-count buttons chose, and the picture last chosen.
+    const boardlogic::BoardChoice &Choice() const { return m_choice; }
     // What makes the previews (tests wait on it).
     vud::PreviewLoader *Previews() const { return m_previews.get(); }
     const Screens::FileList &File1() const { return m_file1; }
@@ -77,9 +80,9 @@ public:
     QVector<vud::FaceButton *> Command1;
 
 signals:
-    // A picture was clicked: the program-wide grid size and picture are set
-    // for the board to open.
-    void pictureChosen(const QString &picturePath);
+    // A picture was clicked: the board is to be laid out for this grid and
+    // picture.
+    void pictureChosen(const boardlogic::BoardChoice &choice);
     // The window was closed: the game ends.
     void exitRequested();
 
@@ -101,4 +104,5 @@ private:
     Screens::FileList m_file1;
     Screens::GalleryPaging m_paging;
     bool m_hasChosen = false;
+    boardlogic::BoardChoice m_choice;
 };

@@ -1,16 +1,13 @@
 #include "game/logic/boardlogic.h"
 #include "game/logic/screenlogic.h"
 #include "support/testsupport.h"
+#include "support/workedlayouts.h"
 
 #include <QtTest>
 
 using namespace boardlogic;
 
 namespace {
-
-// The ten piece counts the selection screen offers.
-const int kCounts[10][2] = {{3, 2}, {4, 3}, {5, 4}, {6, 4}, {7, 5},
-                            {8, 6}, {9, 7}, {10, 7}, {11, 8}, {12, 9}};
 
 constexpr double kButtonColumnRight = 735;
 
@@ -32,15 +29,10 @@ private slots:
         QTest::addColumn<int>("cellSize");
         QTest::addColumn<int>("top");
         QTest::addColumn<double>("left");
-        QTest::newRow("800x600 3x2") << 12000.0 << 9000.0 << 3 << 2 << 3600 << 900 << 925.0;
-        QTest::newRow("800x600 7x5") << 12000.0 << 9000.0 << 7 << 5 << 1542 << 645 << 928.0;
-        QTest::newRow("800x600 11x8") << 12000.0 << 9000.0 << 11 << 8 << 981 << 576 << 929.0;
-        QTest::newRow("800x600 12x9") << 12000.0 << 9000.0 << 12 << 9 << 900 << 450 << 925.0;
-        QTest::newRow("1024x768 12x9") << 15360.0 << 11520.0 << 12 << 9 << 1152 << 576 << 1093.0;
-        // The wide-screen rule: nine tenths of the height shared among rows.
-        QTest::newRow("1920x1080 3x2") << 28800.0 << 16200.0 << 3 << 2 << 7290 << 810 << 3790.0;
-        QTest::newRow("1920x1080 12x9") << 28800.0 << 16200.0 << 12 << 9 << 1620 << 810 << 5005.0;
-        QTest::newRow("1366x768 3x2") << 20490.0 << 11520.0 << 3 << 2 << 5184 << 576 << 2794.0;
+        for (const vudtest::WorkedLayout &w : vudtest::workedLayouts()) {
+            QTest::newRow(w.tag()) << w.screenPixels.width() * 15.0 << w.screenPixels.height() * 15.0 << w.columns
+                                   << w.rows << w.cellSize << w.gridTop << w.gridLeft;
+        }
     }
     void layoutGivesTheWorkedValues()
     {
@@ -65,9 +57,10 @@ private slots:
         QTest::addColumn<int>("rows");
         const QSize screens[] = {{800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}, {1366, 768}};
         for (const QSize &s : screens) {
-            for (const auto &count : kCounts) {
-                QTest::addRow("%dx%d %dx%d", s.width(), s.height(), count[0], count[1])
-                    << s.width() << s.height() << count[0] << count[1];
+            for (int button = 0; button < Screens::PieceCountButtons; ++button) {
+                const Screens::PieceCount count = Screens::pieceCount(button);
+                QTest::addRow("%dx%d %dx%d", s.width(), s.height(), count.columns, count.rows)
+                    << s.width() << s.height() << int(count.columns) << int(count.rows);
             }
         }
     }

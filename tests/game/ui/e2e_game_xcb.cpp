@@ -1,7 +1,6 @@
 #include "core/random.h"
 #include "game/ui/board.h"
 #include "game/ui/gameapp.h"
-#include "game/ui/globals.h"
 #include "game/ui/results.h"
 #include "game/ui/selection.h"
 #include "game/ui/start.h"

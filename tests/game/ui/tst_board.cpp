@@ -2,9 +2,10 @@
 #include "core/datapaths.h"
 #include "game/ui/board.h"
 #include "game/ui/gameapp.h"
-#include "game/ui/globals.h"
 #include "game/ui/results.h"
+#include "game/logic/screenlogic.h"
 #include "support/testsupport.h"
+#include "support/workedlayouts.h"
 #include "uisupport/recordingsound.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
@@ -20,9 +21,6 @@
 using namespace vudtest;
 
 namespace {
-
-const int kCounts[10][2] = {{3, 2}, {4, 3}, {5, 4}, {6, 4}, {7, 5},
-                            {8, 6}, {9, 7}, {10, 7}, {11, 8}, {12, 9}};
 
 // Equal but for the small shifts of a JPEG's compression.
 bool sameColour(const QColor &a, const QColor &b)
@@ -80,14 +78,23 @@ class TestBoard : public QObject
     void clickCell(int column, int row) { click(cellCentre(column, row)); }
     void moveTo(QPoint pixel) { QTest::mouseMove(board()->windowHandle(), pixel); }
 
+    // The selection screen's choice of a grid and a picture (by default the
+    // test's block picture).
+    boardlogic::BoardChoice choice(int columns, int rows, const QString &picturePath = QString()) const
+    {
+        boardlogic::BoardChoice chosen;
+        chosen.GridColumns = std::uint8_t(columns);
+        chosen.GridRows = std::int16_t(rows);
+        chosen.PicturePath = picturePath.isNull() ? m_picture : picturePath;
+        chosen.PictureName = QFileInfo(chosen.PicturePath).fileName();
+        return chosen;
+    }
+
     // A board of the given size, on show, for a picture exactly as large as
     // its grid painted in blocks of one colour per cell.
     void openBoard(int columns, int rows, const QString &picturePath = QString())
     {
-        Game::GridColumns = std::uint8_t(columns);
-        Game::GridRows = std::int16_t(rows);
-        Game::PicturePath = picturePath.isNull() ? m_picture : picturePath;
-        Game::PictureName = QFileInfo(Game::PicturePath).fileName();
+        m_app->openBoard(choice(columns, rows, picturePath));
         Form3 *form = board();
         form->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -98,7 +105,7 @@ class TestBoard : public QObject
     void scriptOneSwapShuffle()
     {
         // r1 = 0, c1 = 0, r2 = 0, c2 = 1, then zeros: cell (0, 0) with itself.
-        m_random->m_fractions = {0.0, 0.0, 0.0, 1.5 / Game::GridColumns, 0.0};
+        m_random->m_fractions = {0.0, 0.0, 0.0, 1.5 / board()->boardColumns(), 0.0};
         m_random->drawn = 0;
     }
 
@@ -141,7 +148,6 @@ private slots:
     void init()
     {
         m_folder = new TempProgramFolder;
-        Game::resetGlobals();
         m_sound.played.clear();
         m_random = new ScriptedRandom({0.0});
         m_app = new GameApp(m_sound, *m_random);
@@ -170,11 +176,8 @@ private slots:
         QTest::addColumn<int>("cellSize");
         QTest::addColumn<int>("top");
         QTest::addColumn<double>("left");
-        QTest::newRow("800x600 6") << QSize(800, 600) << 3 << 2 << 3600 << 900 << 925.0;
-        QTest::newRow("800x600 35") << QSize(800, 600) << 7 << 5 << 1542 << 645 << 928.0;
-        QTest::newRow("800x600 88") << QSize(800, 600) << 11 << 8 << 981 << 576 << 929.0;
-        QTest::newRow("800x600 108") << QSize(800, 600) << 12 << 9 << 900 << 450 << 925.0;
-        QTest::newRow("1024x768 108") << QSize(1024, 768) << 12 << 9 << 1152 << 576 << 1093.0;
+        for (const WorkedLayout &w : workedLayouts())
+            QTest::newRow(w.tag()) << w.screenPixels << w.columns << w.rows << w.cellSize << w.gridTop << w.gridLeft;
     }
     void layOutMatchesTheWorkedExamples()
     {
@@ -226,8 +229,10 @@ private slots:
     {
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("rows");
-        for (const auto &count : kCounts)
-            QTest::addRow("%d pieces", count[0] * count[1]) << count[0] << count[1];
+        for (int button = 0; button < Screens::PieceCountButtons; ++button) {
+            const Screens::PieceCount count = Screens::pieceCount(button);
+            QTest::addRow("%d pieces", count.columns * count.rows) << int(count.columns) << int(count.rows);
+        }
     }
     void everyCountFitsOnThisScreen()
     {
@@ -425,9 +430,7 @@ private slots:
             ++layouts;
             return QImage(path);
         });
-        Game::GridColumns = 3;
-        Game::GridRows = 2;
-        Game::RebuildBoard = true;
+        form->chooseBoard(choice(3, 2));
         results()->showModeless();
         form->showModeless();
         QTRY_COMPARE(form->pieceCount(), 6);
@@ -443,7 +446,7 @@ private slots:
         QVERIFY(form->timer1()->isActive());
         // One board per choice: coming back from the results list before the
         // first click continues the same board, shuffle and all.
-        QVERIFY(!Game::RebuildBoard);
+        QVERIFY(!form->rebuildBoard());
         form->Timer1_Timer();
         QVector<int> shuffled;
         for (int k = 0; k < 6; ++k)
@@ -497,7 +500,7 @@ private slots:
         };
         const QVector<int> shuffled = cells();
         QPointer<PieceBox> last = form->piece(11);
-        Game::RebuildBoard = true;
+        form->chooseBoard(choice(3, 2));
 
         QApplication::setActiveWindow(nullptr);
         QTRY_VERIFY(!form->isActiveWindow());
@@ -506,7 +509,7 @@ private slots:
         QVERIFY(last);
         QCOMPARE(cells(), shuffled);
         QVERIFY(!form->timer1()->isActive());
-        QVERIFY(Game::RebuildBoard);
+        QVERIFY(form->rebuildBoard());
 
         results()->showModeless();
         QTRY_VERIFY(results()->isActiveWindow());
@@ -514,7 +517,8 @@ private slots:
         QTRY_VERIFY(form->isActiveWindow());
         QVERIFY(!last);
         QVERIFY(form->timer1()->isActive());
-        QVERIFY(!Game::RebuildBoard);
+        QCOMPARE(form->pieceCount(), 6);
+        QVERIFY(!form->rebuildBoard());
     }
 
     // ------------------------------------------------------------- play
@@ -574,9 +578,15 @@ private slots:
         auto *seconds = form->findChildren<vud::FaceButton *>("Command2").at(0);
         auto *moves = form->findChildren<vud::FaceButton *>("Command2").at(1);
         QCOMPARE(seconds->property("index").toInt(), 0);
+        QSignalSpy drops(form, &Form3::dropped);
+        // A click on the board keeps it: a choice made meanwhile waits for
+        // the next one.
+        form->chooseBoard(choice(3, 2));
 
         const int lifted = form->cellPiece(1, 1);
         clickCell(1, 1);
+        QVERIFY(!form->rebuildBoard());
+        QCOMPARE(drops.size(), 0);
         QVERIFY(form->carrying());
         QCOMPARE(form->carriedPiece(), lifted);
         QCOMPARE(m_sound.played, QStringList{sound("principio.wav")});
@@ -596,7 +606,8 @@ private slots:
         const int timerId = form->timer3()->timerId();
         clickCell(1, 1);
         QVERIFY(!form->carrying());
-        QCOMPARE(Game::MoveCount, 1);
+        QCOMPARE(drops.size(), 1);
+        QCOMPARE(board()->moveCount(), 1);
         QCOMPARE(moves->text(), QString("1"));
         QCOMPARE(form->piece(lifted)->leftTwips(), form->gridLeft() + form->cellSize());
         QCOMPARE(form->timer3()->timerId(), timerId);
@@ -610,13 +621,13 @@ private slots:
         QVERIFY(!form->carrying());
         QCOMPARE(form->cellPiece(3, 0), lifted);
         QCOMPARE(form->cellPiece(1, 1), other);
-        QCOMPARE(Game::MoveCount, 2);
+        QCOMPARE(board()->moveCount(), 2);
+        QCOMPARE(drops.size(), 2);
         QCOMPARE(moves->text(), QString("2"));
         checkPiecesLieOnTheirCells();
         QCOMPARE(m_sound.played, (QStringList{sound("principio.wav"), sound("fin.wav"),
                                               sound("principio.wav"), sound("fin.wav")}));
         QCOMPARE(form->timer3()->timerId(), timerId);
-        QVERIFY(!Game::RebuildBoard);
     }
 
     // Neighbouring pieces overlap by a pixel: a press there may reach one
@@ -650,14 +661,14 @@ private slots:
         QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, cellCentre(2, 1));
         QVERIFY(form->carrying());
         QCOMPARE(form->carriedPiece(), lifted);
-        QCOMPARE(Game::MoveCount, 0);
+        QCOMPARE(board()->moveCount(), 0);
         QCOMPARE(m_sound.played, QStringList{sound("principio.wav")});
 
         moveTo(cellCentre(0, 2));
         clickCell(0, 2);
         QVERIFY(!form->carrying());
         QCOMPARE(form->cellPiece(0, 2), lifted);
-        QCOMPARE(Game::MoveCount, 1);
+        QCOMPARE(board()->moveCount(), 1);
         checkPiecesLieOnTheirCells();
     }
 
@@ -673,7 +684,7 @@ private slots:
         clickCell(1, 0);
         clickCell(1, 0);
         QVERIFY(!form->carrying());
-        QCOMPARE(Game::MoveCount, 1);
+        QCOMPARE(board()->moveCount(), 1);
         QCOMPARE(results()->List1->count(), 0);
         QVERIFY(form->timer3()->isActive());
         QVERIFY(!form->timer2()->isActive());
@@ -720,7 +731,7 @@ private slots:
         moveTo(outside);
         click(outside);
         QVERIFY(form->carrying());
-        QCOMPARE(Game::MoveCount, 0);
+        QCOMPARE(board()->moveCount(), 0);
         QCOMPARE(m_sound.played, QStringList{sound("principio.wav")});
         // Back on the grid the piece drops where the pointer is.
         moveTo(cellCentre(2, 0));
@@ -765,19 +776,6 @@ private slots:
         QCOMPARE(form->elapsedSeconds(), 2);
         QCOMPARE(form->findChildren<vud::FaceButton *>("Command2").at(0)->text(), QString("2"));
         QTRY_COMPARE_WITH_TIMEOUT(form->elapsedSeconds(), 3, 2500);
-    }
-
-    void moveCounterStopsAtItsLimit()
-    {
-        openBoard(3, 2);
-        Form3 *form = board();
-        m_random->m_fractions = {0.7, 0.3, 0.1, 0.8, 0.5, 0.2};
-        form->Timer1_Timer();
-        Game::MoveCount = 32767;
-        clickCell(0, 0);
-        clickCell(0, 0);
-        QCOMPARE(Game::MoveCount, std::int16_t(32767));
-        QCOMPARE(form->findChildren<vud::FaceButton *>("Command2").at(1)->text(), QString("32767"));
     }
 
     // ------------------------------------------------- completion, reveal
@@ -897,13 +895,14 @@ private slots:
         QVERIFY(seconds->picture().isNull() && moves->picture().isNull());
 
         // Another picture chosen on the selection screen.
-        Game::MoveCount = 0;
-        Game::RebuildBoard = true;
+        form->chooseBoard(choice(3, 2));
         results()->showModeless();
         QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
         QTRY_VERIFY(form->timer1()->isActive());
         QCOMPARE(form->elapsedSeconds(), 0);
+        // Left running, the old game's clock would count into the new game
+        // before its first click.
         QVERIFY(!form->timer3()->isActive());
         QCOMPARE(seconds->text(), QString());
         QCOMPARE(moves->text(), QString());
@@ -935,10 +934,7 @@ private slots:
         form->Timer2_Timer();
         QCOMPARE(form->gifElementCount(), 3);
 
-        Game::GridColumns = 4;
-        Game::GridRows = 3;
-        Game::MoveCount = 0;
-        Game::RebuildBoard = true;
+        form->chooseBoard(choice(4, 3));
         results()->showModeless();
         QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
@@ -979,9 +975,6 @@ private slots:
         Form3 *form = board();
         scriptOneSwapShuffle();
         form->Timer1_Timer();
-        Game::GridColumns = std::uint8_t(columns);
-        Game::GridRows = std::int16_t(rows);
-
         QTest::mouseClick(form->findChild<vud::FaceButton *>("Command1"), Qt::LeftButton);
         QTest::mouseClick(form->findChild<vud::FaceButton *>("Command8"), Qt::LeftButton);
         for (int i = 0; i < 12; ++i)
@@ -995,7 +988,7 @@ private slots:
         QCOMPARE(results()->List1->item(0)->text(),
                  QString(" 1 ) NIVEL : 12 PIEZAS - TIEMPO * 0 * SEGUNDOS - MOVIMIENTOS ** 1 **"));
         // The next rebuild removes the twelve pieces that exist.
-        Game::RebuildBoard = true;
+        form->chooseBoard(choice(columns, rows));
         results()->showModeless();
         QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
@@ -1117,9 +1110,7 @@ private slots:
         QTest::mouseClick(outlines, Qt::LeftButton);
         QVERIFY(allBordered(false));
 
-        Game::GridColumns = 4;
-        Game::GridRows = 3;
-        Game::RebuildBoard = true;
+        form->chooseBoard(choice(4, 3));
         results()->showModeless();
         QTRY_VERIFY(results()->isActiveWindow());
         form->showModeless();
@@ -1166,7 +1157,7 @@ private slots:
         clickCell(1, 1);
         form->Timer3_Timer();
         QCOMPARE(m_sound.played, before);
-        QCOMPARE(Game::MoveCount, 0);
+        QCOMPARE(board()->moveCount(), 0);
         QCOMPARE(form->elapsedSeconds(), 0);
     }
 };

@@ -2,7 +2,6 @@
 #include "core/picturefit.h"
 #include "game/ui/board.h"
 #include "game/ui/gameapp.h"
-#include "game/ui/globals.h"
 #include "game/ui/results.h"
 #include "support/testsupport.h"
 #include "widgets/gifdisplay.h"
@@ -81,12 +80,8 @@ private slots:
         if (!QFileInfo::exists(faro))
             QSKIP("the sample pictures are not built");
         m_app = std::make_unique<GameApp>(m_player, m_random);
-        Game::GridColumns = 3;
-        Game::GridRows = 2;
-        Game::PicturePath = faro;
-        Game::PictureName = "faro.jpg";
+        m_app->openBoard({3, 2, faro, "faro.jpg"});
         Form3 *board = m_app->board();
-        board->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(board));
         const QSize screen = QGuiApplication::primaryScreen()->size();
         const QImage shot = grabScreen(QString("faro-6-%1x%2.png").arg(screen.width()).arg(screen.height()));
@@ -114,12 +109,8 @@ private slots:
     // cover the grid.
     void boardCoversTheScreenWithThePicture()
     {
-        Game::GridColumns = 12;
-        Game::GridRows = 9;
-        Game::PicturePath = m_folder.file("imagenes/muestra.png");
-        Game::PictureName = "muestra.png";
+        m_app->openBoard({12, 9, m_folder.file("imagenes/muestra.png"), "muestra.png"});
         Form3 *board = m_app->board();
-        board->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(board));
         QTRY_COMPARE(board->geometry(), QGuiApplication::primaryScreen()->geometry());
 
@@ -156,7 +147,7 @@ private slots:
         if (m_random.drawn != 400) {
             // The clock shuffled before the script was in place: lay out
             // anew and shuffle with it.
-            Game::RebuildBoard = true;
+            board->chooseBoard(board->choice());
             QEvent activation(QEvent::WindowActivate);
             QCoreApplication::sendEvent(board, &activation);
             board->Timer1_Timer();

@@ -2,7 +2,6 @@
 #include "core/previewloader.h"
 #include "game/ui/board.h"
 #include "game/ui/gameapp.h"
-#include "game/ui/globals.h"
 #include "game/ui/selection.h"
 #include "game/ui/start.h"
 #include "support/testsupport.h"
@@ -135,7 +134,6 @@ private slots:
         m_app = new GameApp(m_sound, m_random);
         m_programEnds = 0;
         connect(m_app, &GameApp::exitRequested, this, [this] { ++m_programEnds; });
-        Game::resetGlobals();
     }
 
     void cleanup()
@@ -153,9 +151,6 @@ private slots:
     void loadState()
     {
         QVERIFY(writeNumberedPictures(*m_folder, 3));
-        Game::GridColumns = 12;
-        Game::GridRows = 9;
-        Game::RebuildBoard = true;
         m_app->startScreen();
         m_sound.played.clear();
         Form2 *form = shownForm();
@@ -168,9 +163,8 @@ private slots:
         // (12000 - 10245) \ 2 = 877 and (9000 - 7695) \ 2 = 652 twips.
         QCOMPARE(form->pos(), QPoint(screen.toPixelsX(877), screen.toPixelsY(652)));
         QCOMPARE(form->palette().color(QPalette::Window), QColor(255, 255, 192));
-        QCOMPARE(int(Game::GridColumns), 3);
-        QCOMPARE(int(Game::GridRows), 2);
-        QVERIFY(!Game::RebuildBoard);
+        QCOMPARE(int(form->Choice().GridColumns), 3);
+        QCOMPARE(int(form->Choice().GridRows), 2);
         QVERIFY(!form->HasChosen());
         QCOMPARE(form->PageStart(), 0);
         QCOMPARE(form->Command3[0]->faceColour(), QColor(0, 0, 255));
@@ -220,8 +214,8 @@ private slots:
 
         click(form->Command3[(index + 5) % 10]);
         click(button);
-        QCOMPARE(int(Game::GridColumns), columns);
-        QCOMPARE(int(Game::GridRows), rows);
+        QCOMPARE(int(form->Choice().GridColumns), columns);
+        QCOMPARE(int(form->Choice().GridRows), rows);
         QCOMPARE(columns * rows, caption.trimmed().toInt());
         for (int other = 0; other < 10; ++other)
             QCOMPARE(form->Command3[other]->faceColour(), other == index ? QColor(0, 0, 255) : QColor(255, 192, 192));
@@ -338,17 +332,29 @@ private slots:
         Form2 *form = shownForm();
         QVERIFY(form);
         click(form->Command3[3]);
-        Game::MoveCount = 7;
+        QSignalSpy chosen(form, &Form2::pictureChosen);
         click(form->Image1[1]);
 
-        QCOMPARE(Game::PictureName, QStringLiteral("B.png"));
-        QCOMPARE(Game::PicturePath, m_folder->file("imagenes/B.png"));
-        QCOMPARE(int(Game::MoveCount), 0);
-        QVERIFY(!Game::RebuildBoard);
+        QCOMPARE(chosen.size(), 1);
+        const auto first = chosen.at(0).at(0).value<boardlogic::BoardChoice>();
+        QCOMPARE(first.PictureName, QStringLiteral("B.png"));
+        QCOMPARE(first.PicturePath, m_folder->file("imagenes/B.png"));
+        QCOMPARE(int(first.GridColumns), 6);
+        QCOMPARE(int(first.GridRows), 4);
         QVERIFY(form->HasChosen());
-        QCOMPARE(int(Game::GridColumns), 6);
         QVERIFY(boardIsOpen());
+        Form3 *board = m_app->board();
+        QCOMPARE(board->choice(), first);
+        QCOMPARE(board->pieceCount(), 24);
+        QVERIFY(!board->rebuildBoard());
         QVERIFY(form->isVisible());
+        // A move on the first board, counted.
+        QVERIFY(QTest::qWaitForWindowExposed(board));
+        board->Timer1_Timer();
+        const QPoint cell = board->piece(0)->geometry().center();
+        QTest::mouseClick(board->windowHandle(), Qt::LeftButton, {}, cell);
+        QTest::mouseClick(board->windowHandle(), Qt::LeftButton, {}, cell);
+        QCOMPARE(int(board->moveCount()), 1);
 
         // The board lays out the newly chosen picture once, as it comes to
         // the front, and takes the request back.
@@ -357,14 +363,14 @@ private slots:
             laidOut.append(path);
             return QImage(path);
         });
-        Game::MoveCount = 12;
         form->showModeless();
         click(form->Image1[0]);
-        QCOMPARE(Game::PictureName, QStringLiteral("a.png"));
-        QCOMPARE(int(Game::MoveCount), 0);
-        QCOMPARE(int(Game::GridColumns), 6);
+        QCOMPARE(int(board->moveCount()), 0);
         QTRY_COMPARE(laidOut, QStringList{m_folder->file("imagenes/a.png")});
-        QVERIFY(!Game::RebuildBoard);
+        QVERIFY(!board->rebuildBoard());
+        QCOMPARE(board->choice().PictureName, QStringLiteral("a.png"));
+        QCOMPARE(int(board->choice().GridColumns), 6);
+        QCOMPARE(chosen.size(), 2);
     }
 
     // The board's selection button brings this screen back in front.
@@ -402,11 +408,11 @@ private slots:
             click(form->Command1[0]);
         QVERIFY(previewsPlaced(form));
         QVERIFY(!form->Image1[cell]->hasPicture());
-        Game::PicturePath = QStringLiteral("before");
+        QSignalSpy chosen(form, &Form2::pictureChosen);
         click(form->Image1[cell]);
 
         QVERIFY(!boardIsOpen());
-        QCOMPARE(Game::PicturePath, QStringLiteral("before"));
+        QCOMPARE(chosen.size(), 0);
         QVERIFY(!form->HasChosen());
     }
 
@@ -440,7 +446,7 @@ private slots:
         QCOMPARE(boardIsOpen(), !chosen.isEmpty());
         QCOMPARE(form->HasChosen(), !chosen.isEmpty());
         if (!chosen.isEmpty())
-            QCOMPARE(Game::PictureName, chosen);
+            QCOMPARE(m_app->board()->choice().PictureName, chosen);
     }
 
     void pagingFasterThanDecoding_data()

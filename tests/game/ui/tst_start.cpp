@@ -1,7 +1,6 @@
 #include "core/datapaths.h"
 #include "game/ui/board.h"
 #include "game/ui/gameapp.h"
-#include "game/ui/globals.h"
 #include "game/ui/results.h"
 #include "game/ui/selection.h"
 #include "game/ui/start.h"
@@ -86,7 +85,6 @@ private slots:
         QVERIFY(writeGif(m_folder->file("gifs/inicio.gif"), squareFrames(3), 5, 0));
         m_sound.played.clear();
         m_app = new GameApp(m_sound, m_random);
-        Game::resetGlobals();
     }
 
     void cleanup()
