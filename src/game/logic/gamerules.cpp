@@ -95,6 +95,19 @@ Move GameRules::drop(QPoint cell)
     return move;
 }
 
+Move GameRules::cancelCarry()
+{
+    Move move;
+    if (!Carrying)
+        return move;
+    Carrying = false;
+    move.kind = Move::Kind::Cancel;
+    move.piece = CarriedPiece;
+    move.from = pickCell();
+    move.to = pickCell();
+    return move;
+}
+
 qint32 GameRules::secondPassed()
 {
     ElapsedSeconds = saturatingIncrement(ElapsedSeconds);

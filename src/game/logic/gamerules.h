@@ -21,6 +21,7 @@ struct Move
         Lift,    // piece lifted from cell `from`
         PutBack, // piece dropped on its own cell `from`: the grid is unchanged
         Swap,    // piece dropped on `to`; `displaced` went from `to` to `from`
+        Cancel,  // carried piece taken back to `from` without a drop: not counted
     };
 
     Kind kind = Kind::Nothing;
@@ -85,6 +86,10 @@ public:
     // Drops the carried piece on a cell: back on its own cell, or trading
     // places with the piece there. Every drop counts one move, up to 32767.
     Move drop(QPoint cell);
+    // Takes the carried piece back to the cell it was lifted from without
+    // dropping it: a drag let go outside the grid, or Escape. No move is
+    // counted. Refused when nothing is carried.
+    Move cancelCarry();
 
     // One more second of play, up to the counter's limit; the new total.
     qint32 secondPassed();

@@ -6,6 +6,7 @@
 #include "core/picturefile.h"
 #include "core/random.h"
 #include "game/ui/boardart.h"
+#include "game/ui/cellhighlight.h"
 #include "widgets/activation.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
@@ -13,11 +14,13 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTimer>
 #include <cmath>
 
@@ -54,6 +57,9 @@ Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, const boardl
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
     setPalette(pal);
     setMouseTracking(true);
+    // The board takes the keyboard for the grid; its buttons are reached
+    // with Tab.
+    setFocusPolicy(Qt::StrongFocus);
 
     createButtons();
 
@@ -63,6 +69,7 @@ Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, const boardl
     connect(Picture2, &PictureBox::clicked, this, &Form3::Picture2_Click);
     connect(Picture2, &PictureBox::pointerMoved, this, &Form3::carryTo);
     Gif89a1.append(createGifElement(0));
+    m_highlight = new CellHighlight(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -108,7 +115,9 @@ void Form3::createButtons()
         button->setFaceColour(vud::fromBgr(d.bgr));
         button->setPicture(d.picture);
         button->setRoundness(kButtonRoundness);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab and pressed with Space; a click leaves the
+        // keyboard on the grid.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setFont(captionFont);
         button->setGeometry(m_screen.toPixels(0, d.top, kButtonSide, kButtonSide));
         *d.slot = button;
@@ -153,6 +162,8 @@ PieceBox *Form3::createPiece(int index)
     connect(box, &PieceBox::pointerMoved, this, [this](int i, QPointF at) {
         Picture1_MouseMove(i, m_screen.toTwipsX(at.x()), m_screen.toTwipsY(at.y()));
     });
+    connect(box, &PieceBox::dragMoved, this, [this](int, QPointF at) { Picture1_DragMove(at); });
+    connect(box, &PieceBox::released, this, [this](int, QPointF at) { Picture1_Release(at); });
     // Below the whole picture when it is on show, so that a new board does
     // not change what the child sees until the picture is clicked away.
     if (Picture2 && Picture2->isVisible())
@@ -215,6 +226,7 @@ void Form3::Form_Load()
     RevealShown = false;
     Timer3->stop();
     Timer1->start();
+    setFocus(Qt::OtherFocusReason);
 }
 
 void Form3::LayOutBoard()
@@ -239,6 +251,12 @@ void Form3::LayOutBoard()
     first->show();
     // A new game: every piece home, none carried, no moves, no seconds.
     m_rules = boardlogic::GameRules(BoardColumns, BoardRows);
+    m_pressLifted = false;
+    m_dragging = false;
+    m_cursor.reset(BoardColumns, BoardRows);
+    m_highlight->hide();
+    if (m_scan)
+        startScan();
 
     const int count = laidOutPieces();
     Picture1.reserve(count);
@@ -390,10 +408,47 @@ void Form3::Picture1_Click(int index, QPointF boardPixels)
     if (!cell)
         return;
     const boardlogic::Move move = m_rules.press(index, *cell);
+    m_pressLifted = move.kind == boardlogic::Move::Kind::Lift;
+    m_dragging = false;
+    m_pressAt = boardPixels;
     if (move.kind == boardlogic::Move::Kind::Lift)
         showLift(move);
     else if (move.isDrop())
         showDrop(move);
+}
+
+void Form3::Picture1_DragMove(QPointF boardPixels)
+{
+    if (!m_pressLifted || m_dragging)
+        return;
+    const QPointF moved = boardPixels - m_pressAt;
+    if (qAbs(moved.x()) + qAbs(moved.y()) >= QGuiApplication::styleHints()->startDragDistance())
+        m_dragging = true;
+}
+
+void Form3::Picture1_Release(QPointF boardPixels)
+{
+    // Only the release of a drag drops: a press and release in place is a
+    // click, and the piece stays lifted for the next click.
+    const bool drag = m_pressLifted && m_dragging;
+    m_pressLifted = false;
+    m_dragging = false;
+    if (!drag || m_ended || !m_rules.carrying())
+        return;
+    const std::optional<QPoint> cell = boardlogic::cellAt(
+        m_screen.toTwipsX(boardPixels.x()), m_screen.toTwipsY(boardPixels.y()), Picture2->rectTwips(), GridLeft,
+        GridTop, CellSize);
+    if (cell)
+        showDrop(m_rules.drop(*cell));
+    else
+        showCancel(m_rules.cancelCarry());
+}
+
+void Form3::showCancel(const boardlogic::Move &move)
+{
+    if (move.kind != boardlogic::Move::Kind::Cancel)
+        return;
+    Picture1.at(move.piece)->moveTo(PickLeft, PickTop, m_screen);
 }
 
 void Form3::showLift(const boardlogic::Move &move)
@@ -448,6 +503,179 @@ void Form3::carryTo(QPointF boardPixels)
     const PieceBox *carried = Picture1.at(carriedPiece);
     Picture1_MouseMove(carriedPiece, m_screen.toTwipsX(boardPixels.x()) - carried->leftTwips(),
                        m_screen.toTwipsY(boardPixels.y()) - carried->topTwips());
+}
+
+// ------------------------------------------------- keyboard and switch
+
+bool Form3::piecesPlayable() const
+{
+    // Not before the shuffle, nor once the game's end has been revealed.
+    return !m_ended && laidOutPieces() > 0 && Picture1.at(0)->isEnabled() && !RevealShown;
+}
+
+void Form3::keyPressEvent(QKeyEvent *event)
+{
+    // Keys a focused button left alone (Enter) are not the grid's.
+    if (focusWidget() && focusWidget() != this) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int key = event->key();
+    if (m_scan) {
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (!event->isAutoRepeat())
+                Switch_Press();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (key) {
+    case Qt::Key_Left:
+        moveCursor(-1, 0);
+        return;
+    case Qt::Key_Right:
+        moveCursor(1, 0);
+        return;
+    case Qt::Key_Up:
+        moveCursor(0, -1);
+        return;
+    case Qt::Key_Down:
+        moveCursor(0, 1);
+        return;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->isAutoRepeat())
+            return;
+        if (m_cursor.show())
+            showHighlight();
+        else
+            chooseCell(m_cursor.cell());
+        return;
+    case Qt::Key_Escape:
+        if (m_rules.carrying() && !m_ended)
+            showCancel(m_rules.cancelCarry());
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void Form3::moveCursor(int columns, int rows)
+{
+    m_cursor.move(columns, rows);
+    showHighlight();
+}
+
+void Form3::showHighlight()
+{
+    if (laidOutPieces() < 1 || (!m_cursor.shown() && !m_scan)) {
+        m_highlight->hide();
+        return;
+    }
+    QPoint cell = m_cursor.cell();
+    int spanColumns = 1;
+    if (m_scan && m_scan->stage() == boardlogic::RowColumnScan::Stage::Rows) {
+        cell = QPoint(0, m_scan->row());
+        spanColumns = BoardColumns;
+    } else if (m_scan) {
+        cell = m_scan->cell();
+    }
+    const double left = GridLeft + double(cell.x()) * CellSize;
+    const double top = double(GridTop) + double(cell.y()) * CellSize;
+    // The carried piece goes with the highlighted cell, and waits on its
+    // own cell while the rows are scanned.
+    if (m_rules.carrying()) {
+        if (spanColumns == 1)
+            Picture1.at(m_rules.carriedPiece())->moveTo(left, top, m_screen);
+        else
+            Picture1.at(m_rules.carriedPiece())->moveTo(PickLeft, PickTop, m_screen);
+    }
+    const QRect frame = m_screen.toPixels(left, top, double(spanColumns) * CellSize, CellSize);
+    m_highlight->setGeometry(frame.adjusted(0, 0, 1, 1));
+    m_highlight->show();
+    m_highlight->raise();
+}
+
+void Form3::chooseCell(QPoint cell)
+{
+    if (!piecesPlayable())
+        return;
+    // The whole picture on show covers the pieces: the press takes it away,
+    // as a click on it does.
+    if (Picture2->isVisible()) {
+        Picture2_Click();
+        return;
+    }
+    Command2[0]->setPicture(QPixmap());
+    Command2[1]->setPicture(QPixmap());
+    if (!Timer3->isActive())
+        Timer3->start();
+    RebuildBoard = false;
+    m_cursor.moveTo(cell);
+    const boardlogic::Move move =
+        m_rules.carrying() ? m_rules.drop(cell) : m_rules.lift(m_rules.grid().at(cell.x(), cell.y()));
+    if (move.kind == boardlogic::Move::Kind::Lift)
+        showLift(move);
+    else if (move.isDrop())
+        showDrop(move);
+    if (m_highlight->isVisible())
+        m_highlight->raise();
+}
+
+void Form3::setScanning(bool on, int intervalMs, boardlogic::ScanClock *clock)
+{
+    m_scan.reset();
+    m_ownScanClock.reset();
+    qApp->removeEventFilter(this);
+    m_scanInterval = intervalMs;
+    if (!on) {
+        showHighlight();
+        return;
+    }
+    if (!clock) {
+        m_ownScanClock = std::make_unique<boardlogic::TimerScanClock>();
+        clock = m_ownScanClock.get();
+    }
+    m_scan = std::make_unique<boardlogic::RowColumnScan>(*clock);
+    m_scan->onChange = [this] { showHighlight(); };
+    // A mouse button anywhere on the board is the switch too.
+    qApp->installEventFilter(this);
+    startScan();
+}
+
+void Form3::startScan()
+{
+    m_scan->start(BoardColumns, BoardRows, m_scanInterval);
+}
+
+void Form3::Switch_Press()
+{
+    if (!m_scan || m_ended)
+        return;
+    // The whole picture on show is taken away first, as a click does.
+    if (Picture2->isVisible() && !RevealShown) {
+        Picture2_Click();
+        return;
+    }
+    if (!piecesPlayable())
+        return;
+    if (const std::optional<QPoint> cell = m_scan->press())
+        chooseCell(*cell);
+}
+
+bool Form3::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_scan && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() == this) {
+            if (event->type() == QEvent::MouseButtonPress)
+                Switch_Press();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------- clock and end
@@ -547,6 +775,7 @@ void Form3::Form_Activate()
     FitPictureToGrid();
     RevealShown = false;
     Timer1->start();
+    setFocus(Qt::OtherFocusReason);
 }
 
 void Form3::ShowCounterPictures()

@@ -3,6 +3,7 @@
 #include "core/picturefit.h"
 #include "core/twips.h"
 #include "game/logic/boardchoice.h"
+#include "game/logic/boardcursor.h"
 #include "game/logic/boardlogic.h"
 #include "game/logic/gamerules.h"
 #include "game/ui/pieceboxes.h"
@@ -13,7 +14,9 @@
 #include <QVector>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
+class CellHighlight;
 class QLabel;
 class QTimer;
 namespace vud {
@@ -52,6 +55,19 @@ public:
     // and the next activation from another of the program's windows lays out
     // a board for it (unless a click on the present board comes first).
     void chooseBoard(const boardlogic::BoardChoice &choice);
+
+    // One-switch play: the highlight scans the grid's rows and then a row's
+    // cells, a step every intervalMs, and Space, Enter or any mouse button
+    // chooses. The clock drives the steps (a timer of the board's own when
+    // none is given; a given one must outlive the board).
+    void setScanning(bool on, int intervalMs = boardlogic::RowColumnScan::DefaultIntervalMs,
+                     boardlogic::ScanClock *clock = nullptr);
+    bool scanning() const { return m_scan != nullptr; }
+    const boardlogic::RowColumnScan *scan() const { return m_scan.get(); }
+    // The keyboard's highlighted cell, and the frame that shows it (or the
+    // scanned row).
+    const boardlogic::BoardCursor &cursor() const { return m_cursor; }
+    CellHighlight *highlight() const { return m_highlight; }
 
     // Replaces the picture loader for the boards laid out from now on.
     void setPictureLoader(PictureLoader loader) { m_loader = std::move(loader); }
@@ -99,6 +115,13 @@ public:
     void Timer3_Timer();
     void Picture1_Click(int index, QPointF boardPixels);
     void Picture1_MouseMove(int index, double x, double y);
+    // The pointer held down since a press that lifted a piece moved to a
+    // board position; beyond the platform's drag distance the press becomes
+    // a drag.
+    void Picture1_DragMove(QPointF boardPixels);
+    // The button let go: a drag drops the piece on the cell under the
+    // pointer, or takes it back when let go outside the grid.
+    void Picture1_Release(QPointF boardPixels);
     void Picture2_Click();
     void Command1_Click();
     void Command2_Click(int index);
@@ -106,6 +129,8 @@ public:
     void Command6_Click();
     void Command8_Click();
     void Command9_Click();
+    // The one switch was pressed.
+    void Switch_Press();
 
 signals:
     // The child pressed the button that goes back to the selection screen.
@@ -124,6 +149,8 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -144,6 +171,15 @@ private:
     void bringPictureToFront();
     void showLift(const boardlogic::Move &move);
     void showDrop(const boardlogic::Move &move);
+    void showCancel(const boardlogic::Move &move);
+    // Space or Enter on a cell, or the switch choosing it: lifts its piece
+    // or drops the carried one there, as a click would.
+    void chooseCell(QPoint cell);
+    // Moves the keyboard highlight, the carried piece following it.
+    void moveCursor(int columns, int rows);
+    void showHighlight();
+    bool piecesPlayable() const;
+    void startScan();
     void carryTo(QPointF boardPixels);
     int laidOutPieces() const { return BoardColumns * BoardRows; }
 
@@ -188,4 +224,15 @@ private:
     qint32 PickTop = 0;
     bool BordersShown = false;
     bool RebuildBoard = false;
+    // A press lifted a piece and its button is still held: where it was
+    // pressed, and whether the pointer went far enough for a drag.
+    bool m_pressLifted = false;
+    bool m_dragging = false;
+    QPointF m_pressAt;
+    // Keyboard and switch play.
+    boardlogic::BoardCursor m_cursor;
+    CellHighlight *m_highlight = nullptr;
+    std::unique_ptr<boardlogic::ScanClock> m_ownScanClock;
+    std::unique_ptr<boardlogic::RowColumnScan> m_scan;
+    int m_scanInterval = boardlogic::RowColumnScan::DefaultIntervalMs;
 };

@@ -1,7 +1,9 @@
 // The board's boxes: the pieces and the whole picture.
 #include "game/ui/pieceboxes.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QStyleHints>
 #include <QPainter>
 #include <cmath>
 
@@ -81,6 +83,7 @@ void PieceBox::mousePressEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
+    m_pressTime = event->timestamp();
     QWidget *board = parentWidget();
     emit pressed(m_index, board ? mapTo(board, event->position()) : event->position());
 }
@@ -90,12 +93,37 @@ void PieceBox::mouseDoubleClickEvent(QMouseEvent *event)
     // The second press of a double click is no click of its own: a child who
     // double-clicks a piece lifts it, and it stays lifted. (Passed on as a
     // press it would put the piece straight back and count a move.)
+    // A finger's second tap on one spot may come as a double click however
+    // long after the first: that one is a press of its own.
+    const bool late = event->timestamp() - m_pressTime >
+                      ulong(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    if (late && event->button() == Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
     event->accept();
 }
 
 void PieceBox::mouseMoveEvent(QMouseEvent *event)
 {
     emit pointerMoved(m_index, event->position());
+    if (event->buttons() & Qt::LeftButton)
+        emit dragMoved(m_index, toBoard(event->position()));
+}
+
+void PieceBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    emit released(m_index, toBoard(event->position()));
+}
+
+QPointF PieceBox::toBoard(QPointF piecePixels) const
+{
+    QWidget *board = parentWidget();
+    return board ? mapTo(board, piecePixels) : piecePixels;
 }
 
 // -------------------------------------------------------------- PictureBox

@@ -37,14 +37,22 @@ signals:
     void pressed(int index, QPointF boardPixels);
     // The pointer moved over the piece, at a position in the piece's pixels.
     void pointerMoved(int index, QPointF piecePixels);
+    // The pointer moved with the left button held since a press on the
+    // piece, at a position in the board's pixels.
+    void dragMoved(int index, QPointF boardPixels);
+    // The left button let go after a press on the piece, in board pixels.
+    void released(int index, QPointF boardPixels);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QPointF toBoard(QPointF piecePixels) const;
+
     int m_index;
     double m_left = 0;
     double m_top = 0;
@@ -52,6 +60,8 @@ private:
     int m_sidePixels = 0;
     QPixmap m_image;
     bool m_bordered = true;
+    // When the last press came, to tell a double click from a late tap.
+    ulong m_pressTime = 0;
 };
 
 // The whole picture at its natural size, cut off at the box's edges.

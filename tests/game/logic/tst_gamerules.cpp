@@ -7,11 +7,13 @@ using namespace boardlogic;
 
 namespace {
 
-// "p>c,r" is a press on piece p with the pointer over cell (c, r).
+// "p>c,r" is a press on piece p with the pointer over cell (c, r); "x"
+// takes the carried piece back without a drop.
 struct Press
 {
     int piece;
     QPoint cell;
+    bool cancel = false;
 };
 
 QVector<Press> presses(const QString &script)
@@ -19,6 +21,10 @@ QVector<Press> presses(const QString &script)
     QVector<Press> out;
     const QStringList tokens = script.split(' ', Qt::SkipEmptyParts);
     for (const QString &token : tokens) {
+        if (token == "x") {
+            out.append({-1, QPoint(), true});
+            continue;
+        }
         const QStringList parts = token.split('>');
         const QStringList cell = parts.value(1).split(',');
         out.append({parts.value(0).toInt(), QPoint(cell.value(0).toInt(), cell.value(1).toInt())});
@@ -27,7 +33,7 @@ QVector<Press> presses(const QString &script)
 }
 
 // One letter per press: N refused, L lift, B put back, S swap, C the swap
-// that finishes the game.
+// that finishes the game, X taken back without a drop.
 QChar letter(const Move &move)
 {
     switch (move.kind) {
@@ -37,6 +43,8 @@ QChar letter(const Move &move)
         return 'B';
     case Move::Kind::Swap:
         return move.completed ? 'C' : 'S';
+    case Move::Kind::Cancel:
+        return 'X';
     case Move::Kind::Nothing:
         break;
     }
@@ -94,6 +102,11 @@ private slots:
             << 3 << 2 << QVector<int>{} << "4>1,1 4>3,0 4>0,2 4>-1,0" << "LNNN" << solved32 << 0 << true;
         QTest::newRow("no such piece")
             << 3 << 2 << QVector<int>{} << "6>0,0 -1>0,0" << "NN" << solved32 << 0 << false;
+        // Taken back without a drop: nothing counted, the grid unchanged,
+        // and the next press lifts again.
+        QTest::newRow("carry taken back")
+            << 3 << 2 << QVector<int>{} << "4>1,1 x x 2>2,0 2>0,0" << "LXNLS" << QVector<int>{2, 1, 0, 3, 4, 5} << 1
+            << false;
         QTest::newRow("108 pieces, last corner")
             << 12 << 9 << QVector<int>{} << "107>11,8 107>0,0" << "LS" << QVector<int>{} << 1 << false;
     }
@@ -107,7 +120,7 @@ private slots:
         GameRules game = startingFrom(columns, rows, start);
         QString moves;
         for (const Press &p : presses(script)) {
-            const Move move = game.press(p.piece, p.cell);
+            const Move move = p.cancel ? game.cancelCarry() : game.press(p.piece, p.cell);
             moves += letter(move);
             // A drop names the cell it came from and the one it went to,
             // and the swap's other piece now lies where the carried one was.

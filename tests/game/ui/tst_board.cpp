@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QtTest>
 
 using namespace vudtest;
@@ -45,6 +46,7 @@ class TestBoard : public QObject
     vudtest::RecordingSound m_sound;
     ScriptedRandom *m_random = nullptr;
     QString m_picture;
+    QPointingDevice *m_touch = QTest::createTouchDevice();
 
     GameApp *m_app = nullptr;
 
@@ -77,6 +79,60 @@ class TestBoard : public QObject
     void click(QPoint pixel) { QTest::mouseClick(board()->windowHandle(), Qt::LeftButton, {}, pixel); }
     void clickCell(int column, int row) { click(cellCentre(column, row)); }
     void moveTo(QPoint pixel) { QTest::mouseMove(board()->windowHandle(), pixel); }
+
+    // A point well past the platform's drag distance from another.
+    static QPoint pastDragDistance(QPoint from)
+    {
+        return from + QPoint(QGuiApplication::styleHints()->startDragDistance() + 3, 0);
+    }
+    // A press, a move far enough for a drag, and a release at `to`: by the
+    // mouse, or by a finger.
+    void drag(QPoint from, QPoint to)
+    {
+        QWindow *window = board()->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, {}, from);
+        QTest::mouseMove(window, pastDragDistance(from));
+        QTest::mouseMove(window, to);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+    }
+    void touchDrag(QPoint from, QPoint to)
+    {
+        QWindow *window = board()->windowHandle();
+        QTest::touchEvent(window, m_touch).press(0, from, window);
+        QTest::touchEvent(window, m_touch).move(0, pastDragDistance(from), window);
+        QTest::touchEvent(window, m_touch).move(0, to, window);
+        QTest::touchEvent(window, m_touch).release(0, to, window);
+    }
+    void tap(QPoint at)
+    {
+        QWindow *window = board()->windowHandle();
+        QTest::touchEvent(window, m_touch).press(0, at, window);
+        QTest::touchEvent(window, m_touch).release(0, at, window);
+    }
+    // Takes the piece of one cell to another (or back to its own) the way a
+    // child with that hand does.
+    void carry(const QString &hand, QPoint fromCell, QPoint toCell)
+    {
+        const QPoint from = cellCentre(fromCell.x(), fromCell.y());
+        const QPoint to = cellCentre(toCell.x(), toCell.y());
+        if (hand == "click") {
+            click(from);
+            moveTo(to);
+            click(to);
+        } else if (hand == "drag") {
+            drag(from, to);
+        } else if (hand == "touch drag") {
+            touchDrag(from, to);
+        } else if (hand == "tap") {
+            tap(from);
+            // Two quick taps on one spot are a double tap, which lifts once.
+            if (from == to)
+                QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100);
+            tap(to);
+        } else {
+            QFAIL(qPrintable("no such hand: " + hand));
+        }
+    }
 
     // The selection screen's choice of a grid and a picture (by default the
     // test's block picture).
@@ -761,6 +817,86 @@ private slots:
         QVERIFY(!qobject_cast<PieceBox *>(form->childAt(bare)));
         moveTo(bare);
         QVERIFY(nearPointer(form->piece(lifted), bare));
+    }
+
+    // Every hand a child plays with puts a piece back (one move) and swaps
+    // (one move, the completion checked): clicks, a mouse drag, a finger's
+    // taps and a finger's drag.
+    void everyHandPutsBackAndSwaps_data()
+    {
+        QTest::addColumn<QString>("hand");
+        for (const char *hand : {"click", "drag", "tap", "touch drag"})
+            QTest::newRow(hand) << QString(hand);
+    }
+    void everyHandPutsBackAndSwaps()
+    {
+        QFETCH(QString, hand);
+        openBoard(3, 2);
+        Form3 *form = board();
+        scriptOneSwapShuffle();
+        form->Timer1_Timer();
+        QSignalSpy drops(form, &Form3::dropped);
+        auto *moves = form->findChildren<vud::FaceButton *>("Command2").at(1);
+
+        const int kept = form->cellPiece(1, 1);
+        carry(hand, QPoint(1, 1), QPoint(1, 1));
+        QVERIFY(!form->carrying());
+        QCOMPARE(form->cellPiece(1, 1), kept);
+        QCOMPARE(form->moveCount(), 1);
+        QCOMPARE(moves->text(), QString("1"));
+        QCOMPARE(drops.size(), 1);
+        QCOMPARE(m_sound.played, (QStringList{sound("principio.wav"), sound("fin.wav")}));
+        QVERIFY(form->timer3()->isActive());
+        checkPiecesLieOnTheirCells();
+        QCOMPARE(results()->List1->count(), 0);
+
+        carry(hand, QPoint(0, 0), QPoint(1, 0));
+        QVERIFY(!form->carrying());
+        QVERIFY(form->grid().isSolved());
+        QCOMPARE(form->moveCount(), 2);
+        QCOMPARE(drops.size(), 2);
+        checkPiecesLieOnTheirCells();
+        QCOMPARE(m_sound.played, (QStringList{sound("principio.wav"), sound("fin.wav"), sound("principio.wav"),
+                                              sound("fin.wav"), sound("acabado.wav")}));
+        QCOMPARE(results()->List1->count(), 1);
+        QVERIFY(results()->List1->item(0)->text().endsWith("MOVIMIENTOS ** 2 **"));
+        QVERIFY(!form->timer3()->isActive());
+    }
+
+    // A drag let go outside the grid takes the piece back to its cell
+    // without a move; the next press lifts again.
+    void dragLetGoOutsideTheGridTakesThePieceBack_data()
+    {
+        QTest::addColumn<QString>("hand");
+        for (const char *hand : {"drag", "touch drag"})
+            QTest::newRow(hand) << QString(hand);
+    }
+    void dragLetGoOutsideTheGridTakesThePieceBack()
+    {
+        QFETCH(QString, hand);
+        openBoard(3, 2);
+        Form3 *form = board();
+        m_random->m_fractions = {0.7, 0.3, 0.1, 0.8, 0.5, 0.2};
+        form->Timer1_Timer();
+        QSignalSpy drops(form, &Form3::dropped);
+        const QVector<int> before = form->rules().cellPieces();
+        const QPoint from = cellCentre(2, 1);
+        const QPoint outside(screen().toPixelsX(form->gridLeft()) - 3, from.y());
+        QVERIFY(!form->rules().isSolved());
+        if (hand == "drag")
+            drag(from, outside);
+        else
+            touchDrag(from, outside);
+        QVERIFY(!form->carrying());
+        QCOMPARE(form->moveCount(), 0);
+        QCOMPARE(drops.size(), 0);
+        QCOMPARE(form->rules().cellPieces(), before);
+        QCOMPARE(m_sound.played, QStringList{sound("principio.wav")});
+        checkPiecesLieOnTheirCells();
+
+        clickCell(2, 1);
+        QVERIFY(form->carrying());
+        QCOMPARE(form->carriedPiece(), form->cellPiece(2, 1));
     }
 
     void clockCountsSecondsFromTheFirstClick()
