@@ -1,6 +1,7 @@
 #include "core/coordinates.h"
 #include "core/datapaths.h"
 #include "game/ui/board.h"
+#include "game/ui/cellhighlight.h"
 #include "game/ui/gameapp.h"
 #include "game/ui/results.h"
 #include "game/logic/screenlogic.h"
@@ -109,6 +110,22 @@ class TestBoard : public QObject
         QTest::touchEvent(window, m_touch).press(0, at, window);
         QTest::touchEvent(window, m_touch).release(0, at, window);
     }
+    // Arrow keys to a cell; the first key only shows the highlight.
+    void keysTo(QPoint cell)
+    {
+        Form3 *form = board();
+        if (!form->cursor().shown())
+            QTest::keyClick(form, Qt::Key_Right);
+        while (form->cursor().cell() != cell) {
+            const QPoint at = form->cursor().cell();
+            QTest::keyClick(form, at.x() < cell.x()   ? Qt::Key_Right
+                                  : at.x() > cell.x() ? Qt::Key_Left
+                                  : at.y() < cell.y() ? Qt::Key_Down
+                                                      : Qt::Key_Up);
+            if (form->cursor().cell() == at)
+                QFAIL("the highlight is stuck");
+        }
+    }
     // Takes the piece of one cell to another (or back to its own) the way a
     // child with that hand does.
     void carry(const QString &hand, QPoint fromCell, QPoint toCell)
@@ -129,6 +146,11 @@ class TestBoard : public QObject
             if (from == to)
                 QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100);
             tap(to);
+        } else if (hand == "keys") {
+            keysTo(fromCell);
+            QTest::keyClick(board(), Qt::Key_Space);
+            keysTo(toCell);
+            QTest::keyClick(board(), Qt::Key_Return);
         } else {
             QFAIL(qPrintable("no such hand: " + hand));
         }
@@ -825,7 +847,7 @@ private slots:
     void everyHandPutsBackAndSwaps_data()
     {
         QTest::addColumn<QString>("hand");
-        for (const char *hand : {"click", "drag", "tap", "touch drag"})
+        for (const char *hand : {"click", "drag", "tap", "touch drag", "keys"})
             QTest::newRow(hand) << QString(hand);
     }
     void everyHandPutsBackAndSwaps()
@@ -868,7 +890,7 @@ private slots:
     void dragLetGoOutsideTheGridTakesThePieceBack_data()
     {
         QTest::addColumn<QString>("hand");
-        for (const char *hand : {"drag", "touch drag"})
+        for (const char *hand : {"drag", "touch drag", "escape"})
             QTest::newRow(hand) << QString(hand);
     }
     void dragLetGoOutsideTheGridTakesThePieceBack()
@@ -883,10 +905,16 @@ private slots:
         const QPoint from = cellCentre(2, 1);
         const QPoint outside(screen().toPixelsX(form->gridLeft()) - 3, from.y());
         QVERIFY(!form->rules().isSolved());
-        if (hand == "drag")
+        if (hand == "drag") {
             drag(from, outside);
-        else
+        } else if (hand == "touch drag") {
             touchDrag(from, outside);
+        } else {
+            keysTo(QPoint(2, 1));
+            QTest::keyClick(form, Qt::Key_Space);
+            keysTo(QPoint(0, 0));
+            QTest::keyClick(form, Qt::Key_Escape);
+        }
         QVERIFY(!form->carrying());
         QCOMPARE(form->moveCount(), 0);
         QCOMPARE(drops.size(), 0);
@@ -897,6 +925,60 @@ private slots:
         clickCell(2, 1);
         QVERIFY(form->carrying());
         QCOMPARE(form->carriedPiece(), form->cellPiece(2, 1));
+    }
+
+    // The first key only shows the highlight on the top-left cell; the
+    // arrows stop at the grid's edges and the carried piece follows them.
+    void keyboardHighlightAndCarry()
+    {
+        openBoard(4, 3);
+        Form3 *form = board();
+        form->Timer1_Timer();
+        QCOMPARE(QApplication::focusWidget(), form);
+        QVERIFY(!form->highlight()->isVisible());
+        QTest::keyClick(form, Qt::Key_Down);
+        QVERIFY(form->highlight()->isVisible());
+        QCOMPARE(form->cursor().cell(), QPoint(0, 0));
+        QVERIFY(!form->carrying());
+        QVERIFY(m_sound.played.isEmpty());
+        QVERIFY(!form->timer3()->isActive());
+        QVERIFY(form->highlight()->geometry().contains(cellCentre(0, 0)));
+        QTest::keyClick(form, Qt::Key_Left);
+        QTest::keyClick(form, Qt::Key_Up);
+        QCOMPARE(form->cursor().cell(), QPoint(0, 0));
+        for (int k = 0; k < 6; ++k) {
+            QTest::keyClick(form, Qt::Key_Right);
+            QTest::keyClick(form, Qt::Key_Down);
+        }
+        QCOMPARE(form->cursor().cell(), QPoint(3, 2));
+
+        const int lifted = form->cellPiece(3, 2);
+        QTest::keyClick(form, Qt::Key_Enter);
+        QVERIFY(form->carrying());
+        QVERIFY(form->timer3()->isActive());
+        QTest::keyClick(form, Qt::Key_Left);
+        QVERIFY(form->piece(lifted)->geometry().contains(cellCentre(2, 2)));
+        QVERIFY(form->highlight()->geometry().contains(cellCentre(2, 2)));
+        // The frame stays over the carried piece.
+        QVERIFY(form->children().indexOf(form->highlight()) > form->children().indexOf(form->piece(lifted)));
+    }
+
+    // The buttons are reached with Tab and pressed with Space.
+    void buttonsByTabAndSpace()
+    {
+        openBoard(3, 2);
+        Form3 *form = board();
+        QSignalSpy selection(form, &Form3::selectionRequested);
+        auto *choose = form->findChild<vud::FaceButton *>("Command9");
+        for (int k = 0; k < 10 && QApplication::focusWidget() != choose; ++k)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), choose);
+        QTest::keyClick(choose, Qt::Key_Space);
+        QCOMPARE(selection.size(), 1);
+        // A click on a button leaves the keyboard on the grid.
+        form->setFocus();
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command8"), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), form);
     }
 
     void clockCountsSecondsFromTheFirstClick()
