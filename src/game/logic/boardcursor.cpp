@@ -69,6 +69,12 @@ RowColumnScan::RowColumnScan(ScanClock &clock)
     m_clock.onTick = [this] { step(); };
 }
 
+RowColumnScan::~RowColumnScan()
+{
+    m_clock.stop();
+    m_clock.onTick = nullptr;
+}
+
 void RowColumnScan::start(int columns, int rows, int intervalMs)
 {
     m_columns = std::max(columns, 1);

@@ -74,6 +74,10 @@ public:
     static constexpr int DefaultIntervalMs = 1500;
 
     explicit RowColumnScan(ScanClock &clock);
+    // Stops the clock and lets go of it.
+    ~RowColumnScan();
+    RowColumnScan(const RowColumnScan &) = delete;
+    RowColumnScan &operator=(const RowColumnScan &) = delete;
 
     // Starts scanning a grid at the top row; intervalMs is clamped to
     // 200..60000.

@@ -74,6 +74,16 @@ void GameApp::openBoard(const boardlogic::BoardChoice &choice)
         connect(m_board, &Form3::gameFinished, this,
                 [this](int pieces, qint32 seconds, int moves) { results()->addResult(pieces, seconds, moves); });
         connect(m_board, &Form3::exitRequested, this, &GameApp::exitRequested);
+        if (m_scanning)
+            m_board->setScanning(true, m_scanInterval);
     }
     m_board->showModeless();
+}
+
+void GameApp::setScanning(bool on, int intervalMs)
+{
+    m_scanning = on;
+    m_scanInterval = intervalMs;
+    if (m_board)
+        m_board->setScanning(on, intervalMs);
 }

@@ -45,6 +45,9 @@ public:
     // to the front.
     void openBoard(const boardlogic::BoardChoice &choice);
 
+    // One-switch play on the board, from the board made next on.
+    void setScanning(bool on, int intervalMs);
+
     // Whether the window exists now (the start screen is gone once the
     // selection screen is made, or once it is closed).
     bool hasStartScreen() const { return !m_start.isNull(); }
@@ -65,4 +68,6 @@ private:
     QPointer<Form2> m_selection;
     QPointer<Form3> m_board;
     QPointer<Form4> m_results;
+    bool m_scanning = false;
+    int m_scanInterval = 1500;
 };

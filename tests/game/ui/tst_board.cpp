@@ -30,6 +30,20 @@ bool sameColour(const QColor &a, const QColor &b)
     return qAbs(a.red() - b.red()) <= 24 && qAbs(a.green() - b.green()) <= 24 && qAbs(a.blue() - b.blue()) <= 24;
 }
 
+// A scan clock that ticks only when told to.
+class HandClock : public boardlogic::ScanClock
+{
+public:
+    void start(int) override { running = true; }
+    void stop() override { running = false; }
+    void tick()
+    {
+        if (running)
+            onTick();
+    }
+    bool running = false;
+};
+
 QSize screenSize()
 {
     return QGuiApplication::primaryScreen()->geometry().size();
@@ -961,6 +975,45 @@ private slots:
         QVERIFY(form->highlight()->geometry().contains(cellCentre(2, 2)));
         // The frame stays over the carried piece.
         QVERIFY(form->children().indexOf(form->highlight()) > form->children().indexOf(form->piece(lifted)));
+    }
+
+    // One switch: Space, Enter or a mouse button anywhere chooses the
+    // scanned row, then the cell; the clock steps. A whole game by it.
+    void oneSwitchFinishesTheGame()
+    {
+        openBoard(3, 2);
+        Form3 *form = board();
+        HandClock clock;
+        form->setScanning(true, 1500, &clock);
+        QVERIFY(clock.running);
+        scriptOneSwapShuffle();
+        form->Timer1_Timer();
+        QVERIFY(form->highlight()->isVisible());
+        // The whole top row is framed.
+        QVERIFY(form->highlight()->geometry().contains(cellCentre(0, 0)));
+        QVERIFY(form->highlight()->geometry().contains(cellCentre(2, 0)));
+        QVERIFY(!form->highlight()->geometry().contains(cellCentre(0, 1)));
+        clock.tick();
+        QVERIFY(form->highlight()->geometry().contains(cellCentre(2, 1)));
+        clock.tick();
+        QTest::keyClick(form, Qt::Key_Space); // the top row
+        QTest::keyClick(form, Qt::Key_Return); // its first cell
+        QVERIFY(form->carrying());
+        QCOMPARE(form->carriedPiece(), 1);
+        QVERIFY(form->timer3()->isActive());
+        // A click anywhere, even on a button, is the switch and nothing else.
+        QTest::mouseClick(form->findChild<vud::FaceButton *>("Command8"), Qt::LeftButton);
+        QVERIFY(form->bordersShown());
+        clock.tick();
+        QVERIFY(form->highlight()->geometry().contains(cellCentre(1, 0)));
+        QVERIFY(form->piece(1)->geometry().contains(cellCentre(1, 0)));
+        click(cellCentre(2, 1));
+        QVERIFY(form->grid().isSolved());
+        QCOMPARE(form->moveCount(), 1);
+        QCOMPARE(results()->List1->count(), 1);
+        QCOMPARE(m_sound.played, (QStringList{sound("principio.wav"), sound("fin.wav"), sound("acabado.wav")}));
+        form->setScanning(false);
+        QVERIFY(!clock.running);
     }
 
     // The buttons are reached with Tab and pressed with Space.
