@@ -9,7 +9,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 
 namespace {
@@ -34,6 +36,8 @@ PreviewCell::PreviewCell(QWidget *parent)
     : QLabel(parent)
 {
     setScaledContents(true);
+    // Reached from the keyboard only, so a click shows no focus.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PreviewCell::setPicture(const QPixmap &picture)
@@ -56,6 +60,33 @@ void PreviewCell::setWaiting()
 {
     clearPicture();
     m_waiting = true;
+}
+
+void PreviewCell::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void PreviewCell::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // A thick frame in black and white, seen on any picture.
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 6));
+    p.drawRect(rect().adjusted(3, 3, -3, -3));
+    p.setPen(QPen(Qt::white, 2));
+    p.drawRect(rect().adjusted(4, 4, -4, -4));
 }
 
 void PreviewCell::mousePressEvent(QMouseEvent *event)
@@ -105,6 +136,7 @@ void Form2::buildControls()
         button->setFaceColour(CountColour);
         button->setGeometry(m_screen.toPixels(index % 2 == 0 ? 240 : 1560, 360 + 1320 * (index / 2), 1215, 1215));
         connect(button, &QPushButton::clicked, this, [this, index] { Command3_Click(index); });
+        button->installEventFilter(this);
         Command3.append(button);
     }
 
@@ -114,6 +146,7 @@ void Form2::buildControls()
         cell->setProperty("index", index);
         cell->setGeometry(m_screen.toPixels(CellLefts[index % 3], CellTops[index / 3], 2295, 1935));
         connect(cell, &PreviewCell::clicked, this, [this, index] { Image1_Click(index); });
+        cell->installEventFilter(this);
         Image1.append(cell);
     }
 
@@ -246,6 +279,75 @@ void Form2::Image1_Click(int Index)
     m_choice.PictureName = m_file1.List(fileIndex);
     m_hasChosen = true;
     emit pictureChosen(m_choice);
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    // The gallery's pages turn from anywhere on the screen.
+    if (event->key() == Qt::Key_PageDown)
+        Command1_Click(0);
+    else if (event->key() == Qt::Key_PageUp)
+        Command1_Click(1);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (moveFocusByArrow(key->key(), widget))
+            return true;
+        // Enter chooses a count as Space does.
+        auto *button = qobject_cast<vud::FaceButton *>(watched);
+        if (button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form2::moveFocusByArrow(int key, QWidget *from)
+{
+    int step = 0;
+    int columns = 0;
+    QVector<QWidget *> group;
+    if (const int i = int(Command3.indexOf(static_cast<vud::FaceButton *>(from))); i >= 0) {
+        group = QVector<QWidget *>(Command3.begin(), Command3.end());
+        columns = 2;
+    } else if (const int j = int(Image1.indexOf(static_cast<PreviewCell *>(from))); j >= 0) {
+        group = QVector<QWidget *>(Image1.begin(), Image1.end());
+        columns = 3;
+    } else {
+        return false;
+    }
+    const int at = int(group.indexOf(from));
+    switch (key) {
+    case Qt::Key_Left:
+        step = at % columns > 0 ? -1 : 0;
+        break;
+    case Qt::Key_Right:
+        step = at % columns < columns - 1 ? 1 : 0;
+        break;
+    case Qt::Key_Up:
+        step = -columns;
+        break;
+    case Qt::Key_Down:
+        step = columns;
+        break;
+    default:
+        return false;
+    }
+    const int to = at + step;
+    // Stops at the edges, and at gallery cells with nothing to choose.
+    if (step != 0 && to >= 0 && to < group.size() && group.at(to)->isVisible()) {
+        auto *cell = qobject_cast<PreviewCell *>(group.at(to));
+        if (!cell || cell->hasPicture() || cell->isWaiting())
+            group.at(to)->setFocus(Qt::TabFocusReason);
+    }
+    return true;
 }
 
 void Form2::closeEvent(QCloseEvent *event)

@@ -38,6 +38,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_hasPicture = false;
@@ -88,8 +90,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Arrow keys over the piece counts (two columns) and the gallery (three).
+    bool moveFocusByArrow(int key, QWidget *from);
 
     void buildControls();
     void Form_Load();

@@ -199,6 +199,9 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     setTabOrder(start, notice);
     setTabOrder(notice, Text1);
     start->setFocus();
+    // Enter in the name box goes on, as CONTINUAR does.
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
+    Text1->setAccessibleName(QStringLiteral("Introduce tu nombre"));
 }
 
 void Form1::Form_Load()

@@ -1,6 +1,7 @@
 #include "core/datapaths.h"
 #include "core/previewloader.h"
 #include "game/ui/board.h"
+#include "game/ui/results.h"
 #include "game/ui/gameapp.h"
 #include "game/ui/selection.h"
 #include "game/ui/start.h"
@@ -12,6 +13,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QtTest>
@@ -230,23 +232,26 @@ private slots:
         QTest::addColumn<bool>("previousEnabled");
         QTest::addColumn<bool>("nextEnabled");
         QTest::addColumn<int>("pageSounds");
-        QTest::newRow("20: first page") << 20 << "" << 0 << false << true << 0;
-        QTest::newRow("20: second page") << 20 << "N" << 9 << true << true << 1;
-        QTest::newRow("20: last files") << 20 << "NN" << 18 << true << true << 2;
-        QTest::newRow("20: empty page past the end") << 20 << "NNN" << 27 << true << true << 3;
-        QTest::newRow("20: next refused, silent") << 20 << "NNNN" << 27 << true << false << 3;
-        QTest::newRow("20: back re-enables next") << 20 << "NNNNP" << 18 << true << true << 4;
-        QTest::newRow("20: previous on first page") << 20 << "P" << 0 << false << true << 0;
-        QTest::newRow("20: back to first, previous stays on") << 20 << "NP" << 0 << true << true << 2;
-        QTest::newRow("20: previous pressed there turns off") << 20 << "NPP" << 0 << false << true << 2;
-        QTest::newRow("18: first empty page") << 18 << "NN" << 18 << true << true << 2;
-        QTest::newRow("18: second empty page") << 18 << "NNN" << 27 << true << true << 3;
-        QTest::newRow("18: then refused") << 18 << "NNNN" << 27 << true << false << 3;
-        QTest::newRow("empty folder: one empty page") << 0 << "N" << 9 << true << true << 1;
-        QTest::newRow("empty folder: then refused") << 0 << "NN" << 9 << true << false << 1;
-        QTest::newRow("no folder: nine empty cells") << -1 << "" << 0 << false << true << 0;
-        QTest::newRow("no folder: one empty page") << -1 << "N" << 9 << true << true << 1;
-        QTest::newRow("no folder: then refused") << -1 << "NN" << 9 << true << false << 1;
+        QTest::addColumn<bool>("keys"); // Page Down and Page Up instead of the buttons
+        QTest::newRow("20: first page") << 20 << "" << 0 << false << true << 0 << false;
+        QTest::newRow("20: second page") << 20 << "N" << 9 << true << true << 1 << false;
+        QTest::newRow("20: last files") << 20 << "NN" << 18 << true << true << 2 << false;
+        QTest::newRow("20: empty page past the end") << 20 << "NNN" << 27 << true << true << 3 << false;
+        QTest::newRow("20: next refused, silent") << 20 << "NNNN" << 27 << true << false << 3 << false;
+        QTest::newRow("20: back re-enables next") << 20 << "NNNNP" << 18 << true << true << 4 << false;
+        QTest::newRow("20: previous on first page") << 20 << "P" << 0 << false << true << 0 << false;
+        QTest::newRow("20: back to first, previous stays on") << 20 << "NP" << 0 << true << true << 2 << false;
+        QTest::newRow("20: previous pressed there turns off") << 20 << "NPP" << 0 << false << true << 2 << false;
+        QTest::newRow("18: first empty page") << 18 << "NN" << 18 << true << true << 2 << false;
+        QTest::newRow("18: second empty page") << 18 << "NNN" << 27 << true << true << 3 << false;
+        QTest::newRow("18: then refused") << 18 << "NNNN" << 27 << true << false << 3 << false;
+        QTest::newRow("empty folder: one empty page") << 0 << "N" << 9 << true << true << 1 << false;
+        QTest::newRow("empty folder: then refused") << 0 << "NN" << 9 << true << false << 1 << false;
+        QTest::newRow("no folder: nine empty cells") << -1 << "" << 0 << false << true << 0 << false;
+        QTest::newRow("no folder: one empty page") << -1 << "N" << 9 << true << true << 1 << false;
+        QTest::newRow("no folder: then refused") << -1 << "NN" << 9 << true << false << 1 << false;
+        QTest::newRow("20: Page Down twice") << 20 << "NN" << 18 << true << true << 2 << true;
+        QTest::newRow("20: Page Up at the start turns it off") << 20 << "NPP" << 0 << false << true << 2 << true;
     }
     // The page buttons move by nine files, reach pages past the last file,
     // and turn themselves off only when pressed without moving; each cell
@@ -259,6 +264,7 @@ private slots:
         QFETCH(bool, previousEnabled);
         QFETCH(bool, nextEnabled);
         QFETCH(int, pageSounds);
+        QFETCH(bool, keys);
         if (files < 0)
             QVERIFY(QDir(m_folder->file("imagenes")).removeRecursively());
         else
@@ -266,8 +272,12 @@ private slots:
         Form2 *form = shownForm();
         QVERIFY(form);
 
-        for (QChar press : presses)
-            click(form->Command1[press == QLatin1Char('N') ? 0 : 1]);
+        for (QChar press : presses) {
+            if (keys)
+                QTest::keyClick(form, press == QLatin1Char('N') ? Qt::Key_PageDown : Qt::Key_PageUp);
+            else
+                click(form->Command1[press == QLatin1Char('N') ? 0 : 1]);
+        }
         QVERIFY(previewsPlaced(form));
 
         QCOMPARE(form->PageStart(), pageStart);
@@ -371,6 +381,67 @@ private slots:
         QCOMPARE(board->choice().PictureName, QStringLiteral("a.png"));
         QCOMPARE(int(board->choice().GridColumns), 6);
         QCOMPARE(chosen.size(), 2);
+    }
+
+    // A child with a keyboard alone: the name and Enter, a piece count and a
+    // picture by arrows and Enter, and a 6-piece board solved by keys.
+    void keyboardAloneFromStartToASolvedBoard()
+    {
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/a.png"), QSize(160, 120), 3, 2));
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/b.png"), QSize(160, 120), 3, 2));
+        const auto key = [](Qt::Key k) {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, k);
+        };
+        Form1 *start = m_app->startScreen();
+        start->show();
+        QVERIFY(QTest::qWaitForWindowActive(start));
+        key(Qt::Key_Tab);
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), start->Text1);
+        QTest::keyClicks(start->Text1, "Ana");
+        key(Qt::Key_Return);
+        QVERIFY(m_app->hasSelection());
+
+        Form2 *form = m_app->selection();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(previewsPlaced(form));
+        form->Command3[0]->setFocus(Qt::TabFocusReason);
+        key(Qt::Key_Down);
+        key(Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), form->Command3[3]);
+        key(Qt::Key_Right); // the edge
+        key(Qt::Key_Return);
+        QCOMPARE(int(form->Choice().GridColumns), 6);
+        key(Qt::Key_Up);
+        key(Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), form->Command3[0]);
+        key(Qt::Key_Space);
+        QCOMPARE(int(form->Choice().GridColumns), 3);
+        for (int k = 0; k < 12 && !qobject_cast<PreviewCell *>(QApplication::focusWidget()); ++k)
+            key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->Image1[0]);
+        key(Qt::Key_Right);
+        key(Qt::Key_Right); // cell 2 shows nothing: the focus stays
+        QCOMPARE(QApplication::focusWidget(), form->Image1[1]);
+        // The shuffle swaps the top row's first two pieces.
+        m_random.m_fractions = {0.0, 0.0, 0.0, 0.5, 0.0};
+        m_random.drawn = 0;
+        key(Qt::Key_Return);
+        QVERIFY(boardIsOpen());
+        Form3 *board = m_app->board();
+        QCOMPARE(board->choice().PictureName, QStringLiteral("b.png"));
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        QTRY_VERIFY_WITH_TIMEOUT(!board->timer1()->isActive(), 5000);
+        QCOMPARE(board->cellPiece(0, 0), 1);
+        QCOMPARE(QApplication::focusWidget(), board);
+        key(Qt::Key_Right); // shows the highlight
+        key(Qt::Key_Space);
+        key(Qt::Key_Right);
+        key(Qt::Key_Enter);
+        QVERIFY(board->grid().isSolved());
+        QCOMPARE(m_app->results()->gamesFinished(), 1);
     }
 
     // The board's selection button brings this screen back in front.

@@ -232,9 +232,13 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("Ana") << QStringLiteral("Ana") << QStringLiteral("Ana  TUS RESULTADOS SON");
-        QTest::newRow("empty name") << QString() << QStringLiteral("  TUS RESULTADOS SON");
-        QTest::newRow("blanks kept") << QStringLiteral(" Luis ") << QStringLiteral(" Luis   TUS RESULTADOS SON");
+        QTest::addColumn<bool>("byEnter"); // Enter in the name box instead of CONTINUAR
+        QTest::newRow("Ana") << QStringLiteral("Ana") << QStringLiteral("Ana  TUS RESULTADOS SON") << false;
+        QTest::newRow("empty name") << QString() << QStringLiteral("  TUS RESULTADOS SON") << false;
+        QTest::newRow("blanks kept") << QStringLiteral(" Luis ") << QStringLiteral(" Luis   TUS RESULTADOS SON")
+                                     << false;
+        QTest::newRow("Enter in the name box") << QStringLiteral("Eva") << QStringLiteral("Eva  TUS RESULTADOS SON")
+                                               << true;
     }
     // The typed name heads the results list; the results list and the
     // selection screen are on show before the sound plays, and the start
@@ -243,13 +247,17 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, caption);
+        QFETCH(bool, byEnter);
         Form1 *form = shownForm();
         QVERIFY(form);
         QPointer<Form1> watch(form);
         click(form, form->Text1);
         QTest::keyClicks(form->Text1, name);
         m_sound.played.clear();
-        click(form, form->Command1[0]);
+        if (byEnter)
+            QTest::keyClick(form->Text1, Qt::Key_Return);
+        else
+            click(form, form->Command1[0]);
 
         QCOMPARE(m_app->results()->windowTitle(), caption);
         QVERIFY(m_app->results()->isVisible());
