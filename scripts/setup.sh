@@ -15,6 +15,7 @@ PACKAGES=(
     xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream lintian dpkg-dev file
     clang libfuzzer-14-dev libclang-rt-14-dev
+    at-spi2-core python3-pyatspi dbus
 )
 
 # Seconds each fuzz target runs in the test command.

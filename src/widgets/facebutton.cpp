@@ -1,5 +1,6 @@
 #include "widgets/facebutton.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -192,6 +193,16 @@ QColor FaceButton::ink() const
 QSize FaceButton::sizeHint() const
 {
     return size().isValid() ? size() : QPushButton::sizeHint();
+}
+
+bool FaceButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTipChange
+        && (accessibleName().isEmpty() || accessibleName() == m_nameFromTip)) {
+        m_nameFromTip = toolTip();
+        setAccessibleName(m_nameFromTip);
+    }
+    return QPushButton::event(event);
 }
 
 void FaceButton::paintEvent(QPaintEvent *)

@@ -63,9 +63,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A button with a picture and no caption is named for assistive
+    // technology by its tooltip, unless given a name of its own.
+    bool event(QEvent *event) override;
 
 private:
     QPixmap m_picture;
+    QString m_nameFromTip;
     qreal m_roundness = 1.0 / 8;
 };
 

@@ -5,6 +5,7 @@
 #include "core/designcolour.h"
 #include "core/picturefile.h"
 #include "core/random.h"
+#include "game/ui/accessiblecells.h"
 #include "game/ui/boardart.h"
 #include "game/ui/cellhighlight.h"
 #include "widgets/activation.h"
@@ -61,6 +62,7 @@ Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, const boardl
     // with Tab.
     setFocusPolicy(Qt::StrongFocus);
 
+    installAccessibleCells();
     createButtons();
 
     Picture1.append(createPiece(0));
@@ -96,15 +98,16 @@ void Form3::createButtons()
         int top;
         unsigned int bgr;
         QPixmap picture;
+        const char *does;
     };
     const Design designs[] = {
-        {&Command6, "Command6", 0, 0xFFC0C0, boardart::wholePicture()},
-        {&Command1, "Command1", 720, 0xFFC0FF, boardart::placedPieces()},
-        {&Command8, "Command8", 1560, 0x00FFFF, boardart::outlines()},
-        {&Command9, "Command9", 2400, 0x80FF80, boardart::choosePicture()},
-        {&Command2[0], "Command2", 3960, 0xFFFF80, boardart::clock()},
-        {&Command2[1], "Command2", 4680, 0xC0C0FF, boardart::moves()},
-        {&Command5, "Command5", 6240, 0x0080FF, boardart::exitDoor()},
+        {&Command6, "Command6", 0, 0xFFC0C0, boardart::wholePicture(), "Ver el dibujo entero"},
+        {&Command1, "Command1", 720, 0xFFC0FF, boardart::placedPieces(), "Ver las piezas sin colocar"},
+        {&Command8, "Command8", 1560, 0x00FFFF, boardart::outlines(), "Poner o quitar los bordes"},
+        {&Command9, "Command9", 2400, 0x80FF80, boardart::choosePicture(), "Elegir otro dibujo"},
+        {&Command2[0], "Command2", 3960, 0xFFFF80, boardart::clock(), "Segundos"},
+        {&Command2[1], "Command2", 4680, 0xC0C0FF, boardart::moves(), "Movimientos"},
+        {&Command5, "Command5", 6240, 0x0080FF, boardart::exitDoor(), "Salir"},
     };
     QFont captionFont(QStringLiteral("Arial"));
     captionFont.setPointSize(12);
@@ -120,10 +123,14 @@ void Form3::createButtons()
         button->setFocusPolicy(Qt::TabFocus);
         button->setFont(captionFont);
         button->setGeometry(m_screen.toPixels(0, d.top, kButtonSide, kButtonSide));
+        // What the button does, for the adult who wonders and for assistive
+        // technology.
+        button->setToolTip(QString::fromUtf8(d.does));
         *d.slot = button;
     }
     Command2[0]->setProperty("index", 0);
     Command2[1]->setProperty("index", 1);
+    updateCounterNames();
 
     connect(Command6, &QAbstractButton::clicked, this, &Form3::Command6_Click);
     connect(Command1, &QAbstractButton::clicked, this, &Form3::Command1_Click);
@@ -463,6 +470,7 @@ void Form3::showLift(const boardlogic::Move &move)
 void Form3::showDrop(const boardlogic::Move &move)
 {
     Command2[1]->setText(QString::number(m_rules.moveCount()));
+    updateCounterNames();
     PieceBox *carried = Picture1.at(move.piece);
     if (move.kind == boardlogic::Move::Kind::PutBack) {
         carried->moveTo(PickLeft, PickTop, m_screen);
@@ -685,6 +693,7 @@ void Form3::Timer3_Timer()
     if (m_ended)
         return;
     Command2[0]->setText(QString::number(m_rules.secondPassed()));
+    updateCounterNames();
 }
 
 void Form3::CheckCompletion()
@@ -784,6 +793,15 @@ void Form3::ShowCounterPictures()
     Command2[0]->setPicture(boardart::clock());
     Command2[1]->setText(QString());
     Command2[1]->setPicture(boardart::moves());
+    updateCounterNames();
+}
+
+void Form3::updateCounterNames()
+{
+    // The counters are named by their values; their tooltips say what they
+    // count.
+    Command2[0]->setAccessibleName(QStringLiteral("Segundos: %1").arg(m_rules.elapsedSeconds()));
+    Command2[1]->setAccessibleName(QStringLiteral("Movimientos: %1").arg(m_rules.moveCount()));
 }
 
 void Form3::ClearBoard()

@@ -163,6 +163,7 @@ private:
     void ShowPlacedPieces();
     void LoadPicture();
     void ShowCounterPictures();
+    void updateCounterNames();
     QSize gridPixels() const;
 
     void createButtons();

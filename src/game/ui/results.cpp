@@ -67,7 +67,10 @@ Form4::Form4(QWidget *parent)
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(screen.toPixels(120, 120, 10095, 5460));
     List1->setSelectionMode(QAbstractItemView::NoSelection);
-    List1->setFocusPolicy(Qt::NoFocus);
+    // Scrolled from the keyboard once reached with Tab; a click leaves it
+    // as it was.
+    List1->setFocusPolicy(Qt::TabFocus);
+    List1->setAccessibleName(QStringLiteral("Resultados"));
     QPalette listPal = List1->palette();
     const QColor text = listPal.color(QPalette::Base);
     listPal.setColor(QPalette::Base, vud::fromBgr(0x808000));

@@ -3,6 +3,7 @@
 #include "core/datapaths.h"
 #include "core/preview.h"
 #include "core/previewloader.h"
+#include "game/ui/accessiblecells.h"
 #include "game/ui/screenart.h"
 #include "widgets/facebutton.h"
 #include "widgets/sound.h"
@@ -131,6 +132,7 @@ void Form2::buildControls()
     for (int index = 0; index < Screens::PieceCountButtons; ++index) {
         auto *button = new vud::FaceButton(Screens::pieceCount(index).caption, this);
         button->setObjectName(QStringLiteral("Command3"));
+        button->setAccessibleName(QStringLiteral("%1 piezas").arg(Screens::pieceCount(index).caption.trimmed()));
         button->setProperty("index", index);
         button->setFont(arial(24, true));
         button->setFaceColour(CountColour);
@@ -170,6 +172,7 @@ void Form2::Form_Load()
     const QPointF origin = Screens::centredOrigin(m_screen, QSizeF(ClientWidth, ClientHeight));
     move(m_screen.toPixelsX(origin.x()), m_screen.toPixelsY(origin.y()));
     m_file1.setDataFolder(QStringLiteral("\\imagenes\\"));
+    installAccessibleCells();
     ShowPreviewPage();
     m_paging.reset();
     m_hasChosen = false;
@@ -197,12 +200,14 @@ void Form2::ShowPreviewPage()
         PreviewCell *cell = Image1[cellIndex];
         const int i = m_paging.fileIndexForCell(cellIndex);
         if (i >= m_file1.ListCount() || i < 0) {
+            cell->setAccessibleName(QStringLiteral("Sin dibujo"));
             cell->clearPicture();
             paths << QString();
             continue;
         }
         // Until its preview comes the cell is blank at its designed size, so
         // that a click on it can wait for the picture.
+        cell->setAccessibleName(m_file1.List(i));
         cell->setWaiting();
         cell->setGeometry(m_screen.toPixels(CellLefts[cellIndex % 3], CellTops[cellIndex / 3], 2295, 1935));
         cell->show();
