@@ -716,6 +716,7 @@ private slots:
         QCOMPARE(board()->moveCount(), 2);
         QCOMPARE(drops.size(), 2);
         QCOMPARE(moves->text(), QString("2"));
+        QCOMPARE(moves->accessibleName(), QString("Movimientos: 2"));
         checkPiecesLieOnTheirCells();
         QCOMPARE(m_sound.played, (QStringList{sound("principio.wav"), sound("fin.wav"),
                                               sound("principio.wav"), sound("fin.wav")}));
@@ -1276,13 +1277,22 @@ private slots:
         QTest::addColumn<int>("top");
         QTest::addColumn<QColor>("face");
         QTest::addColumn<QSize>("picture");
-        QTest::newRow("Command6") << "Command6" << -1 << 0 << QColor(192, 192, 255) << QSize(36, 36);
-        QTest::newRow("Command1") << "Command1" << -1 << 720 << QColor(255, 192, 255) << QSize(32, 32);
-        QTest::newRow("Command8") << "Command8" << -1 << 1560 << QColor(255, 255, 0) << QSize(32, 32);
-        QTest::newRow("Command9") << "Command9" << -1 << 2400 << QColor(128, 255, 128) << QSize(32, 32);
-        QTest::newRow("Command2(0)") << "Command2" << 0 << 3960 << QColor(128, 255, 255) << QSize(42, 42);
-        QTest::newRow("Command2(1)") << "Command2" << 1 << 4680 << QColor(255, 192, 192) << QSize(32, 32);
-        QTest::newRow("Command5") << "Command5" << -1 << -1 << QColor(255, 128, 0) << QSize(32, 32);
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<QString>("accessibleName"); // counters by their value
+        QTest::newRow("Command6") << "Command6" << -1 << 0 << QColor(192, 192, 255) << QSize(36, 36)
+                                  << QString("Ver el dibujo entero") << QString("Ver el dibujo entero");
+        QTest::newRow("Command1") << "Command1" << -1 << 720 << QColor(255, 192, 255) << QSize(32, 32)
+                                  << QString("Ver las piezas sin colocar") << QString("Ver las piezas sin colocar");
+        QTest::newRow("Command8") << "Command8" << -1 << 1560 << QColor(255, 255, 0) << QSize(32, 32)
+                                  << QString("Poner o quitar los bordes") << QString("Poner o quitar los bordes");
+        QTest::newRow("Command9") << "Command9" << -1 << 2400 << QColor(128, 255, 128) << QSize(32, 32)
+                                  << QString("Elegir otro dibujo") << QString("Elegir otro dibujo");
+        QTest::newRow("Command2(0)") << "Command2" << 0 << 3960 << QColor(128, 255, 255) << QSize(42, 42)
+                                  << QString("Segundos") << QString("Segundos: 0");
+        QTest::newRow("Command2(1)") << "Command2" << 1 << 4680 << QColor(255, 192, 192) << QSize(32, 32)
+                                  << QString("Movimientos") << QString("Movimientos: 0");
+        QTest::newRow("Command5") << "Command5" << -1 << -1 << QColor(255, 128, 0) << QSize(32, 32)
+                                  << QString("Salir") << QString("Salir");
     }
     void buttonsAsDesigned()
     {
@@ -1302,6 +1312,10 @@ private slots:
         QTEST(button->faceColour(), "face");
         QTEST(button->picture().size(), "picture");
         QVERIFY(button->text().isEmpty());
+        // Said what it does, to the adult and to assistive technology.
+        QTEST(button->toolTip(), "tip");
+        QTEST(button->accessibleName(), "accessibleName");
+        QCOMPARE(button->focusPolicy(), Qt::TabFocus);
         // A cheerful picture: several colours, not a blank square.
         const QImage image = button->picture().toImage();
         QSet<QRgb> colours;
