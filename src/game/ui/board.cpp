@@ -529,6 +529,11 @@ void Form3::keyPressEvent(QKeyEvent *event)
         return;
     }
     const int key = event->key();
+    if (key == Qt::Key_Escape) {
+        if (m_rules.carrying() && !m_ended)
+            showCancel(m_rules.cancelCarry());
+        return;
+    }
     if (m_scan) {
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
             if (!event->isAutoRepeat())
@@ -560,10 +565,6 @@ void Form3::keyPressEvent(QKeyEvent *event)
             showHighlight();
         else
             chooseCell(m_cursor.cell());
-        return;
-    case Qt::Key_Escape:
-        if (m_rules.carrying() && !m_ended)
-            showCancel(m_rules.cancelCarry());
         return;
     default:
         QWidget::keyPressEvent(event);
