@@ -164,6 +164,8 @@ ProgressWindow::ProgressWindow(Dialogs &dialogs, const QString &storePath, QWidg
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // Columns fitted to the first rows only: thousands of games are not measured.
+    m_table->horizontalHeader()->setResizeContentsPrecision(100);
     m_table->setAlternatingRowColors(true);
 
     m_exportChild = new QPushButton(QStringLiteral("Exportar sus partidas..."), this);
