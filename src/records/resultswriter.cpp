@@ -21,7 +21,9 @@ ResultsWriter::ResultsWriter(const QString &path, QObject *parent)
     qRegisterMetaType<records::UnfinishedBoard>();
     m_thread.reset(QThread::create([this] { run(); }));
     m_thread->setObjectName(QStringLiteral("results"));
-    m_thread->start(QThread::LowPriority);
+    // Not below the window's thread: it holds the queue's lock for moments, and
+    // a thread of lower priority pre-empted then would keep the window waiting.
+    m_thread->start();
 }
 
 ResultsWriter::~ResultsWriter()

@@ -25,38 +25,40 @@ QString valueLabel(double value)
     return QString::number(qint64(std::llround(value)));
 }
 
-// The line through the points in pixels. Where many games fall on one pixel
-// column, only the first, lowest, highest and last of them are kept: the
-// line looks the same and is drawn in a fraction of the time.
-template <typename ToX, typename ToY>
-QPolygonF onPixelColumns(const QVector<QPointF> &points, const ToX &toX, const ToY &toY)
+// A line through the points in pixels. Where several games fall on one
+// pixel column, the line goes through their mean and a thin stroke spans
+// their lowest to highest: a child of thousands of games draws as fast as
+// one of a few hundred, and reads the same.
+struct ColumnLine
 {
     QPolygonF line;
-    line.reserve(qMin<qsizetype>(points.size(), 4096));
+    QVector<QLineF> spans;
+};
+
+template <typename ToX, typename ToY>
+ColumnLine onPixelColumns(const QVector<QPointF> &points, const ToX &toX, const ToY &toY)
+{
+    ColumnLine drawn;
     int i = 0;
     while (i < points.size()) {
         const double x = toX(points[i].x());
-        const int column = int(std::floor(x));
-        const double first = toY(points[i].y());
-        double low = first;
-        double high = first;
-        double last = first;
+        const double column = std::floor(x);
+        double low = toY(points[i].y());
+        double high = low;
+        double sum = low;
         int j = i + 1;
-        for (; j < points.size() && int(std::floor(toX(points[j].x()))) == column; ++j) {
-            last = toY(points[j].y());
-            low = qMin(low, last);
-            high = qMax(high, last);
+        for (; j < points.size() && std::floor(toX(points[j].x())) == column; ++j) {
+            const double y = toY(points[j].y());
+            low = qMin(low, y);
+            high = qMax(high, y);
+            sum += y;
         }
-        line << QPointF(x, first);
-        if (j - i > 1) {
-            for (double y : {low, high, last}) {
-                if (y != line.last().y())
-                    line << QPointF(x, y);
-            }
-        }
+        drawn.line << QPointF(j - i > 1 ? column + 0.5 : x, sum / (j - i));
+        if (high - low >= 1)
+            drawn.spans << QLineF(column + 0.5, low, column + 0.5, high);
         i = j;
     }
-    return line;
+    return drawn;
 }
 
 } // namespace
@@ -182,9 +184,18 @@ void ProgressChart::paintEvent(QPaintEvent *)
     const qreal penWidth = qMax<qreal>(2.0, line / 8.0);
     for (int i = 0; i < m_chart.series.size(); ++i) {
         const QVector<QPointF> &points = m_chart.series[i].points;
-        const QPolygonF polyline = onPixelColumns(points, toX, toY);
-        painter.setPen(QPen(seriesColour(i), penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(polyline);
+        const ColumnLine drawn = onPixelColumns(points, toX, toY);
+        if (!drawn.spans.isEmpty()) {
+            QColor light = seriesColour(i);
+            light.setAlpha(90);
+            painter.setPen(QPen(light, 1));
+            painter.drawLines(drawn.spans);
+        }
+        // Round joins on a line of hundreds of corners cost more than they show.
+        const bool dense = drawn.line.size() > kDottedUpTo;
+        painter.setPen(QPen(seriesColour(i), penWidth, Qt::SolidLine, dense ? Qt::FlatCap : Qt::RoundCap,
+                            dense ? Qt::BevelJoin : Qt::RoundJoin));
+        painter.drawPolyline(drawn.line);
         if (points.size() < kDottedUpTo) {
             painter.setBrush(seriesColour(i));
             for (const QPointF &point : points)
