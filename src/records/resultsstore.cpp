@@ -67,6 +67,9 @@ QString piecesText(const QVector<int> &pieces)
 
 QVector<int> piecesFromText(const QString &text)
 {
+    // At most 108 numbers of at most three digits: anything longer is no board.
+    if (text.size() > MaxColumns * MaxRows * 4)
+        return {};
     QVector<int> pieces;
     const QStringList numbers = text.split(QLatin1Char(','));
     if (numbers.size() > MaxColumns * MaxRows)
