@@ -25,10 +25,21 @@ public:
         return yes;
     }
     void showMessage(QWidget *, const QString &message) override { messages << message; }
+    // Each save prompt as "title|suggested path"; answered from saveAnswers.
+    std::optional<QString> askSaveFile(QWidget *, const QString &title, const QString &suggested,
+                                       const QString &) override
+    {
+        savePrompts << (title + "|" + suggested);
+        if (saveAnswers.isEmpty())
+            return std::nullopt;
+        return saveAnswers.dequeue();
+    }
 
     QQueue<std::optional<QString>> answers;
     QStringList prompts;
     QStringList questions;
     QStringList messages;
+    QQueue<std::optional<QString>> saveAnswers;
+    QStringList savePrompts;
     bool yes = false;
 };

@@ -1,5 +1,6 @@
 #include "editor/ui/qtdialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,6 +38,23 @@ void QtDialogs::showMessage(QWidget *parent, const QString &message)
     QMessageBox box(QMessageBox::Information, dialogTitle(), message, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
     box.exec();
+}
+
+std::optional<QString> QtDialogs::askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                              const QString &filter)
+{
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(suggested);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Guardar"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 } // namespace Editor

@@ -12,6 +12,8 @@ public:
                                    const QString &text) override;
     bool askYesNo(QWidget *parent, const QString &question) override;
     void showMessage(QWidget *parent, const QString &message) override;
+    std::optional<QString> askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                       const QString &filter) override;
 };
 
 } // namespace Editor
