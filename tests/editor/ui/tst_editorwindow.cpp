@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -114,6 +114,16 @@ class TestEditorWindow : public QObject
         QVERIFY(m_form->drawingChosen());
     }
 
+    // The lines List1 shows.
+    QStringList shownLines() const
+    {
+        const QAbstractItemModel *model = m_form->findChild<QListView *>("List1")->model();
+        QStringList lines;
+        for (int row = 0; row < model->rowCount(); ++row)
+            lines << model->index(row, 0).data().toString();
+        return lines;
+    }
+
     void waitForStamp()
     {
         QTRY_VERIFY_WITH_TIMEOUT(m_form->surface()->isEnabled(), 5000);
@@ -155,7 +165,7 @@ private slots:
         auto *sample = form.findChild<QLabel *>("Picture2");
         QVERIFY(!sample->isVisible());
         QCOMPARE(sample->y(), expected.picture2Top);
-        QCOMPARE(CellPaths[0], m_kit->file("gifs/animales/primero.gif"));
+        QCOMPARE(form.chosenDrawing().cellPath, m_kit->file("gifs/animales/primero.gif"));
         QCOMPARE(form.pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp"}));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 192, 192));
         QCOMPARE(button(0)->geometry(), QRect(0, 0, 41, 41));
@@ -358,6 +368,7 @@ private slots:
         clickOn(at);
         QCOMPARE(form.placementCount(), 1);
         QCOMPARE(form.placementLines(), QStringList{line});
+        QCOMPARE(shownLines(), QStringList{line});
         QVERIFY(!form.surface()->isEnabled());
         QVERIFY(!form.previewOn());
         QVERIFY(form.animation()->isVisible());
@@ -409,9 +420,11 @@ private slots:
         waitForStamp();
         clickOn(QPoint(20, 20));
         waitForStamp();
+        QCOMPARE(shownLines().size(), 2);
         QTest::mouseClick(button(9), Qt::LeftButton);
         QCOMPARE(form.placementCount(), 0);
         QVERIFY(form.placementLines().isEmpty());
+        QVERIFY(shownLines().isEmpty());
         QVERIFY(!form.surface()->hasPicture());
         QImage plain(form.surface()->size(), QImage::Format_RGB32);
         plain.fill(Qt::white);
@@ -419,7 +432,27 @@ private slots:
         QCOMPARE(form.editMode(), 2);
         clickOn(QPoint(3, 4));
         QCOMPARE(form.placementLines(), QStringList{"abeja.gif,3,4,"});
+        QCOMPARE(shownLines(), form.placementLines());
         waitForStamp();
+    }
+
+    // The chooser's cells show other drawings after a page turn; the drawing
+    // chosen before it is still the one that plays, is stamped and is named.
+    void aPageTurnedAfterAChoiceKeepsTheChosenDrawing()
+    {
+        for (int i = 0; i < 9; ++i)
+            QVERIFY(writeGif(m_kit->file(QString("gifs/z%1.gif").arg(i)), vudtest::squareFrames(2), 2));
+        Form1 &form = open();
+        QTest::mouseClick(button(0), Qt::LeftButton); // c.bmp, wholly on screen
+        chooseDrawing(0); // abeja.gif
+        QTest::mouseClick(button(2), Qt::LeftButton);
+        form.chooser()->Command1_Click(0);
+        QCOMPARE(form.chooser()->cellPath(0), m_kit->file("gifs/z7.gif"));
+        clickOn(QPoint(10, 12));
+        QCOMPARE(form.animation()->file(), m_kit->file("gifs/abeja.gif"));
+        QCOMPARE(form.placementLines(), QStringList{"abeja.gif,10,12,"});
+        waitForStamp();
+        QCOMPARE(form.surface()->retainedImage().pixel(13, 12), qRgb(0, 0, 0));
     }
 
     void saveAsksForANameAndWritesBothFiles()
