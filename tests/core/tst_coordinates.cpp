@@ -138,6 +138,12 @@ private slots:
         QVERIFY(!fileExistsIgnoringCase(coordinatesPathFor("*ato.bmp")));
         // Folders are not files.
         QVERIFY(!fileExistsIgnoringCase(coordinatesPathFor("carpeta.bmp")));
+        // Of two files whose names differ only in case, the one named exactly
+        // is read, whichever sorts first.
+        writeBytes(folder.file("coordenadas/Gato.txt"), "sol.gif,3,4,\r\n");
+        QCOMPARE(findFileIgnoringCase(coordinatesPathFor("gato.bmp")), folder.file("coordenadas/gato.txt"));
+        QCOMPARE(findFileIgnoringCase(coordinatesPathFor("Gato.bmp")), folder.file("coordenadas/Gato.txt"));
+        QCOMPARE(readCoordinatesFile(coordinatesPathFor("gato.bmp")), std::optional<Placements>({{"abeja.gif", 1, 2}}));
 
         setProgramFolder(folder.path() + "/nowhere");
         QVERIFY(!fileExistsIgnoringCase(coordinatesPathFor("gato.bmp")));

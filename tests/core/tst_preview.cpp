@@ -385,6 +385,75 @@ private slots:
         }
     }
 
+    // The receiver may turn to another page from within a report of the
+    // previews at hand: what is left of the old page is then never reported,
+    // and every slot of the new page is.
+    void aPageTurnedWhileReportedShowsOnlyTheNewPage()
+    {
+        vudtest::TempProgramFolder folder;
+        QStringList oldPage, newPage;
+        for (int i = 0; i < 2; ++i) {
+            oldPage << folder.file(QStringLiteral("imagenes/old%1.png").arg(i));
+            newPage << folder.file(QStringLiteral("imagenes/new%1.png").arg(i));
+            // 1500, 1800, 2100 and 2400 twips wide: each report names its file.
+            QVERIFY(writeFlat(oldPage.last(), QSize(100 + 20 * i, 100), Qt::red));
+            QVERIFY(writeFlat(newPage.last(), QSize(140 + 20 * i, 100), Qt::blue));
+        }
+        PreviewLoader loader(screenTwipsFor(800, 600), QString());
+        QCOMPARE(loadPage(loader, oldPage).size(), 2); // both now in memory
+
+        bool turned = false;
+        QMap<int, double> shownAfterTheTurn; // slot -> natural width in twips
+        int reportsAfterTheTurn = 0;
+        connect(&loader, &PreviewLoader::previewReady, this, [&](int slot, const PreviewPicture &preview) {
+            if (!turned) {
+                turned = true;
+                loader.requestPage(newPage);
+                return;
+            }
+            ++reportsAfterTheTurn;
+            shownAfterTheTurn.insert(slot, preview.naturalTwips.width());
+        });
+        loader.requestPage(oldPage);
+        QVERIFY(QTest::qWaitFor([&] { return loader.pending() == 0; }, 20000));
+        loader.waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(shownAfterTheTurn, (QMap<int, double>{{0, 2100.0}, {1, 2400.0}}));
+        QCOMPARE(reportsAfterTheTurn, 2);
+    }
+
+    // The thumbnails made for a page are stored when the loader goes, also
+    // when it goes with another page still under way.
+    void thumbnailsOfAPageLeftEarlyAreStored()
+    {
+        vudtest::TempProgramFolder folder;
+        QTemporaryDir cache;
+        const QString thumbnailFolder = cache.filePath(QStringLiteral("large"));
+        const QStringList page{folder.file("imagenes/a.png"), folder.file("imagenes/b.png")};
+        for (const QString &path : page)
+            QVERIFY(writeFlat(path, QSize(400, 300), QColor(200, 40, 40)));
+        // Slow enough that its report never comes before the loader goes.
+        const QString large = folder.file("imagenes/grande.png");
+        QVERIFY(writeFlat(large, QSize(2000, 2000), QColor(30, 30, 220)));
+
+        auto loader = std::make_unique<PreviewLoader>(screenTwipsFor(800, 600), thumbnailFolder);
+        connect(loader.get(), &PreviewLoader::previewReady, this, [&](int slot) {
+            if (slot == 0)
+                loader->requestPage({large});
+        });
+        loader->requestPage(page);
+        // Both made; their reports wait in the event queue. The first turns
+        // the page, so that neither report finds a page all shown.
+        loader->waitForDone();
+        QCoreApplication::processEvents();
+        loader.reset();
+        for (const QString &path : page) {
+            const QFileInfo info(path);
+            QVERIFY2(!thumbnails::readLarge(thumbnailFolder, thumbnails::originalOf(info, QSize(400, 300))).isNull(),
+                     qPrintable(info.fileName()));
+        }
+    }
+
     // The memory cache stays within its bound in bytes, dropping the
     // previews used longest ago.
     void memoryStaysWithinItsBound()
