@@ -9,7 +9,12 @@
 #include <QImageWriter>
 #include <QtTest>
 
+#include <csignal>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vud;
 
@@ -66,6 +71,9 @@ class TestPreview : public QObject
     Q_OBJECT
 
 private slots:
+    // A writer to a FIFO whose reader has gone gets an error, not a signal.
+    void initTestCase() { std::signal(SIGPIPE, SIG_IGN); }
+
     void fittingRule_data()
     {
         QTest::addColumn<double>("w");
@@ -186,6 +194,74 @@ private slots:
             QVERIFY(!pictureSize(path).isValid());
             QVERIFY(readPicture(path).isNull());
         }
+    }
+
+    // A file replaced by a FIFO between its check and its opening is refused
+    // at once, by every reader. Whoever opened the FIFO by its name would
+    // get the picture's own bytes from a writer waiting there.
+    void aFileSwappedAfterItsCheckIsNeverRead_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reader");
+        QTest::newRow("PNG read whole") << "foto.png" << "picture";
+        QTest::newRow("JPEG decoded scaled") << "foto.jpg" << "scaled";
+        QTest::newRow("JPEG's size") << "foto.jpg" << "size";
+        QTest::newRow("GIF played") << "dibujo.gif" << "animation";
+        QTest::newRow("thumbnail") << "foto.png" << "thumbnail";
+    }
+    void aFileSwappedAfterItsCheckIsNeverRead()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, reader);
+        vudtest::TempProgramFolder folder;
+        const QString path = folder.file("imagenes/" + file);
+        if (file.endsWith(".gif"))
+            QVERIFY(vudtest::writeGif(path, vudtest::squareFrames(2), 2));
+        else
+            QVERIFY(writeFlat(path, QSize(400, 300), QColor(200, 40, 40)));
+        const QString thumbnailFolder = folder.file("miniaturas");
+        const thumbnails::Original original = thumbnails::originalOf(QFileInfo(path), QSize(400, 300));
+        QVERIFY(thumbnails::writeLarge(thumbnailFolder, original, QImage(path).scaled(256, 192)));
+        const QString swapped = reader == "thumbnail"
+            ? thumbnailFolder + QLatin1Char('/') + thumbnails::fileName(thumbnails::fileUri(path))
+            : path;
+        QFile stored(swapped);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        const QByteArray bytes = stored.readAll();
+        stored.close();
+
+        std::thread writer;
+        setCheckedPathHook([&](const QString &checked) {
+            if (checked != swapped || writer.joinable())
+                return;
+            QVERIFY(QFile::remove(swapped));
+            QVERIFY(::mkfifo(QFile::encodeName(swapped).constData(), 0600) == 0);
+            writer = std::thread([name = QFile::encodeName(swapped), bytes] {
+                const int fd = ::open(name.constData(), O_WRONLY);
+                if (fd >= 0) {
+                    (void)!::write(fd, bytes.constData(), size_t(bytes.size()));
+                    ::close(fd);
+                }
+            });
+        });
+        bool read = false;
+        if (reader == "picture")
+            read = !readPicture(path).isNull();
+        else if (reader == "scaled")
+            read = !readPicture(path, QSize(40, 30)).isNull();
+        else if (reader == "size")
+            read = pictureSize(path).isValid();
+        else if (reader == "animation")
+            read = !readAnimation(path).isEmpty();
+        else
+            read = !thumbnails::readLarge(thumbnailFolder, original).isNull();
+        setCheckedPathHook(nullptr);
+        QVERIFY(writer.joinable());
+        // Lets a writer still waiting for a reader go.
+        const int release = ::open(QFile::encodeName(swapped).constData(), O_RDONLY | O_NONBLOCK);
+        writer.join();
+        ::close(release);
+        QVERIFY(!read);
     }
 
     // The scale and place of a picture in a box: covering a board's grid,
