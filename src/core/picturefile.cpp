@@ -110,8 +110,7 @@ bool openRegularFile(QFile &file, const QString &path)
 
 void applyPictureLimits()
 {
-    if (QImageReader::allocationLimit() != kPictureAllocationLimitMB)
-        QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
+    QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
 }
 
 QSize pictureSize(const QString &path)
@@ -131,7 +130,6 @@ QImage readPicture(const QString &path, const QSize &size)
     PictureReader picture;
     if (!picture.open(path))
         return QImage();
-    applyPictureLimits();
     QImageReader &reader = picture.reader();
     reader.setAutoTransform(true);
     const QSize stored = reader.size();

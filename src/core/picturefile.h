@@ -38,7 +38,8 @@ bool openRegularFile(QFile &file, const QString &path);
 using CheckedPathHook = std::function<void(const QString &path)>;
 void setCheckedPathHook(CheckedPathHook hook);
 
-// Sets the decoders' allocation limit (idempotent; the readers below call it).
+// Sets the decoders' allocation limit, one value for the whole program: each
+// program calls it once as it starts, before any picture is read.
 void applyPictureLimits();
 
 // The picture's size as it is shown, its orientation applied (a portrait

@@ -113,7 +113,6 @@ QImage readLarge(const QString &folder, const Original &original)
     const QSize stored = reader.size();
     if (qAbs(stored.width() - expected.width()) > 1 || qAbs(stored.height() - expected.height()) > 1)
         return QImage();
-    applyPictureLimits();
     const QImage thumbnail = reader.read();
     if (thumbnail.text(QString::fromLatin1(UriKey)) != QString::fromLatin1(uri))
         return QImage();

@@ -71,8 +71,13 @@ class TestPreview : public QObject
     Q_OBJECT
 
 private slots:
-    // A writer to a FIFO whose reader has gone gets an error, not a signal.
-    void initTestCase() { std::signal(SIGPIPE, SIG_IGN); }
+    void initTestCase()
+    {
+        // As the programs start.
+        applyPictureLimits();
+        // A writer to a FIFO whose reader has gone gets an error, not a signal.
+        std::signal(SIGPIPE, SIG_IGN);
+    }
 
     void fittingRule_data()
     {
