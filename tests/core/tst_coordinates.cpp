@@ -12,6 +12,7 @@
 #include <sys/resource.h>
 
 using namespace vud;
+using vudtest::readAll;
 using vudtest::TempProgramFolder;
 using vudtest::writeBytes;
 
@@ -19,13 +20,6 @@ using Placements = QVector<DrawingPlacement>;
 Q_DECLARE_METATYPE(DrawingPlacement)
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 // A source that never ends: the pattern over and over, counting what it gave.
 class EndlessDevice : public QIODevice

@@ -27,11 +27,6 @@ bool writeFlat(const QString &path, QSize size, QColor colour)
     return image.save(path);
 }
 
-bool near(QColor a, QColor b)
-{
-    return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
-}
-
 QColor centre(const QImage &image)
 {
     return image.pixelColor(image.width() / 2, image.height() / 2);
@@ -115,8 +110,8 @@ private slots:
         QCOMPARE(big.fittedTwips, QSizeF(2000, 1000));
         QCOMPARE(big.image.size(), QSize(133, 67));
         // The colours survive the scaling: left block and right block differ.
-        QVERIFY(qAbs(big.image.pixelColor(10, 10).red() - vudtest::blockColour(0, 0).red()) <= 4);
-        QVERIFY(qAbs(big.image.pixelColor(120, 10).red() - vudtest::blockColour(3, 0).red()) <= 4);
+        QVERIFY(vudtest::coloursClose(big.image.pixelColor(10, 10), vudtest::blockColour(0, 0), 4));
+        QVERIFY(vudtest::coloursClose(big.image.pixelColor(120, 10), vudtest::blockColour(3, 0), 4));
 
         const PreviewPicture small = loadPreview(folder.file("imagenes/small.png"), screen);
         QVERIFY(small.loaded);
@@ -371,7 +366,7 @@ private slots:
         QCOMPARE(thumbnail.source, PreviewSource::Thumbnail);
         QCOMPARE(thumbnail.fittedTwips, decoded.fittedTwips);
         QCOMPARE(thumbnail.image.size(), decoded.image.size());
-        QVERIFY(near(centre(thumbnail.image), QColor(200, 40, 40)));
+        QVERIFY(vudtest::coloursClose(centre(thumbnail.image), QColor(200, 40, 40), 8));
 
         const PreviewPicture remembered = loadOne(second, photo);
         QCOMPARE(remembered.source, PreviewSource::Memory);
@@ -414,9 +409,9 @@ private slots:
         PreviewLoader loader(screenTwipsFor(800, 600), thumbnailFolder);
         const PreviewPicture preview = loadOne(loader, photo);
         QCOMPARE(preview.source, PreviewSource::File);
-        QVERIFY(near(centre(preview.image), QColor(200, 40, 40)));
+        QVERIFY(vudtest::coloursClose(centre(preview.image), QColor(200, 40, 40), 8));
         const QImage replaced = thumbnails::readLarge(thumbnailFolder, thumbnails::originalOf(info, QSize(800, 600)));
-        QVERIFY(near(centre(replaced), QColor(200, 40, 40)));
+        QVERIFY(vudtest::coloursClose(centre(replaced), QColor(200, 40, 40), 8));
     }
 
     void changedFileIsDecodedAgain_data()
@@ -460,7 +455,7 @@ private slots:
         QCOMPARE(again.source == PreviewSource::Memory, fromMemory);
         QCOMPARE(again.loaded, change != "remove");
         if (again.loaded) {
-            QVERIFY(near(centre(again.image), expected));
+            QVERIFY(vudtest::coloursClose(centre(again.image), expected, 8));
             // 300 x 150 pixels fit as 2000 x 1000 twips, 100 x 200 as 800 x 1600.
             QCOMPARE(again.image.size(), change == "replace" ? QSize(53, 107) : QSize(133, 67));
         }

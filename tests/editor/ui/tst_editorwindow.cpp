@@ -20,6 +20,7 @@
 #include <QtTest>
 
 using namespace Editor;
+using vudtest::readAll;
 using vudtest::writeBlockPicture;
 using vudtest::writeBytes;
 using vudtest::writeGif;
@@ -46,21 +47,6 @@ ScreenExpectations expectationsForThisScreen()
         return {QRect(81, 0, 943, 768), 639, QPoint(302, 234), QRect(102, 34, 900, 700)};
     // 900 x 700 scaled by 719 / 900: 719 x 559, top (9000 - 8385) \ 2 = 307 twips.
     return {QRect(81, 0, 719, 600), 471, QPoint(190, 150), QRect(81, 20, 719, 559)};
-}
-
-// Near enough for a flat area of a JPEG.
-bool closeTo(QRgb pixel, QColor colour)
-{
-    return qAbs(qRed(pixel) - colour.red()) <= 12 && qAbs(qGreen(pixel) - colour.green()) <= 12
-        && qAbs(qBlue(pixel) - colour.blue()) <= 12;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
 }
 
 } // namespace
@@ -533,9 +519,10 @@ private slots:
         // last at the bottom-right.
         const QImage before = form.surface()->retainedImage();
         const QPoint last(shown.width() - 4, shown.height() - 4);
-        QVERIFY(closeTo(before.pixel(3, 3), vudtest::blockColour(0, 0)));
-        QVERIFY(closeTo(before.pixel(last),
-                        vudtest::blockColour(blocks.width() - 1, blocks.height() - 1)));
+        // Near enough for a flat area of a JPEG.
+        QVERIFY(vudtest::coloursClose(before.pixel(3, 3), vudtest::blockColour(0, 0), 12));
+        QVERIFY(vudtest::coloursClose(before.pixel(last),
+                                      vudtest::blockColour(blocks.width() - 1, blocks.height() - 1), 12));
         if (upright == workArea.size())
             QCOMPARE(before, QImage(path).convertToFormat(QImage::Format_RGB32));
 
