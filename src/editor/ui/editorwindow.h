@@ -118,7 +118,7 @@ private:
     float m_placeX = 0;
     float m_placeY = 0;
     bool m_drawingChosen = false;
-    ChosenDrawing m_chosen; // its still image is m_sample
+    ChosenDrawing m_chosen; // its still image is kept in m_sample alone
     bool m_placing = false;
     QImage m_placedDrawing;
 };
