@@ -59,6 +59,11 @@ QByteArray pngClaimingSize(QSize size);
 bool writeBlockPicture(const QString &path, QSize size, int columns, int rows);
 QColor blockColour(int column, int row);
 
+// A two-colour PNG stored as a 1-bit palette PNG, as ImageMagick and PNG
+// optimisers write flat two-colour art: the left half `left`, the right half
+// `right`. False unless the file reads back as a 1-bit picture.
+bool writeTwoColourPng(const QString &path, QSize size, QColor left, QColor right);
+
 // Saves the pixels as stored by a phone camera, in a JPEG whose orientation
 // tag (1 to 8) says how to turn them for showing: 6 is "rotate 90" of a
 // portrait photo taken with the phone upright.
