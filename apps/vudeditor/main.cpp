@@ -1,4 +1,5 @@
 #include "core/random.h"
+#include "editor/ui/artwork.h"
 #include "editor/ui/editorapp.h"
 #include "editor/ui/qtdialogs.h"
 
@@ -7,8 +8,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("VUD editor"));
+    // Ties the windows to the menu entry: the application id (Wayland) is
+    // the entry's name, the windows' class (X11) the entry's StartupWMClass,
+    // whatever name the binary was started by, and the icon the entry's.
+    QCoreApplication::setApplicationName(QStringLiteral("vudeditor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vudeditor"));
+    QApplication::setWindowIcon(Editor::Artwork::editorIcon());
 
     // The editor never seeds its generator: every start offers the same
     // default names.
