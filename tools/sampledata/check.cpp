@@ -442,9 +442,9 @@ QStringList checkCatchesFaults(const QString &programFolder)
         const char *line;
         int problems;
     } planted[] = {
-        {"flor.gif,1470,1053,", 0},   // 72 x 72, its last pixels on the margin
-        {"flor.gif,1471,1053,", 1},   // one pixel further right
-        {"flor.gif,1470,1054,", 1},   // one pixel further down
+        {"flor.gif,1470,1031,", 0},   // 72 x 72, its last pixels on the margin
+        {"flor.gif,1471,1031,", 1},   // one pixel further right
+        {"flor.gif,1470,1032,", 1},   // one pixel further down
         {"mariposa.gif,1560,540,", 1}, // past the picture's right edge
         {"flor.gif,420,1150,", 1},     // past the picture's bottom
         {"pajaro.gif,20,300,", 1},     // in the strip a 5 x 4 board cuts off at the left
