@@ -366,6 +366,7 @@ private slots:
         QTest::newRow("other file size") << "size";
         QTest::newRow("other shape") << "shape";
         QTest::newRow("no keys") << "keys";
+        QTest::newRow("made before colours were kept") << "software";
     }
     // A thumbnail that does not belong to the file as it is now is never
     // shown: the file is decoded and a good thumbnail replaces the bad one.
@@ -388,6 +389,10 @@ private slots:
             planted.setText("Thumb::MTime", QString::number(info.lastModified().toSecsSinceEpoch() - (fault == "mtime")));
             planted.setText("Thumb::Size", QString::number(info.size() + (fault == "size")));
         }
+        // This program's own thumbnails from before, which a two-colour
+        // picture may have made black and white.
+        if (fault == "software")
+            planted.setText("Software", "VUD 2.0");
         const QString stored = thumbnailFolder + QLatin1Char('/') + thumbnails::fileName(uri);
         QVERIFY(planted.save(stored, "png"));
 
