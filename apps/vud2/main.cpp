@@ -11,7 +11,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     vud::applyPictureLimits();
-    // The menu entry's name, by which the desktop finds the window's icon.
+    // Ties the windows to the menu entry: the application id (Wayland) is
+    // the entry's name, the windows' class (X11) the entry's StartupWMClass,
+    // whatever name the binary was started by, and the icon the entry's.
+    QCoreApplication::setApplicationName(QStringLiteral("vud2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vud2"));
     QApplication::setWindowIcon(ScreenArt::windowIcon());
 

@@ -1,5 +1,6 @@
 #include "core/picturefile.h"
 #include "core/random.h"
+#include "editor/ui/artwork.h"
 #include "editor/ui/editorapp.h"
 #include "editor/ui/qtdialogs.h"
 #include "records/resultscsv.h"
@@ -17,7 +18,7 @@ namespace {
 int exportResults(int argc, char *argv[], const char *file)
 {
     QCoreApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("VUD editor"));
+    app.setApplicationName(QStringLiteral("vudeditor"));
     const QString path = QString::fromLocal8Bit(file);
     records::ResultsStore store;
     const QVector<records::FinishedGame> games = store.allGames();
@@ -53,8 +54,12 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     vud::applyPictureLimits();
-    app.setApplicationName(QStringLiteral("VUD editor"));
+    // Ties the windows to the menu entry: the application id (Wayland) is
+    // the entry's name, the windows' class (X11) the entry's StartupWMClass,
+    // whatever name the binary was started by, and the icon the entry's.
+    QCoreApplication::setApplicationName(QStringLiteral("vudeditor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vudeditor"));
+    QApplication::setWindowIcon(Editor::Artwork::editorIcon());
 
     // The editor never seeds its generator: every start offers the same
     // default names.

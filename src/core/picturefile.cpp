@@ -133,16 +133,34 @@ QImage readPicture(const QString &path, const QSize &size)
     QImageReader &reader = picture.reader();
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
-    if (size.isValid() && !size.isEmpty()) {
+    const bool sized = size.isValid() && !size.isEmpty();
+    // Only JPEG's decoder decodes smaller by itself, and is asked for the
+    // size. Every other format is decoded whole either way, and its reader
+    // (PNG's, BMP's...) would then scale in a way that turns a two-colour
+    // picture black and white: it is scaled here instead.
+    if (sized && reader.format() == "jpeg") {
         // The decoder scales the picture as stored; the turn comes after.
         const QSize target = turnsSideways(reader.transformation()) ? size.transposed() : size;
         if (stored.isValid() && stored != target)
             reader.setScaledSize(target);
     }
-    QImage image = reader.read();
-    if (!image.isNull() && size.isValid() && !size.isEmpty() && image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image;
+    const QImage image = scalablePicture(reader.read());
+    return sized ? scaledPicture(image, size) : image;
+}
+
+QImage scalablePicture(const QImage &image)
+{
+    if (image.depth() != 1)
+        return image;
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                         : QImage::Format_RGB32);
+}
+
+QImage scaledPicture(const QImage &image, const QSize &size)
+{
+    if (image.isNull() || !size.isValid() || size.isEmpty() || image.size() == size)
+        return image;
+    return scalablePicture(image).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 namespace {

@@ -47,12 +47,27 @@ void applyPictureLimits();
 // alone; invalid when the path is no regular file or holds no picture.
 QSize pictureSize(const QString &path);
 
-// Reads a picture upright. With a valid size, the picture comes out at
-// exactly that size (aspect not kept), decoded straight at it where the
-// format's decoder can scale (JPEG), so that a large photograph shown small
-// never costs a full decode. Null when the path is no regular file, holds no
-// picture, or the decode would pass the allocation limit.
+// Reads a picture upright, ready for scaledPicture. With a valid size, the
+// picture comes out at exactly that size (aspect not kept), decoded straight
+// at it where the format's decoder can scale (JPEG), so that a large
+// photograph shown small never costs a full decode; any other format is
+// decoded whole and then scaled by scaledPicture. Null when the path is no
+// regular file, holds no picture, or the decode would pass the allocation
+// limit.
 QImage readPicture(const QString &path, const QSize &size = QSize());
+
+// The picture in a format that a smooth scale keeps the colours of. A
+// two-colour picture (1 bit a pixel, as a 1-bit palette PNG reads) comes out
+// as 32-bit pixels, with an alpha channel when it has transparent parts:
+// Qt scales a 1-bit picture into black and white, whatever its two colours.
+// Every other picture comes back as it is.
+QImage scalablePicture(const QImage &image);
+
+// The picture at exactly the given size (aspect not kept), smoothly scaled,
+// its colours kept whatever its format; the picture itself when it already
+// has that size or the size is not valid. Every picture the programs show
+// scaled goes through here.
+QImage scaledPicture(const QImage &image, const QSize &size);
 
 // An animation display plays at most this much of a GIF, so that a dimension
 // bomb or a GIF of ten thousand frames costs a bounded time and memory: the

@@ -24,6 +24,12 @@ namespace {
 const char UriKey[] = "Thumb::URI";
 const char MTimeKey[] = "Thumb::MTime";
 const char SizeKey[] = "Thumb::Size";
+const char SoftwareKey[] = "Software";
+const char Software[] = "VUD 2.0";
+// Marks this program's thumbnails made with a scale that keeps a two-colour
+// picture's colours; the ones before it may hold such a picture in black and
+// white.
+const char ColoursKeptKey[] = "Thumb::X-VUD-ColoursKept";
 
 bool keptInUri(char c)
 {
@@ -122,6 +128,9 @@ QImage readLarge(const QString &folder, const Original &original)
     const QString size = thumbnail.text(QString::fromLatin1(SizeKey));
     if (!size.isEmpty() && size.toLongLong() != original.size)
         return QImage();
+    if (thumbnail.text(QString::fromLatin1(SoftwareKey)) == QLatin1String(Software)
+        && thumbnail.text(QString::fromLatin1(ColoursKeptKey)).isEmpty())
+        return QImage();
     return thumbnail;
 }
 
@@ -136,7 +145,8 @@ bool writeLarge(const QString &folder, const Original &original, const QImage &t
     image.setText(QString::fromLatin1(SizeKey), QString::number(original.size));
     image.setText(QStringLiteral("Thumb::Image::Width"), QString::number(original.picture.width()));
     image.setText(QStringLiteral("Thumb::Image::Height"), QString::number(original.picture.height()));
-    image.setText(QStringLiteral("Software"), QStringLiteral("VUD 2.0"));
+    image.setText(QString::fromLatin1(SoftwareKey), QString::fromLatin1(Software));
+    image.setText(QString::fromLatin1(ColoursKeptKey), QStringLiteral("1"));
 
     const QString target = folder + QLatin1Char('/') + fileName(uri);
     // QTemporaryFile creates its file readable and writable by the owner only.

@@ -127,6 +127,59 @@ private slots:
         QCOMPARE(slow.image.size(), big.image.size());
     }
 
+    // A two-colour picture stored at 1 bit a pixel (a 1-bit palette PNG, as
+    // ImageMagick writes flat two-colour art) keeps its two colours on every
+    // way a picture is read or scaled.
+    void twoColourPicturesKeepTheirColours_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("read at a size") << "read";
+        QTest::newRow("read whole") << "whole";
+        QTest::newRow("scaled in memory") << "memory";
+        QTest::newRow("gallery preview") << "preview";
+        QTest::newRow("preview decoded whole") << "full decode";
+        QTest::newRow("preview loader, from the file") << "file";
+        QTest::newRow("preview loader, from its thumbnail") << "thumbnail";
+    }
+    void twoColourPicturesKeepTheirColours()
+    {
+        QFETCH(QString, way);
+        vudtest::TempProgramFolder folder;
+        QTemporaryDir cache;
+        const QString path = folder.file("imagenes/dibujo.png");
+        const QColor left(200, 40, 40), right(40, 160, 60);
+        QVERIFY(vudtest::writeTwoColourPng(path, QSize(1200, 800), left, right));
+        const ScreenTwips screen = screenTwipsFor(800, 600);
+        QImage image;
+        if (way == "read") {
+            image = readPicture(path, QSize(300, 200));
+        } else if (way == "whole") {
+            image = readPicture(path);
+        } else if (way == "memory") {
+            const QImage stored(path);
+            QCOMPARE(stored.format(), QImage::Format_Mono);
+            image = scaledPicture(stored, QSize(300, 200));
+        } else if (way == "preview") {
+            image = loadPreview(path, screen).image;
+        } else if (way == "full decode") {
+            image = loadPreviewFullDecode(path, screen).image;
+        } else {
+            PreviewLoader first(screen, cache.path());
+            const PreviewPicture decoded = loadOne(first, path);
+            QCOMPARE(decoded.source, PreviewSource::File);
+            image = decoded.image;
+            if (way == "thumbnail") {
+                PreviewLoader second(screen, cache.path());
+                const PreviewPicture stored = loadOne(second, path);
+                QCOMPARE(stored.source, PreviewSource::Thumbnail);
+                image = stored.image;
+            }
+        }
+        QVERIFY(!image.isNull());
+        QVERIFY(near(image.pixelColor(image.width() / 4, image.height() / 2), left));
+        QVERIFY(near(image.pixelColor(image.width() * 3 / 4, image.height() / 2), right));
+    }
+
     // A portrait phone photo is stored sideways with a tag that says "rotate
     // 90": every reader shows it upright, at its upright size, also when it
     // decodes it straight at a smaller size. WebP pictures read as well.
@@ -274,15 +327,23 @@ private slots:
         QTest::addColumn<double>("scale");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QPoint>("offset");
-        QTest::newRow("cover: wider box cuts top and bottom") << true << QSize(4000, 3000) << QSize(720, 480)
-                                                              << 0.18 << QSize(720, 540) << QPoint(0, -30);
+        // 60 rows too many: 20 cut from the top, 40 from the bottom.
+        QTest::newRow("cover: wider box cuts a third from the top") << true << QSize(4000, 3000) << QSize(720, 480)
+                                                                    << 0.18 << QSize(720, 540) << QPoint(0, -20);
+        // A 3:4 portrait on a 3:2 grid: 921 x 1228, 614 rows too many, 205
+        // (204.67) off the top and 409 off the bottom.
+        QTest::newRow("cover: portrait photo keeps its top") << true << QSize(3000, 4000) << QSize(921, 614)
+                                                             << 0.307 << QSize(921, 1228) << QPoint(0, -205);
+        // 77 too many: 25.67 rounds to 26 off the top, 51 off the bottom.
+        QTest::newRow("cover: a third to the nearest pixel") << true << QSize(4000, 3000) << QSize(921, 614)
+                                                             << 0.23025 << QSize(921, 691) << QPoint(0, -26);
         QTest::newRow("cover: taller box cuts the sides") << true << QSize(1600, 900) << QSize(600, 600)
                                                           << 0.6666666666666666 << QSize(1067, 600)
                                                           << QPoint(-233, 0);
         QTest::newRow("cover: exact size") << true << QSize(720, 480) << QSize(720, 480) << 1.0
                                            << QSize(720, 480) << QPoint(0, 0);
         QTest::newRow("cover: small picture grows") << true << QSize(200, 150) << QSize(720, 480) << 3.6
-                                                    << QSize(720, 540) << QPoint(0, -30);
+                                                    << QSize(720, 540) << QPoint(0, -20);
         QTest::newRow("cover: empty picture") << true << QSize() << QSize(720, 480) << 1.0 << QSize()
                                               << QPoint(0, 0);
         QTest::newRow("fit: photo shrinks") << false << QSize(4000, 3000) << QSize(719, 600) << 0.17975
@@ -381,6 +442,7 @@ private slots:
         QTest::newRow("other file size") << "size";
         QTest::newRow("other shape") << "shape";
         QTest::newRow("no keys") << "keys";
+        QTest::newRow("made before colours were kept") << "software";
     }
     // A thumbnail that does not belong to the file as it is now is never
     // shown: the file is decoded and a good thumbnail replaces the bad one.
@@ -403,6 +465,10 @@ private slots:
             planted.setText("Thumb::MTime", QString::number(info.lastModified().toSecsSinceEpoch() - (fault == "mtime")));
             planted.setText("Thumb::Size", QString::number(info.size() + (fault == "size")));
         }
+        // This program's own thumbnails from before, which a two-colour
+        // picture may have made black and white.
+        if (fault == "software")
+            planted.setText("Software", "VUD 2.0");
         const QString stored = thumbnailFolder + QLatin1Char('/') + thumbnails::fileName(uri);
         QVERIFY(planted.save(stored, "png"));
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QPainter>
 
 #include <linux/capability.h>
@@ -210,6 +211,16 @@ bool writeBlockPicture(const QString &path, QSize size, int columns, int rows)
     }
     painter.end();
     return image.save(path);
+}
+
+bool writeTwoColourPng(const QString &path, QSize size, QColor left, QColor right)
+{
+    QImage image(size, QImage::Format_Mono);
+    image.setColorTable({left.rgb(), right.rgb()});
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, x < size.width() / 2 ? 0 : 1);
+    return image.save(path, "PNG") && QImageReader(path).imageFormat() == QImage::Format_Mono;
 }
 
 double ScriptedRandom::nextFraction()

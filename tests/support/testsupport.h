@@ -66,6 +66,11 @@ QColor blockColour(int column, int row);
 // colour after a lossy save or a scaling.
 bool coloursClose(const QColor &a, const QColor &b, int tolerance);
 
+// A two-colour PNG stored as a 1-bit palette PNG, as ImageMagick and PNG
+// optimisers write flat two-colour art: the left half `left`, the right half
+// `right`. False unless the file reads back as a 1-bit picture.
+bool writeTwoColourPng(const QString &path, QSize size, QColor left, QColor right);
+
 // Saves the pixels as stored by a phone camera, in a JPEG whose orientation
 // tag (1 to 8) says how to turn them for showing: 6 is "rotate 90" of a
 // portrait photo taken with the phone upright.

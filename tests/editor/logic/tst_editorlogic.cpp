@@ -1,3 +1,4 @@
+#include "editor/logic/drawingimages.h"
 #include "editor/logic/layout.h"
 #include "editor/logic/placements.h"
 #include "editor/logic/puzzlesave.h"
@@ -151,6 +152,28 @@ private slots:
         QCOMPARE(workAreaPixels(area, screen), room);
         QCOMPARE(shownPictureSize(picture, room), shown);
         QCOMPARE(centredPicture(area, shown, screen), surface);
+    }
+
+    // A two-colour picture stored at 1 bit a pixel shows on the surface in
+    // its two colours, scaled down to the room or at its own size.
+    void twoColourPicturesKeepTheirColours_data()
+    {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("scaled down") << QSize(719, 600) << QSize(719, 479);
+        QTest::newRow("its own size") << QSize(1500, 1000) << QSize(1200, 800);
+    }
+    void twoColourPicturesKeepTheirColours()
+    {
+        QFETCH(QSize, room);
+        QFETCH(QSize, shown);
+        vudtest::TempProgramFolder folder;
+        const QString path = folder.file("imagenes/dibujo.png");
+        QVERIFY(vudtest::writeTwoColourPng(path, QSize(1200, 800), QColor(kRed), QColor(0, 0, 200)));
+        const QImage surface = loadSurfacePicture(path, room);
+        QCOMPARE(surface.size(), shown);
+        QCOMPARE(surface.pixel(surface.width() / 4, surface.height() / 2), kRed);
+        QCOMPARE(surface.pixel(surface.width() * 3 / 4, surface.height() / 2), qRgb(0, 0, 200));
     }
 
     void picturesStepWithWrapAround_data()
