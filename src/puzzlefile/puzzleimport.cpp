@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -253,6 +255,27 @@ PuzzleImport importPuzzleFile(const QString &archivePath)
     if (read.error != PuzzleFileError::None)
         return refused(read.error, read.detail);
     return importArchive(read.archive);
+}
+
+bool isImportableFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return !name.startsWith(QLatin1Char('.')) && (isPuzzleFileName(name) || !pictureFormatFor(name).isEmpty());
+}
+
+QStringList importableFiles(const QMimeData &data)
+{
+    QStringList files;
+    for (const QUrl &url : data.urls()) {
+        if (url.isLocalFile() && isImportableFile(url.toLocalFile()))
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+PuzzleImport importFile(const QString &path)
+{
+    return isPuzzleFileName(path) ? importPuzzleFile(path) : importPictureFile(path);
 }
 
 PuzzleImport importPictureFile(const QString &picturePath)

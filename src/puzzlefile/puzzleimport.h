@@ -3,6 +3,9 @@
 #include "puzzlefile/puzzlefile.h"
 
 #include <QString>
+#include <QStringList>
+
+class QMimeData;
 
 namespace vud {
 
@@ -45,5 +48,16 @@ PuzzleImport importPuzzleFile(const QString &archivePath);
 // The same for a picture file, such as one dropped on a window: it is checked
 // to be the picture its name says and copied into imagenes by the same rules.
 PuzzleImport importPictureFile(const QString &picturePath);
+
+// A file a window takes when it is dropped on it: a puzzle file, or a picture
+// of a kind the programs read (by its name; importing checks its content).
+bool isImportableFile(const QString &path);
+
+// The local files among dropped data that isImportableFile takes, in order;
+// empty when there are none (the drop is then refused).
+QStringList importableFiles(const QMimeData &data);
+
+// importPuzzleFile or importPictureFile, as the name says.
+PuzzleImport importFile(const QString &path);
 
 } // namespace vud

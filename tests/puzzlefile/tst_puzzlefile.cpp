@@ -303,7 +303,9 @@ private slots:
             heavy.append({"gifs/" + QByteArray::number(i) + ".gif", QByteArray(kPuzzleFileMostEntryBytes / 100, 'x'),
                           0, 8, 0100644, kPuzzleFileMostEntryBytes - 1});
         QTest::newRow("all entries claim too much") << raw(heavy) << large;
-        QTest::newRow("packed too tightly") << with("gifs/ceros.gif", QByteArray(4 * 1024 * 1024, '\0')) << large;
+        const QByteArray zeros = deflated(QByteArray(2 * 1024 * 1024, '\0'));
+        QTest::newRow("claims more than deflate can give")
+            << raw({{"imagenes/gato.png", zeros, 0, 8, 0100644, zeros.size() * (kPuzzleFileMostRatio + 1)}}) << large;
         QTest::newRow("newer format") << replaced(0, "formato=2\n") << int(PuzzleFileError::NewerFormat);
         QTest::newRow("no picture") << zipBytes({{"vud.txt", "formato=1\n"}}) << int(PuzzleFileError::NoPicture);
         QTest::newRow("two pictures") << with("imagenes/perro.png", png) << int(PuzzleFileError::NoPicture);

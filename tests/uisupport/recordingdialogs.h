@@ -25,10 +25,21 @@ public:
         return yes;
     }
     void showMessage(QWidget *, const QString &message) override { messages << message; }
+    // Each file dialog as "open|suggested" or "save|suggested"; answered
+    // from files, cancelled once they run out.
+    std::optional<QString> askPuzzleFile(QWidget *, FileChoice choice, const QString &suggestedName) override
+    {
+        fileDialogs << (QString(choice == FileChoice::Save ? "save|" : "open|") + suggestedName);
+        if (files.isEmpty())
+            return std::nullopt;
+        return files.dequeue();
+    }
 
     QQueue<std::optional<QString>> answers;
     QStringList prompts;
     QStringList questions;
     QStringList messages;
+    QQueue<QString> files;
+    QStringList fileDialogs;
     bool yes = false;
 };

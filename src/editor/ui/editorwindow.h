@@ -44,6 +44,16 @@ public:
     void Command1_Click(int index);
     void Command2_Click();
 
+    // The puzzle on show (the one saved last, while it is on show) written
+    // to a puzzle file chosen in a save dialog.
+    void exportPuzzle();
+    // A puzzle file chosen in an open dialog imported into the data folder,
+    // and its picture shown.
+    void importPuzzle();
+    // Puzzle files and pictures copied into the data folder; the last one
+    // copied is shown. The adult is told of each refusal.
+    void importFiles(const QStringList &paths);
+
     // The chooser hands over the chosen drawing's still image; the name and
     // path are in Editor::DrawingName and Editor::CellPaths[ChosenCell].
     void receiveDrawing(const QImage &still);
@@ -68,8 +78,13 @@ signals:
     // The user confirmed leaving the program.
     void exitRequested();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
     void Form_Load();
+    void listPictures();
     void LayoutWorkArea();
     void LayoutPictureSurface();
     void createControls();
@@ -101,6 +116,7 @@ private:
     QStringList m_drawingFiles; // File1
     QStringList m_pictureFiles; // File2
     QStringList m_picturePaths; // where each of File2 is
+    QString m_savedName;        // the puzzle saved last, while its placements are on show
     QImage m_sample;            // Picture2's still image
     TwipsRect m_picture2Rect;
 

@@ -12,6 +12,7 @@ public:
                                    const QString &text) override;
     bool askYesNo(QWidget *parent, const QString &question) override;
     void showMessage(QWidget *parent, const QString &message) override;
+    std::optional<QString> askPuzzleFile(QWidget *parent, FileChoice choice, const QString &suggestedName) override;
 };
 
 } // namespace Editor

@@ -68,6 +68,10 @@ public:
 
     int PageStart() const { return m_paging.pageStart(); }
     bool HasChosen() const { return m_hasChosen; }
+    // Lists the picture folders again and shows the page that holds the
+    // picture of that name (case ignored); the same page when none does.
+    void showPageOf(const QString &pictureName);
+
     // What makes the previews (tests wait on it).
     vud::PreviewLoader *Previews() const { return m_previews.get(); }
     const Screens::FileList &File1() const { return m_file1; }
@@ -85,6 +89,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Pictures and puzzle files dropped on the window are copied into the
+    // user's data folder and shown at once; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
 
