@@ -719,6 +719,20 @@ private slots:
         QCOMPARE(form.pictureIndex(), 3);
         QCOMPARE(m_kit->dialogs.fileDialogs.size(), 3);
     }
+
+    // Opened with files, the editor skips its title screen and shows the
+    // last one imported.
+    void openingWithFilesImportsThem()
+    {
+        QVERIFY(QDir().mkpath(m_kit->file("arrastre")));
+        QVERIFY(writeDropFiles(m_kit->file("arrastre")));
+        Editor::EditorApp app(m_kit->dialogs, m_kit->random);
+        app.openFiles({m_kit->file("arrastre/foto.png"), m_kit->file("arrastre/gato.vud")});
+        QVERIFY(app.editor() && app.editor()->isVisible());
+        QVERIFY(!app.titleScreen());
+        QCOMPARE(app.editor()->pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp", "foto.png", "gato.png"}));
+        QCOMPARE(app.editor()->pictureIndex(), 4);
+    }
 };
 
 QTEST_MAIN(TestEditorWindow)
