@@ -183,6 +183,27 @@ private slots:
         QVERIFY(!QFileInfo::exists(out));
     }
 
+    // Names beyond ASCII travel as UTF-8 and arrive spelled as they left.
+    void accentedNamesTravel()
+    {
+        Installed layout;
+        layout.put({{"sistema/vud/imagenes/ñandú.png", pngBytes()},
+                    {"sistema/vud/coordenadas/ñandú.txt", "árbol.gif,1,2,\r\n"},
+                    {"sistema/vud/gifs/árbol.gif", gifBytes(2)}});
+        const QString out = layout.folder.file("viaje.vud");
+        QCOMPARE(writePuzzleFile(layout.installed + "/imagenes/ñandú.png", "ñandú.png", out).error,
+                 PuzzleFileError::None);
+        QVERIFY(QDir(layout.installed).removeRecursively());
+        const PuzzleImport result = importPuzzleFile(out);
+        QCOMPARE(int(result.outcome), int(ImportOutcome::Imported));
+        QCOMPARE(result.pictureName, QString("ñandú.png"));
+        QVERIFY(QFileInfo(layout.user + "/imagenes/ñandú.png").isFile());
+        QVERIFY(QFileInfo(layout.user + "/gifs/árbol.gif").isFile());
+        QFile coordinates(layout.user + "/coordenadas/ñandú.txt");
+        QVERIFY(coordinates.open(QIODevice::ReadOnly));
+        QCOMPARE(coordinates.readAll(), QString("árbol.gif,1,2,\r\n").toLocal8Bit());
+    }
+
     void importNeverChangesWhatIsThere_data()
     {
         QTest::addColumn<Files>("existing");
