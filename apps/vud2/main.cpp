@@ -22,6 +22,11 @@ int main(int argc, char *argv[])
     vud::StandardRandom random;
     GameApp game(player, random);
     QObject::connect(&game, &GameApp::exitRequested, &app, [] { QCoreApplication::exit(0); });
-    game.startScreen()->show();
+    // A puzzle file given to open (a double click on it) is imported first.
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1)
+        game.openPuzzleFile(arguments.at(1));
+    else
+        game.startScreen()->show();
     return app.exec();
 }

@@ -67,6 +67,11 @@ int main(int argc, char *argv[])
     Editor::QtDialogs dialogs;
     Editor::EditorApp editor(dialogs, names);
     QObject::connect(&editor, &Editor::EditorApp::exitRequested, &app, [] { QCoreApplication::exit(0); });
-    editor.start();
+    // Files given to open (from the file manager) are imported at once.
+    const QStringList files = QCoreApplication::arguments().mid(1);
+    if (files.isEmpty())
+        editor.start();
+    else
+        editor.openFiles(files);
     return app.exec();
 }

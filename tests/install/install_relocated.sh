@@ -21,13 +21,13 @@ prefix=$work/moved
 for file in bin/vud2 bin/vudeditor \
     share/applications/org.vud.vud2.desktop share/applications/org.vud.vudeditor.desktop \
     share/metainfo/org.vud.vud2.metainfo.xml share/man/man6/vud2.6.gz share/man/man1/vudeditor.1.gz \
-    share/doc/vud/copyright share/doc/vud/changelog.gz; do
+    share/doc/vud/copyright share/doc/vud/changelog.gz share/mime/packages/vud.xml; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
-for icon in org.vud.vud2 org.vud.vudeditor; do
-    grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" || fail "no scalable $icon icon"
+for icon in apps/org.vud.vud2 apps/org.vud.vudeditor mimetypes/application-x-vud; do
+    grep -q '<svg' "$prefix/share/icons/hicolor/scalable/$icon.svg" || fail "no scalable $icon icon"
     for size in 48 64 128 256; do
-        png=$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png
+        png=$prefix/share/icons/hicolor/${size}x${size}/$icon.png
         file -b "$png" | grep -q "PNG image data, $size x $size" || fail "$png: $(file -b "$png" 2>&1)"
     done
 done
@@ -101,4 +101,20 @@ else
     echo "NOTE: no X display; the windows' class and icon are not checked"
 fi
 [ "$(snapshot)" = "$before" ] || fail "the installed folder changed"
+
+# The desktop knows an exported puzzle file by the installed type, and offers
+# the game for it. The type database is built in a copy, as the package's
+# trigger builds it.
+if command -v xdg-mime >/dev/null && command -v update-mime-database >/dev/null && command -v gio >/dev/null; then
+    mkdir -p "$work/desktop/mime/packages"
+    cp "$prefix/share/mime/packages/vud.xml" "$work/desktop/mime/packages/"
+    update-mime-database "$work/desktop/mime"
+    cp -r "$prefix/share/applications" "$work/desktop/"
+    type=$(XDG_DATA_DIRS=$work/desktop XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype "$work/home/.local/share/mipuzle.vud")
+    [ "$type" = application/x-vud ] || fail "the exported puzzle file is of type '$type', not application/x-vud"
+    grep -q '^MimeType=application/x-vud;' "$prefix/share/applications/org.vud.vud2.desktop" \
+        || fail "vud2's menu entry does not open puzzle files"
+else
+    echo "xdg-mime, update-mime-database or gio missing: the puzzle file type is not checked"
+fi
 echo "PASS: installed into a moved prefix; sample data found; the save went to \$XDG_DATA_HOME/vud"

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QSettings>
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -23,6 +24,9 @@ TempProgramFolder::TempProgramFolder()
     vud::setProgramFolder(m_dir.path());
     vud::setUserDataFolder(m_dir.path() + QStringLiteral("/usuario"));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(m_dir.path() + QStringLiteral("/sistema")));
+    // Neither the machine's settings nor the user's real ones are read.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_dir.path() + QStringLiteral("/ajustes-sistema"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path() + QStringLiteral("/ajustes-usuario"));
 }
 
 TempProgramFolder::~TempProgramFolder()

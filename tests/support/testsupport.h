@@ -16,7 +16,9 @@ namespace vudtest {
 // use while the object lives. The user's data folder is pointed at "usuario"
 // inside it and the system data folders at "sistema" (neither made), so that
 // a test that takes imagenes away, which is the installed layout, never
-// reaches the real ones nor an installed package's data.
+// reaches the real ones nor an installed package's data. The system's and the
+// user's settings files are looked for in "ajustes-sistema" and
+// "ajustes-usuario" inside it.
 class TempProgramFolder
 {
 public:

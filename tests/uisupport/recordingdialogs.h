@@ -34,6 +34,15 @@ public:
             return std::nullopt;
         return saveAnswers.dequeue();
     }
+    // Each file dialog as "open|suggested" or "save|suggested"; answered
+    // from files, cancelled once they run out.
+    std::optional<QString> askPuzzleFile(QWidget *, FileChoice choice, const QString &suggestedName) override
+    {
+        fileDialogs << (QString(choice == FileChoice::Save ? "save|" : "open|") + suggestedName);
+        if (files.isEmpty())
+            return std::nullopt;
+        return files.dequeue();
+    }
 
     QQueue<std::optional<QString>> answers;
     QStringList prompts;
@@ -41,5 +50,7 @@ public:
     QStringList messages;
     QQueue<std::optional<QString>> saveAnswers;
     QStringList savePrompts;
+    QQueue<QString> files;
+    QStringList fileDialogs;
     bool yes = false;
 };

@@ -38,6 +38,12 @@ void EditorApp::start()
     m_title->show();
 }
 
+void EditorApp::openFiles(const QStringList &paths)
+{
+    openEditor();
+    m_editor->importFiles(paths);
+}
+
 void EditorApp::openEditor()
 {
     if (!m_editor) {

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <memory>
 
 namespace vud {
@@ -31,6 +32,9 @@ public:
 
     // Shows the title screen.
     void start();
+    // Opens the editor window straight away on puzzle files or pictures to
+    // import, as opening them with the editor from the file manager does.
+    void openFiles(const QStringList &paths);
 
     Form3 *titleScreen() const;
     Form1 *editor() const { return m_editor.get(); }

@@ -7,10 +7,15 @@
 #include "editor/ui/artwork.h"
 #include "editor/ui/dialogs.h"
 #include "editor/ui/picturesurface.h"
+#include "puzzlefile/puzzleimport.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 
+#include <QAction>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFrame>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
@@ -78,6 +83,20 @@ Form1::Form1(Dialogs &dialogs, vud::RandomSource &names)
     setAutoFillBackground(true);
     createControls();
     Form_Load();
+
+    // Export and import: on the keyboard and in the window's right-click
+    // menu, out of the way of the button column.
+    auto *exportAction = new QAction(QStringLiteral("Exportar puzzle..."), this);
+    exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportAction, &QAction::triggered, this, &Form1::exportPuzzle);
+    auto *importAction = new QAction(QStringLiteral("Importar puzzle..."), this);
+    importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(importAction, &QAction::triggered, this, &Form1::importPuzzle);
+    addActions({exportAction, importAction});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A right click on the picture is the surface's own, never the menu.
+    m_picture1->setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
 }
 
 Form1::~Form1() = default;
@@ -180,13 +199,7 @@ void Form1::Form_Load()
             problems << QStringLiteral("La carpeta de dibujos %1 está vacía.").arg(folders.first().name);
     }
 
-    // File2: every file of imagenes, the user's and the installed ones.
-    m_pictureFiles.clear();
-    m_picturePaths.clear();
-    for (const vud::DataEntry &picture : vud::listDataFiles(QStringLiteral("\\imagenes"))) {
-        m_pictureFiles << picture.name;
-        m_picturePaths << picture.path;
-    }
+    listPictures();
 
     // Picture2 gets the first drawing; it is only on show during a placement.
     if (!m_drawingFiles.isEmpty()) {
@@ -283,8 +296,20 @@ void Form1::Command1_Click(int index)
     m_lastButton = index;
 }
 
+void Form1::listPictures()
+{
+    // File2: every file of imagenes, the user's and the installed ones.
+    m_pictureFiles.clear();
+    m_picturePaths.clear();
+    for (const vud::DataEntry &picture : vud::listDataFiles(QStringLiteral("\\imagenes"))) {
+        m_pictureFiles << picture.name;
+        m_picturePaths << picture.path;
+    }
+}
+
 void Form1::showPicture(int index)
 {
+    m_savedName.clear();
     // The index moves on even when the file turns out not to be a picture, so
     // that the next press gets past it.
     m_pictureIndex = index;
@@ -402,6 +427,83 @@ void Form1::savePuzzleAs()
     const SaveOutcome outcome = savePuzzle(*answer, m_picture1->retainedImage(), m_placements.lines());
     if (outcome != SaveOutcome::Saved)
         message(saveMessage(outcome));
+    else
+        m_savedName = *answer;
+}
+
+void Form1::exportPuzzle()
+{
+    QString path;
+    if (!m_savedName.isEmpty()) {
+        path = vud::findFileIgnoringCase(puzzlePicturePath(m_savedName));
+    } else if (m_placementCount > 0) {
+        message(QStringLiteral("Guarda el puzzle antes de exportarlo."));
+        return;
+    } else {
+        path = m_picturePaths.value(m_pictureIndex);
+    }
+    if (path.isEmpty()) {
+        message(QStringLiteral("No hay ningún puzzle que exportar."));
+        return;
+    }
+    const QFileInfo picture(path);
+    const std::optional<QString> file = m_dialogs.askPuzzleFile(
+        this, Dialogs::FileChoice::Save, picture.completeBaseName() + QLatin1String(vud::kPuzzleFileSuffix));
+    if (!file || file->isEmpty())
+        return;
+    QString target = *file;
+    if (!vud::isPuzzleFileName(target))
+        target += QLatin1String(vud::kPuzzleFileSuffix);
+    const vud::PuzzleFileWrite written = vud::writePuzzleFile(path, picture.fileName(), target);
+    if (written.error == vud::PuzzleFileError::None)
+        message(QStringLiteral("El puzzle se ha exportado a %1.").arg(QFileInfo(target).fileName()));
+    else
+        message(vud::puzzleFileMessage(written.error, written.detail));
+}
+
+void Form1::importPuzzle()
+{
+    if (const std::optional<QString> file = m_dialogs.askPuzzleFile(this, Dialogs::FileChoice::Open, QString()))
+        importFiles({*file});
+}
+
+void Form1::importFiles(const QStringList &paths)
+{
+    QString shown;
+    QStringList refusals;
+    for (const QString &path : paths) {
+        const vud::PuzzleImport result = vud::importFile(path);
+        if (result.outcome == vud::ImportOutcome::Refused)
+            refusals << QFileInfo(path).fileName() + QStringLiteral(": ") + result.message();
+        else
+            shown = result.pictureName;
+    }
+    if (!shown.isEmpty()) {
+        listPictures();
+        for (int i = 0; i < m_pictureFiles.size(); ++i) {
+            if (m_pictureFiles.at(i).compare(shown, Qt::CaseInsensitive) == 0) {
+                showPicture(i);
+                break;
+            }
+        }
+    }
+    if (!refusals.isEmpty())
+        message(refusals.join(QLatin1Char('\n')));
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData() && !vud::importableFiles(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QStringList files = event->mimeData() ? vud::importableFiles(*event->mimeData()) : QStringList();
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    importFiles(files);
 }
 
 void Form1::Command2_Click()

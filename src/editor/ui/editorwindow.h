@@ -48,6 +48,16 @@ public:
     // The chooser hands over the chosen drawing: the next placements play
     // and name it, and stamp its still image.
     void receiveDrawing(const ChosenDrawing &drawing);
+    // The puzzle on show (the one saved last, while it is on show) written
+    // to a puzzle file chosen in a save dialog.
+    void exportPuzzle();
+    // A puzzle file chosen in an open dialog imported into the data folder,
+    // and its picture shown.
+    void importPuzzle();
+    // Puzzle files and pictures copied into the data folder; the last one
+    // copied is shown. The adult is told of each refusal.
+    void importFiles(const QStringList &paths);
+
 
     int pictureIndex() const { return m_pictureIndex; }
     int lastButton() const { return m_lastButton; }
@@ -71,8 +81,13 @@ signals:
     // The user confirmed leaving the program.
     void exitRequested();
 
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
     void Form_Load();
+    void listPictures();
     void LayoutWorkArea();
     void LayoutPictureSurface();
     void createControls();
@@ -104,6 +119,7 @@ private:
     QStringList m_drawingFiles; // File1
     QStringList m_pictureFiles; // File2
     QStringList m_picturePaths; // where each of File2 is
+    QString m_savedName;        // the puzzle saved last, while its placements are on show
     QImage m_sample;            // Picture2's still image
     TwipsRect m_picture2Rect;
 

@@ -1,5 +1,6 @@
 #include "editor/ui/qtdialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -52,6 +53,22 @@ std::optional<QString> QtDialogs::askSaveFile(QWidget *parent, const QString &ti
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtDialogs::askPuzzleFile(QWidget *parent, FileChoice choice, const QString &suggestedName)
+{
+    QFileDialog dialog(parent, dialogTitle(), QDir::homePath(), QStringLiteral("Puzzles de VUD (*.vud)"));
+    dialog.setAcceptMode(choice == FileChoice::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice == FileChoice::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("vud"));
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
+    dialog.setLabelText(QFileDialog::Accept, choice == FileChoice::Save ? QStringLiteral("Guardar")
+                                                                         : QStringLiteral("Abrir"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();

@@ -14,6 +14,7 @@ public:
     void showMessage(QWidget *parent, const QString &message) override;
     std::optional<QString> askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
                                        const QString &filter) override;
+    std::optional<QString> askPuzzleFile(QWidget *parent, FileChoice choice, const QString &suggestedName) override;
 };
 
 } // namespace Editor

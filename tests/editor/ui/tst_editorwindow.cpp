@@ -4,6 +4,7 @@
 #include "editor/ui/picturesurface.h"
 #include "editor/ui/qtdialogs.h"
 #include "editor/ui/titlescreen.h"
+#include "uisupport/dropfiles.h"
 #include "uisupport/editortestkit.h"
 #include "widgets/gifdisplay.h"
 
@@ -663,6 +664,94 @@ private slots:
         pressWhenOpen(QStringLiteral("Aceptar"));
         dialogs.showMessage(nullptr, QStringLiteral("No se ha podido guardar el puzzle."));
         QCOMPARE(seen, (QStringList{"No|Sí", "No|Sí", "Aceptar|Cancelar", "Aceptar|Cancelar", "Aceptar"}));
+    }
+
+    // Pictures and puzzle files dragged onto the editor are copied into the
+    // data folder and the last one is shown; the adult hears why a file was
+    // not taken, and a file that is no picture by name is refused outright.
+    void droppedFilesAreShownAtOnce_data()
+    {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("pictures");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("messages");
+        const QStringList before{"a.bmp", "b.png", "c.bmp"};
+        QTest::newRow("a picture") << QStringList{"foto.png"} << true << before + QStringList{"foto.png"} << 3 << 0;
+        QTest::newRow("a puzzle file") << QStringList{"gato.vud"} << true << before + QStringList{"gato.png"} << 3 << 0;
+        QTest::newRow("no picture") << QStringList{"nota.txt"} << false << before << 0 << 0;
+        QTest::newRow("text called a picture") << QStringList{"falsa.png"} << true << before << 0 << 1;
+        QTest::newRow("both kinds and a refusal") << QStringList{"gato.vud", "falsa.png", "foto.png"} << true
+                                                  << before + QStringList{"foto.png", "gato.png"} << 3 << 1;
+    }
+    void droppedFilesAreShownAtOnce()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, taken);
+        QFETCH(QStringList, pictures);
+        QFETCH(int, shown);
+        QFETCH(int, messages);
+        QVERIFY(QDir().mkpath(m_kit->file("arrastre")));
+        QVERIFY(writeDropFiles(m_kit->file("arrastre")));
+        Form1 &form = open();
+        QStringList paths;
+        for (const QString &name : dropped)
+            paths << m_kit->file("arrastre/" + name);
+        QCOMPARE(dropFiles(&form, paths), taken);
+        QCOMPARE(form.pictureFiles(), pictures);
+        QCOMPARE(form.pictureIndex(), shown);
+        QCOMPARE(m_kit->dialogs.messages.size(), messages);
+        if (shown > 0)
+            QVERIFY(form.surface()->hasPicture());
+    }
+
+    // Export writes the saved puzzle on show through a save dialog; import
+    // reads one through an open dialog and shows its picture.
+    void exportAndImportGoThroughFileDialogs()
+    {
+        Form1 &form = open();
+        QTest::mouseClick(button(1), Qt::LeftButton); // b.png
+        chooseDrawing(0);
+        clickOn(QPoint(20, 20));
+        waitForStamp();
+        form.exportPuzzle();
+        QCOMPARE(m_kit->dialogs.messages, QStringList{"Guarda el puzzle antes de exportarlo."});
+        QVERIFY(m_kit->dialogs.fileDialogs.isEmpty());
+
+        m_kit->dialogs.answers.enqueue(QString("granja"));
+        form.Command1_Click(3);
+        const QString exported = m_kit->file("granja-exportado");
+        m_kit->dialogs.files.enqueue(exported);
+        form.exportPuzzle();
+        QCOMPARE(m_kit->dialogs.fileDialogs, QStringList{"save|granja.vud"});
+        const vud::PuzzleFileRead read = vud::readPuzzleFile(exported + ".vud");
+        QCOMPARE(read.error, vud::PuzzleFileError::None);
+        QCOMPARE(read.archive.pictureName, QString("granja.bmp"));
+        QCOMPARE(read.archive.drawings.keys(), QStringList{"abeja.gif"});
+
+        // The saved puzzle is already there: imported again, it is shown.
+        m_kit->dialogs.files.enqueue(exported + ".vud");
+        form.importPuzzle();
+        QCOMPARE(form.pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp", "granja.bmp"}));
+        QCOMPARE(form.pictureIndex(), 3);
+        // Cancelled, nothing happens.
+        form.importPuzzle();
+        QCOMPARE(form.pictureIndex(), 3);
+        QCOMPARE(m_kit->dialogs.fileDialogs.size(), 3);
+    }
+
+    // Opened with files, the editor skips its title screen and shows the
+    // last one imported.
+    void openingWithFilesImportsThem()
+    {
+        QVERIFY(QDir().mkpath(m_kit->file("arrastre")));
+        QVERIFY(writeDropFiles(m_kit->file("arrastre")));
+        Editor::EditorApp app(m_kit->dialogs, m_kit->random);
+        app.openFiles({m_kit->file("arrastre/foto.png"), m_kit->file("arrastre/gato.vud")});
+        QVERIFY(app.editor() && app.editor()->isVisible());
+        QVERIFY(!app.titleScreen());
+        QCOMPARE(app.editor()->pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp", "foto.png", "gato.png"}));
+        QCOMPARE(app.editor()->pictureIndex(), 4);
     }
 };
 
