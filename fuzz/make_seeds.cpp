@@ -1,6 +1,8 @@
 // Writes the fuzz targets' seed corpus: a few small files of each kind the
 // readers meet, good and broken, all made here.
 //   make_seeds <folder>   writes <folder>/<target>/<seed>
+#include "puzzlefile/puzzlefile.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -123,6 +125,24 @@ int main(int argc, char *argv[])
     seed("animation", "canvas-bomb", animatedGif(2, 30000, 30000));
     seed("animation", "truncated", animatedGif(3).left(60));
     seed("animation", "png", png);
+
+    // Puzzle files: small archives of a picture, its coordinates and drawings.
+    const QByteArray manifest = "formato=1\nprograma=VUD 2.0\n";
+    const QByteArray lines = "sol.gif,3,4,\r\nluna.gif,10,2,\r\n";
+    using Entries = QVector<QPair<QString, QByteArray>>;
+    const QByteArray whole = vud::zipBytes(Entries{{"vud.txt", manifest}, {"imagenes/gato.png", png},
+        {"coordenadas/gato.txt", lines}, {"gifs/sol.gif", animatedGif(2)}, {"gifs/luna.gif", animatedGif(1)}});
+    seed("puzzlefile", "puzzle", whole);
+    seed("puzzlefile", "picture-only", vud::zipBytes(Entries{{"imagenes/gato.jpg", jpeg}}));
+    seed("puzzlefile", "folders", vud::zipBytes(Entries{{"imagenes/", {}}, {"gifs/", {}}, {"imagenes/ñandú.bmp",
+        encoded(picture, "BMP")}, {"coordenadas/ñandú.txt", "sol.gif,1,1,\r\n"}, {"gifs/sol.gif", animatedGif(1)}}));
+    seed("puzzlefile", "missing-drawing", vud::zipBytes(Entries{{"imagenes/gato.png", png},
+        {"coordenadas/gato.txt", lines}, {"gifs/sol.gif", animatedGif(2)}}));
+    seed("puzzlefile", "climbs", vud::zipBytes(Entries{{"imagenes/../../gato.png", png}, {"/gifs/sol.gif", png}}));
+    seed("puzzlefile", "duplicates", vud::zipBytes(Entries{{"imagenes/gato.png", png}, {"imagenes/GATO.png", png}}));
+    seed("puzzlefile", "newer", vud::zipBytes(Entries{{"vud.txt", "formato=9\n"}, {"imagenes/gato.png", png}}));
+    seed("puzzlefile", "truncated", whole.left(whole.size() * 2 / 3));
+    seed("puzzlefile", "not-zip", png);
     std::printf("seeds written to %s\n", qPrintable(root));
     return 0;
 }

@@ -38,10 +38,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vud.org/")
 # The libraries come from the binaries; what they load at run time does not:
 # the font the windows ask for (Arial, met by Liberation Sans) and the Qt
-# image plug-ins for pictures a family adds beyond BMP, PNG, JPEG and GIF.
+# image plug-ins for pictures a family adds beyond BMP, PNG, JPEG and GIF,
+# and the SQLite driver of Qt SQL that keeps the children's results.
 # The sound plug-ins come with libqt6multimedia6, which the libraries bring.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-image-formats-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-image-formats-plugins, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 

@@ -3,6 +3,7 @@
 # sanitizers) in build-fuzz and runs each for a fixed time.
 #   fuzz.sh [seconds per target] [target ...]
 # Targets: coordinates puzzlename preview boardpicture editorpicture animation
+# puzzlefile
 # (all by default; the three picture decode paths share the pictures seeds); 600 s
 # each by default, for a long campaign. Each starts from the seed corpus in
 # tests/fuzz/seeds and keeps what it grows in build-fuzz/corpus/<target>; a
@@ -16,7 +17,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(coordinates puzzlename preview boardpicture editorpicture animation)
+[ ${#targets[@]} -gt 0 ] || targets=(coordinates puzzlename preview boardpicture editorpicture animation puzzlefile)
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -11,8 +11,8 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-    libgif-dev fonts-liberation qt6-image-formats-plugins
-    xvfb xauth x11-utils xdotool imagemagick
+    libgif-dev fonts-liberation qt6-image-formats-plugins libqt6sql6-sqlite libquazip1-qt6-dev
+    xvfb xauth x11-utils xdotool imagemagick xdg-utils libglib2.0-bin shared-mime-info
     desktop-file-utils appstream lintian dpkg-dev file
     clang libfuzzer-14-dev libclang-rt-14-dev
     at-spi2-core python3-pyatspi dbus

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -33,8 +34,6 @@ QString &userFolderOverride()
 // application named "vud". Built here rather than taken from them, so that it
 // does not hang on each program's name, which shows in its window titles.
 const QLatin1String kFolderName("vud");
-
-const char *const kDataFolders[] = {"imagenes", "gifs", "coordenadas", "sonidos"};
 
 QString withoutTrailingSeparator(QString folder)
 {
@@ -137,6 +136,42 @@ QStringList installedDataFolders()
     return folders;
 }
 
+QStringList sharedDataFolders()
+{
+    // The system file first, then the user's own: QSettings reads each scope
+    // on its own, without falling back to the other.
+    QStringList listed;
+    for (const QSettings::Scope scope : {QSettings::SystemScope, QSettings::UserScope}) {
+        QSettings settings(QSettings::NativeFormat, scope, QString(kFolderName), QString(kFolderName));
+        settings.setFallbacksEnabled(false);
+        if (settings.status() == QSettings::NoError)
+            listed << settings.value(QStringLiteral("datos/carpetas")).toStringList();
+    }
+
+    QSet<QString> seen;
+    const QString user = QFileInfo(userDataFolder()).canonicalFilePath();
+    if (!user.isEmpty())
+        seen.insert(user);
+    for (const QString &installed : installedDataFolders())
+        seen.insert(QFileInfo(installed).canonicalFilePath());
+    QStringList folders;
+    for (const QString &entry : std::as_const(listed)) {
+        if (folders.size() == kMostSharedFolders)
+            break;
+        const QString folder = entry.trimmed();
+        if (!QDir::isAbsolutePath(folder))
+            continue;
+        // A folder that is missing, or a link to nothing or to no folder,
+        // adds nothing; a folder that cannot be read lists nothing.
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        if (canonical.isEmpty() || !QFileInfo(canonical).isDir() || seen.contains(canonical))
+            continue;
+        seen.insert(canonical);
+        folders << withoutTrailingSeparator(QDir::cleanPath(folder));
+    }
+    return folders;
+}
+
 QStringList dataFolders()
 {
     if (isPortableLayout())
@@ -144,7 +179,7 @@ QStringList dataFolders()
     QStringList folders;
     if (!userDataFolder().isEmpty())
         folders << userDataFolder();
-    return folders + installedDataFolders();
+    return folders + sharedDataFolders() + installedDataFolders();
 }
 
 QString writableDataFolder()

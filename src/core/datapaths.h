@@ -4,7 +4,12 @@
 #include <QStringList>
 #include <QVector>
 
+#include <array>
+
 namespace vud {
+
+// The folders each data folder holds.
+inline constexpr std::array<const char *, 4> kDataFolders{"imagenes", "gifs", "coordenadas", "sonidos"};
 
 // The program folder: the folder of the running binary, never ending in a
 // separator. Every data file lives below it.
@@ -55,8 +60,19 @@ void setUserDataFolder(const QString &folder);
 // then "vud" in each system data folder of QStandardPaths ($XDG_DATA_DIRS).
 QStringList installedDataFolders();
 
+// Read-only data folders shared by every account of a machine, such as a
+// school's network share of puzzles: the "carpetas" list of the "datos" group
+// in the system settings file ($XDG_CONFIG_DIRS/vud/vud.conf,
+// /etc/xdg/vud/vud.conf by default), then the same list in the user's own
+// settings file (~/.config/vud/vud.conf). Only absolute paths of folders that
+// exist are kept, each once, at most kMostSharedFolders of them, and none that
+// is the user's folder or an installed one.
+constexpr int kMostSharedFolders = 16;
+QStringList sharedDataFolders();
+
 // The folders data is read from, in search order: the program folder alone
-// in the portable layout; else the user's data folder, then the installed ones.
+// in the portable layout; else the user's data folder, the shared ones, then
+// the installed ones.
 QStringList dataFolders();
 
 // The folder saves go to: the program folder in the portable layout, else the

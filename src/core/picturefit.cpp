@@ -31,7 +31,10 @@ PictureFit coverBox(QSize picture, QSize box)
     // rounding of the other.
     fit.size = QSize(std::max(box.width(), scaled(picture.width(), fit.scale)),
                      std::max(box.height(), scaled(picture.height(), fit.scale)));
-    fit.offset = centred(fit.size, box);
+    // Thirds to the nearest pixel: an overflow of 3n + 1 cuts n from the top,
+    // one of 3n + 2 cuts n + 1.
+    const int overflow = fit.size.height() - box.height();
+    fit.offset = QPoint(centred(fit.size, box).x(), -((overflow + 1) / 3));
     return fit;
 }
 

@@ -16,9 +16,12 @@ struct PictureFit
 };
 
 // Scales the picture by s = max(box width / picture width, box height /
-// picture height), so that it covers the whole box, and centres it; what
-// overflows on one side is cut equally from both ends. A picture of exactly
-// the box's size keeps it. An empty picture or box gives scale 1, size 0.
+// picture height), so that it covers the whole box. What overflows sideways
+// is cut equally from both sides; what overflows vertically is cut one third
+// from the top and two thirds from the bottom (to the nearest pixel), so
+// that the heads in a portrait photo of people stay on the board. A picture
+// of exactly the box's size keeps it. An empty picture or box gives scale 1,
+// size 0.
 PictureFit coverBox(QSize picture, QSize box);
 
 // Scales a picture that is larger than the box in either direction down by

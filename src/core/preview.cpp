@@ -46,9 +46,7 @@ PreviewPicture loadPreviewFullDecode(const QString &fullPath, const ScreenTwips 
         return {};
     PreviewPicture preview = fittedPreview(whole.size(), screen);
     const QSize target = previewPixelSize(preview.fittedTwips, screen);
-    preview.image = target == whole.size()
-        ? whole
-        : whole.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    preview.image = scaledPicture(whole, target);
     preview.loaded = true;
     return preview;
 }

@@ -31,11 +31,6 @@ bool fitsIn(const QSize &inner, const QSize &outer)
     return inner.width() <= outer.width() && inner.height() <= outer.height();
 }
 
-QImage scaledTo(const QImage &image, const QSize &size)
-{
-    return image.size() == size ? image : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
 } // namespace
 
 struct PreviewLoader::Made
@@ -75,7 +70,7 @@ Made makePreview(const QString &path, const ScreenTwips &screen, const QString &
     if (fromThumbnail) {
         const QImage thumbnail = thumbnails::readLarge(thumbnailFolder, made.original);
         if (!thumbnail.isNull()) {
-            made.preview.image = scaledTo(thumbnail, target);
+            made.preview.image = scaledPicture(thumbnail, target);
             made.preview.loaded = true;
             made.preview.source = PreviewSource::Thumbnail;
             return made;
@@ -85,11 +80,11 @@ Made makePreview(const QString &path, const ScreenTwips &screen, const QString &
     const QImage decoded = readPicture(path, fromThumbnail ? thumbnailSize : target);
     if (decoded.isNull())
         return made;
-    made.preview.image = scaledTo(decoded, target);
+    made.preview.image = scaledPicture(decoded, target);
     made.preview.loaded = true;
     made.preview.source = PreviewSource::File;
     if (thumbnailed)
-        made.thumbnail = scaledTo(decoded, thumbnailSize);
+        made.thumbnail = scaledPicture(decoded, thumbnailSize);
     return made;
 }
 
@@ -112,9 +107,6 @@ PreviewLoader::PreviewLoader(const ScreenTwips &screen, const QString &thumbnail
     , m_memory(DefaultMemoryBytes)
     , m_currentPage(std::make_shared<std::atomic<int>>(0))
 {
-    // The decoders' limit is one value for the whole program: set it here,
-    // before any worker reads it.
-    applyPictureLimits();
     m_workers.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
 }
 

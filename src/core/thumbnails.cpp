@@ -24,6 +24,12 @@ namespace {
 const char UriKey[] = "Thumb::URI";
 const char MTimeKey[] = "Thumb::MTime";
 const char SizeKey[] = "Thumb::Size";
+const char SoftwareKey[] = "Software";
+const char Software[] = "VUD 2.0";
+// Marks this program's thumbnails made with a scale that keeps a two-colour
+// picture's colours; the ones before it may hold such a picture in black and
+// white.
+const char ColoursKeptKey[] = "Thumb::X-VUD-ColoursKept";
 
 bool keptInUri(char c)
 {
@@ -102,17 +108,17 @@ QImage readLarge(const QString &folder, const Original &original)
         return QImage();
     const QByteArray uri = fileUri(original.absolutePath);
     const QString path = folder + QLatin1Char('/') + fileName(uri);
-    if (!isRegularFile(path))
+    QFile file;
+    if (!openRegularFile(file, path))
         return QImage();
     // A thumbnail of another shape was made from the picture turned or cut
     // otherwise than it is shown here. (The keys are read with the pixels:
     // the reader's own text lookup cuts keys at their first colon.)
-    QImageReader reader(path, "png");
+    QImageReader reader(&file, "png");
     const QSize expected = largeSize(original.picture);
     const QSize stored = reader.size();
     if (qAbs(stored.width() - expected.width()) > 1 || qAbs(stored.height() - expected.height()) > 1)
         return QImage();
-    applyPictureLimits();
     const QImage thumbnail = reader.read();
     if (thumbnail.text(QString::fromLatin1(UriKey)) != QString::fromLatin1(uri))
         return QImage();
@@ -121,6 +127,9 @@ QImage readLarge(const QString &folder, const Original &original)
         return QImage();
     const QString size = thumbnail.text(QString::fromLatin1(SizeKey));
     if (!size.isEmpty() && size.toLongLong() != original.size)
+        return QImage();
+    if (thumbnail.text(QString::fromLatin1(SoftwareKey)) == QLatin1String(Software)
+        && thumbnail.text(QString::fromLatin1(ColoursKeptKey)).isEmpty())
         return QImage();
     return thumbnail;
 }
@@ -136,7 +145,8 @@ bool writeLarge(const QString &folder, const Original &original, const QImage &t
     image.setText(QString::fromLatin1(SizeKey), QString::number(original.size));
     image.setText(QStringLiteral("Thumb::Image::Width"), QString::number(original.picture.width()));
     image.setText(QStringLiteral("Thumb::Image::Height"), QString::number(original.picture.height()));
-    image.setText(QStringLiteral("Software"), QStringLiteral("VUD 2.0"));
+    image.setText(QString::fromLatin1(SoftwareKey), QString::fromLatin1(Software));
+    image.setText(QString::fromLatin1(ColoursKeptKey), QStringLiteral("1"));
 
     const QString target = folder + QLatin1Char('/') + fileName(uri);
     // QTemporaryFile creates its file readable and writable by the owner only.

@@ -51,8 +51,9 @@ Original originalOf(const QFileInfo &file, const QSize &picture);
 // The large thumbnail of the original in the folder, when one was made from
 // the file as described: its Thumb::URI is the file's URI, its Thumb::MTime
 // the modification time, its Thumb::Size (when present) the file's size, and
-// it has the size largeSize() gives for the picture (within a pixel). Null
-// otherwise.
+// it has the size largeSize() gives for the picture (within a pixel), and it
+// is not one this program made before its scale kept two-colour pictures'
+// colours. Null otherwise.
 QImage readLarge(const QString &folder, const Original &original);
 
 // Stores the thumbnail of the original with the keys above: written to a

@@ -24,7 +24,7 @@ struct InstalledLayout
           system(dir.path() + "/system/vud"), user(dir.path() + "/home/vud")
     {
         QDir().mkpath(bin);
-        for (const char *folder : {"imagenes", "gifs", "coordenadas", "sonidos"}) {
+        for (const char *folder : kDataFolders) {
             QDir().mkpath(share + "/" + folder);
             QDir().mkpath(system + "/" + folder);
         }
@@ -32,12 +32,21 @@ struct InstalledLayout
         qputenv("XDG_DATA_DIRS", QFile::encodeName(dir.path() + "/system:" + dir.path() + "/prefix/share"));
         setProgramFolder(bin);
         setUserDataFolder(user);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.path() + "/etc");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path() + "/config");
     }
     ~InstalledLayout()
     {
         setProgramFolder(QString());
         setUserDataFolder(QString());
         qputenv("XDG_DATA_DIRS", oldDataDirs);
+    }
+    // Writes the shared folders' line into a settings file ("etc" for the
+    // system's, "config" for the user's).
+    void settings(const QString &where, const QByteArray &line) const
+    {
+        QVERIFY(QDir().mkpath(dir.path() + "/" + where + "/vud"));
+        QVERIFY(writeBytes(dir.path() + "/" + where + "/vud/vud.conf", "[datos]\n" + line + "\n"));
     }
     // Writes each name below folder + "/" + sub.
     void files(const QString &folder, const QString &sub, const QStringList &names) const
@@ -122,6 +131,70 @@ private slots:
         QVERIFY(QDir().mkpath(layout.share + "/gifs/animales"));
         QVERIFY(QDir().mkpath(layout.user + "/gifs/Animales"));
         QCOMPARE(described(listDataFolders("\\gifs"), layout), QStringList{"Animales@user"});
+    }
+
+    // A classroom's shared folder, named in the system settings file, comes
+    // after the user's folder and before the installed ones; a broken entry
+    // adds nothing and never blocks.
+    void sharedFoldersComeAfterTheUsers_data()
+    {
+        QTest::addColumn<QByteArray>("system");
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList plain{"user", "share", "system"};
+        QTest::newRow("none") << QByteArray() << QByteArray() << plain;
+        QTest::newRow("the system's") << QByteArray("carpetas=SCHOOL") << QByteArray()
+                                      << QStringList{"user", "school", "share", "system"};
+        QTest::newRow("the system's, then the user's")
+            << QByteArray("carpetas=SCHOOL/") << QByteArray("carpetas=OTHER, SCHOOL")
+            << QStringList{"user", "school", "other", "share", "system"};
+        QTest::newRow("missing, relative, a file, a device, the user's and an installed one")
+            << QByteArray("carpetas=MISSING, escuela, FILE, /dev/null, DEVLINK, USER, SHARE, SCHOOL") << QByteArray()
+            << QStringList{"user", "school", "share", "system"};
+        QTest::newRow("a settings file that is no settings file")
+            << QByteArray("\x01\xff[[[=\n\x00carpetas") << QByteArray() << plain;
+    }
+    void sharedFoldersComeAfterTheUsers()
+    {
+        QFETCH(QByteArray, system);
+        QFETCH(QByteArray, user);
+        QFETCH(QStringList, expected);
+        InstalledLayout layout;
+        const QString school = layout.dir.path() + "/escuela", other = layout.dir.path() + "/otro";
+        QVERIFY(QDir().mkpath(school + "/imagenes"));
+        QVERIFY(QDir().mkpath(other));
+        QVERIFY(QDir().mkpath(layout.user + "/imagenes"));
+        QVERIFY(writeBytes(layout.dir.path() + "/archivo", "x"));
+        QVERIFY(QFile::link("/dev/zero", layout.dir.path() + "/dispositivo"));
+        auto filled = [&](QByteArray line) {
+            return line.replace("SCHOOL", QFile::encodeName(school)).replace("OTHER", QFile::encodeName(other))
+                .replace("MISSING", QFile::encodeName(layout.dir.path() + "/falta"))
+                .replace("FILE", QFile::encodeName(layout.dir.path() + "/archivo"))
+                .replace("DEVLINK", QFile::encodeName(layout.dir.path() + "/dispositivo"))
+                .replace("USER", QFile::encodeName(layout.user)).replace("SHARE", QFile::encodeName(layout.share));
+        };
+        if (!system.isEmpty())
+            layout.settings("etc", filled(system));
+        if (!user.isEmpty())
+            layout.settings("config", filled(user));
+        const QMap<QString, QString> names{{layout.user, "user"}, {school, "school"}, {other, "other"},
+                                           {layout.share, "share"}, {layout.system, "system"}};
+        QStringList got;
+        for (const QString &folder : dataFolders())
+            got << names.value(folder, folder);
+        QCOMPARE(got, expected);
+        QCOMPARE(writableDataFolder(), layout.user);
+
+        // The shared folder's pictures merge as the installed ones do.
+        layout.files(school, "imagenes", {"gato.bmp", "pez.bmp"});
+        layout.files(layout.user, "imagenes", {"Gato.bmp"});
+        QStringList listed;
+        for (const DataEntry &entry : listDataFiles("\\imagenes"))
+            listed << entry.path;
+        QStringList wanted{layout.user + "/imagenes/Gato.bmp"};
+        if (expected.contains("school"))
+            wanted << school + "/imagenes/pez.bmp";
+        QCOMPARE(listed, wanted);
     }
 
     void lookupsTakeTheUsersFileFirst()

@@ -90,6 +90,10 @@ private slots:
         QCOMPARE(dialogs.messages, QStringList());
         QVERIFY(QFileInfo(m_user + "/imagenes/mipuzle.bmp").isFile());
         QVERIFY(QFileInfo(m_user + "/coordenadas/mipuzle.txt").isFile());
+        // Exported beside the user's folder, for the desktop to recognise.
+        dialogs.files.enqueue(QFileInfo(m_user).absolutePath() + "/mipuzle.vud");
+        form.exportPuzzle();
+        QCOMPARE(dialogs.messages, QStringList{"El puzzle se ha exportado a mipuzle.vud."});
 
         // The game lists the new puzzle among the installed ones and reads
         // its coordinates from the user's folder.

@@ -18,17 +18,6 @@
 
 using namespace vudtest;
 
-namespace {
-
-// Near enough after smooth scaling, inside a flat area.
-bool closeTo(QRgb pixel, QColor colour)
-{
-    return qAbs(qRed(pixel) - colour.red()) <= 8 && qAbs(qGreen(pixel) - colour.green()) <= 8
-        && qAbs(qBlue(pixel) - colour.blue()) <= 8;
-}
-
-} // namespace
-
 // A puzzle saved by the editor is what the game plays: the game offers the
 // saved picture, and its reveal shows each placed drawing where it was put.
 class TestRoundTrip : public QObject
@@ -36,8 +25,18 @@ class TestRoundTrip : public QObject
     Q_OBJECT
 
 private slots:
+    // Played where it was made, or exported to a puzzle file, opened with the
+    // game (as a double click does) on a machine whose user folder is empty
+    // and which has none of the drawings.
+    void savedPuzzleIsRevealedWithItsDrawings_data()
+    {
+        QTest::addColumn<bool>("travelled");
+        QTest::newRow("where it was made") << false;
+        QTest::newRow("through a puzzle file") << true;
+    }
     void savedPuzzleIsRevealedWithItsDrawings()
     {
+        QFETCH(bool, travelled);
         EditorTestKit kit;
         vudtest::RecordingSound sounds;
         // A panorama wider than the 943 x 768 work area: the editor shows and
@@ -69,8 +68,18 @@ private slots:
             kit.dialogs.answers.enqueue(QString("granja"));
             editor.Command1_Click(3);
             QVERIFY(kit.dialogs.messages.isEmpty());
+            if (travelled) {
+                kit.dialogs.files.enqueue(kit.file("granja.vud"));
+                editor.exportPuzzle();
+                QCOMPARE(kit.dialogs.messages, QStringList{"El puzzle se ha exportado a granja.vud."});
+            }
         }
-        const QImage saved(kit.file("imagenes/granja.bmp"));
+        // The other machine: installed, with an empty user folder; the
+        // program folder's data is not read there.
+        const QString data = travelled ? kit.file("usuario") : kit.folder.path();
+        if (travelled)
+            QVERIFY(QDir(kit.folder.path()).rename("imagenes", "imagenes-de-origen"));
+        const QImage saved(travelled ? kit.file("imagenes-de-origen/granja.bmp") : kit.file("imagenes/granja.bmp"));
         QCOMPARE(saved.size(), shown);
         QCOMPARE(saved.pixel(placed[0] + QPoint(3, 0)), qRgb(0, 0, 0));
 
@@ -78,17 +87,24 @@ private slots:
         // the one it was made from; chosen with 6 pieces, solved, revealed.
         GameApp game(sounds, kit.random);
         connect(&game, &GameApp::exitRequested, this, [] { QFAIL("the game ended"); });
+        if (travelled)
+            QVERIFY(game.openPuzzleFile(kit.file("granja.vud")));
         Form2 *selection = game.selection();
         selection->showModeless();
         QVERIFY(QTest::qWaitForWindowExposed(selection));
-        QTRY_VERIFY(selection->Image1[1]->hasPicture()); // made by a worker
+        // Alone in the user's folder once it has travelled.
+        const int cell = travelled ? 0 : 1;
+        QCOMPARE(selection->File1().ListCount(), travelled ? 1 : 2);
+        QTRY_VERIFY(selection->Image1[cell]->hasPicture()); // made by a worker
         auto click = [](QWidget *control) {
             QWidget *window = control->window();
             QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
                               control->mapTo(window, control->rect().center()));
         };
         click(selection->Command3[0]);
-        click(selection->Image1[1]);
+        click(selection->Image1[cell]);
+        QCOMPARE(selection->Choice().PictureName, QStringLiteral("granja.bmp"));
+        QCOMPARE(selection->Choice().PicturePath, data + "/imagenes/granja.bmp");
         Form3 *board = game.board();
         QVERIFY(board);
         QCOMPARE(board->choice().PictureName, QStringLiteral("granja.bmp"));
@@ -130,7 +146,7 @@ private slots:
         const QSize natural[]{QSize(6, 4), QSize(12, 10), QSize(6, 4)};
         for (int i = 0; i < 3; ++i) {
             vud::GifDisplay *gif = board->gifElement(i);
-            QCOMPARE(gif->file(), vud::dataPath("\\gifs\\" + names[i]));
+            QCOMPARE(gif->file(), data + "/gifs/" + names[i]);
             QVERIFY(gif->isVisible());
             const QPointF expected = onBoard(placed[i]);
             QVERIFY2(near(gif->pos(), expected),
@@ -147,8 +163,9 @@ private slots:
         auto shownAt = [&](QPointF pixel) {
             return onScreen.pixel((onBoard(pixel) - QPointF(grid.topLeft())).toPoint());
         };
-        QVERIFY(closeTo(shownAt(placed[1] + QPointF(3, 4.5)), saved.pixel(placed[1] + QPoint(3, 4))));
-        QVERIFY(closeTo(shownAt(QPointF(412, 59)), vudtest::blockColour(3, 0)));
+        // Near enough after smooth scaling, inside a flat area.
+        QVERIFY(coloursClose(shownAt(placed[1] + QPointF(3, 4.5)), saved.pixel(placed[1] + QPoint(3, 4)), 8));
+        QVERIFY(coloursClose(shownAt(QPointF(412, 59)), vudtest::blockColour(3, 0), 8));
     }
 };
 

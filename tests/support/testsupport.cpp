@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QPainter>
+#include <QSettings>
 
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -17,11 +19,14 @@ namespace vudtest {
 TempProgramFolder::TempProgramFolder()
 {
     QDir root(m_dir.path());
-    for (const char *folder : {"imagenes", "gifs", "coordenadas", "sonidos"})
+    for (const char *folder : vud::kDataFolders)
         root.mkpath(QString::fromLatin1(folder));
     vud::setProgramFolder(m_dir.path());
     vud::setUserDataFolder(m_dir.path() + QStringLiteral("/usuario"));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(m_dir.path() + QStringLiteral("/sistema")));
+    // Neither the machine's settings nor the user's real ones are read.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, m_dir.path() + QStringLiteral("/ajustes-sistema"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path() + QStringLiteral("/ajustes-usuario"));
 }
 
 TempProgramFolder::~TempProgramFolder()
@@ -155,6 +160,20 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool coloursClose(const QColor &a, const QColor &b, int tolerance)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+        && qAbs(a.blue() - b.blue()) <= tolerance;
+}
+
 bool writeJpegWithOrientation(const QString &path, const QImage &stored, int orientation)
 {
     QByteArray jpeg;
@@ -196,6 +215,16 @@ bool writeBlockPicture(const QString &path, QSize size, int columns, int rows)
     }
     painter.end();
     return image.save(path);
+}
+
+bool writeTwoColourPng(const QString &path, QSize size, QColor left, QColor right)
+{
+    QImage image(size, QImage::Format_Mono);
+    image.setColorTable({left.rgb(), right.rgb()});
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, x < size.width() / 2 ? 0 : 1);
+    return image.save(path, "PNG") && QImageReader(path).imageFormat() == QImage::Format_Mono;
 }
 
 double ScriptedRandom::nextFraction()

@@ -16,7 +16,9 @@ namespace vudtest {
 // use while the object lives. The user's data folder is pointed at "usuario"
 // inside it and the system data folders at "sistema" (neither made), so that
 // a test that takes imagenes away, which is the installed layout, never
-// reaches the real ones nor an installed package's data.
+// reaches the real ones nor an installed package's data. The system's and the
+// user's settings files are looked for in "ajustes-sistema" and
+// "ajustes-usuario" inside it.
 class TempProgramFolder
 {
 public:
@@ -45,6 +47,9 @@ QVector<QImage> squareFrames(int count, QSize size = QSize(20, 20));
 // Writes bytes to a file (for truncated or non-GIF files).
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
+// A file's bytes; empty when it cannot be read.
+QByteArray readAll(const QString &path);
+
 // A GIF of the given canvas size and frame rectangles, black and white: each
 // frame holds one black pixel of data whatever size it claims (the decoder
 // leaves the rest empty), so a GIF of any size or frame count stays small.
@@ -58,6 +63,15 @@ QByteArray pngClaimingSize(QSize size);
 // colour blockColour(c, r). Saved in the format the suffix names.
 bool writeBlockPicture(const QString &path, QSize size, int columns, int rows);
 QColor blockColour(int column, int row);
+
+// Each of red, green and blue differs by at most the tolerance: the same
+// colour after a lossy save or a scaling.
+bool coloursClose(const QColor &a, const QColor &b, int tolerance);
+
+// A two-colour PNG stored as a 1-bit palette PNG, as ImageMagick and PNG
+// optimisers write flat two-colour art: the left half `left`, the right half
+// `right`. False unless the file reads back as a 1-bit picture.
+bool writeTwoColourPng(const QString &path, QSize size, QColor left, QColor right);
 
 // Saves the pixels as stored by a phone camera, in a JPEG whose orientation
 // tag (1 to 8) says how to turn them for showing: 6 is "rotate 90" of a

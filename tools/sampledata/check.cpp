@@ -135,12 +135,13 @@ QString describe(const QRect &r)
 
 QRect visiblePart(QSize picture, int columns, int rows)
 {
-    // The board scales the picture to cover the grid and cuts the overflow
-    // equally from both ends, so a grid of columns x rows squares shows the
-    // middle of the picture with the grid's aspect.
+    // The board scales the picture to cover the grid and cuts what overflows
+    // sideways equally from both sides, what overflows vertically one third
+    // from the top and two thirds from the bottom: a grid of columns x rows
+    // squares shows that part of the picture with the grid's aspect.
     const double scale = std::max(double(columns) / picture.width(), double(rows) / picture.height());
     const double width = columns / scale, height = rows / scale;
-    const double left = (picture.width() - width) / 2, top = (picture.height() - height) / 2;
+    const double left = (picture.width() - width) / 2, top = (picture.height() - height) / 3;
     return QRect(QPoint(int(std::ceil(left)), int(std::ceil(top))),
                  QPoint(int(std::floor(left + width)) - 1, int(std::floor(top + height)) - 1));
 }
@@ -409,25 +410,26 @@ QStringList checkCatchesFaults(const QString &programFolder)
     for (const QString &problem : checkCoordinates(programFolder))
         problems << QStringLiteral("as generated: ") + problem;
 
-    // The visible part of a 1600 x 1200 picture: a 3 x 2 board cuts 66.7
-    // pixels off the top and the bottom, a 5 x 4 board 50 off each side.
+    // The visible part of a 1600 x 1200 picture: a 3 x 2 board cuts 44.4
+    // pixels off the top and 88.9 off the bottom, a 10 x 7 board 26.7 and
+    // 53.3, a 5 x 4 board 50 off each side.
     const QSize picture(kPictureWidth, kPictureHeight);
     const struct
     {
         int columns, rows;
         QRect visible;
     } parts[] = {
-        {3, 2, QRect(0, 67, 1600, 1066)},
+        {3, 2, QRect(QPoint(0, 45), QPoint(1599, 1110))},
         {4, 3, QRect(0, 0, 1600, 1200)},
         {5, 4, QRect(50, 0, 1500, 1200)},
-        {10, 7, QRect(0, 40, 1600, 1120)},
+        {10, 7, QRect(QPoint(0, 27), QPoint(1599, 1145))},
     };
     for (const auto &part : parts)
         if (visiblePart(picture, part.columns, part.rows) != part.visible)
             problems << QStringLiteral("a %1 x %2 board shows %3, not %4")
                             .arg(part.columns).arg(part.rows)
                             .arg(describe(visiblePart(picture, part.columns, part.rows)), describe(part.visible));
-    if (alwaysVisiblePart(picture) != QRect(QPoint(58, 75), QPoint(1541, 1124)))
+    if (alwaysVisiblePart(picture) != QRect(QPoint(58, 53), QPoint(1541, 1102)))
         problems << QStringLiteral("every board shows ") + describe(alwaysVisiblePart(picture));
 
     // Planted drawings, each in place of the sample file's last line; the
@@ -440,9 +442,9 @@ QStringList checkCatchesFaults(const QString &programFolder)
         const char *line;
         int problems;
     } planted[] = {
-        {"flor.gif,1470,1053,", 0},   // 72 x 72, its last pixels on the margin
-        {"flor.gif,1471,1053,", 1},   // one pixel further right
-        {"flor.gif,1470,1054,", 1},   // one pixel further down
+        {"flor.gif,1470,1031,", 0},   // 72 x 72, its last pixels on the margin
+        {"flor.gif,1471,1031,", 1},   // one pixel further right
+        {"flor.gif,1470,1032,", 1},   // one pixel further down
         {"mariposa.gif,1560,540,", 1}, // past the picture's right edge
         {"flor.gif,420,1150,", 1},     // past the picture's bottom
         {"pajaro.gif,20,300,", 1},     // in the strip a 5 x 4 board cuts off at the left
@@ -468,9 +470,9 @@ QStringList checkCatchesFaults(const QString &programFolder)
         QRect subject;
         bool fits;
     } subjects[] = {
-        {QRect(QPoint(58, 75), QPoint(1541, 1124)), true},
-        {QRect(QPoint(600, 60), QPoint(1000, 600)), false},   // top, cut by 3 x 2
-        {QRect(QPoint(600, 600), QPoint(1000, 1130)), false}, // bottom, cut by 3 x 2
+        {QRect(QPoint(58, 53), QPoint(1541, 1102)), true},
+        {QRect(QPoint(600, 40), QPoint(1000, 600)), false},   // top, cut by 3 x 2
+        {QRect(QPoint(600, 600), QPoint(1000, 1110)), false}, // bottom, cut by 3 x 2
         {QRect(QPoint(40, 300), QPoint(400, 800)), false},    // left, cut by 5 x 4
         {QRect(QPoint(1200, 300), QPoint(1545, 800)), false}, // right, cut by 5 x 4
         {QRect(QPoint(1200, -40), QPoint(1400, 600)), false}, // above the picture

@@ -164,6 +164,25 @@ Icon editorIcon()
     return icon;
 }
 
+Icon puzzleFileIcon()
+{
+    const QColor red(242, 95, 92), blue(61, 125, 242);
+    Icon icon;
+    icon.name = QStringLiteral("application-x-vud");
+    icon.context = QStringLiteral("mimetypes");
+    QVector<IconShape> &s = icon.shapes;
+    // A sheet with its corner folded, as the desktop draws files.
+    s << polygon({{48, 16}, {170, 16}, {212, 58}, {212, 240}, {48, 240}}, QColor(255, 255, 255), 8);
+    s << polygon({{170, 16}, {170, 58}, {212, 58}}, QColor(214, 222, 235), 6);
+    // On it, the game's two joined pieces.
+    addKnob(s, QPointF(130, 142), red);
+    s << rect(QRectF(70, 100, 60, 84), 6, red, 6);
+    s << rect(QRectF(130, 100, 60, 84), 6, blue, 6);
+    patchKnob(s, QPointF(130, 142), red);
+    s << line({{72, 210}, {188, 210}}, 8);
+    return icon;
+}
+
 QString iconSvg(const Icon &icon)
 {
     QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -244,8 +263,8 @@ QStringList writeIcons(const QString &folder)
 {
     QStringList problems;
     const QDir root(folder);
-    for (const Icon &icon : {gameIcon(), editorIcon()}) {
-        const QString scalable = QStringLiteral("hicolor/scalable/apps");
+    for (const Icon &icon : {gameIcon(), editorIcon(), puzzleFileIcon()}) {
+        const QString scalable = QStringLiteral("hicolor/scalable/") + icon.context;
         if (!root.mkpath(scalable)) {
             problems << QStringLiteral("cannot make %1").arg(root.filePath(scalable));
             continue;
@@ -254,7 +273,7 @@ QStringList writeIcons(const QString &folder)
         if (!svg.open(QIODevice::WriteOnly) || svg.write(iconSvg(icon).toUtf8()) < 0 || !svg.commit())
             problems << QStringLiteral("cannot write %1").arg(svg.fileName());
         for (int size : {48, 64, 128, 256}) {
-            const QString sized = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+            const QString sized = QStringLiteral("hicolor/%1x%1/%2").arg(size).arg(icon.context);
             const QString path = root.filePath(sized + QLatin1Char('/') + icon.name + QStringLiteral(".png"));
             if (!root.mkpath(sized) || !iconImage(icon, size).save(path, "PNG"))
                 problems << QStringLiteral("cannot write %1").arg(path);

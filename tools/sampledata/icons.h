@@ -28,6 +28,7 @@ struct IconShape
 struct Icon
 {
     QString name; // the icon's name in the theme, such as "org.vud.vud2"
+    QString context = QStringLiteral("apps"); // its folder in the theme
     QVector<IconShape> shapes;
 };
 
@@ -35,12 +36,15 @@ constexpr double kIconUnits = 256;
 
 Icon gameIcon();
 Icon editorIcon();
+// The puzzle file's icon (application/x-vud), among the theme's mimetypes.
+Icon puzzleFileIcon();
 
 QString iconSvg(const Icon &icon);
 QImage iconImage(const Icon &icon, int size);
 
-// Writes FOLDER/hicolor/scalable/apps/NAME.svg and FOLDER/hicolor/SxS/apps/NAME.png
-// for each size the menus use, for both programs. Returns the problems met.
+// Writes FOLDER/hicolor/scalable/CONTEXT/NAME.svg and
+// FOLDER/hicolor/SxS/CONTEXT/NAME.png for each size the menus use, for both
+// programs and the puzzle file. Returns the problems met.
 QStringList writeIcons(const QString &folder);
 
 } // namespace sd

@@ -232,7 +232,7 @@ void paintFishTank(QPainter &p, unsigned seed)
 // The cow.
 void paintFarmSubject(QPainter &p)
 {
-    drawCow(p, QPointF(900, 880), 360);
+    drawCow(p, QPointF(900, 860), 360);
 }
 
 void paintFarm(QPainter &p, unsigned seed)

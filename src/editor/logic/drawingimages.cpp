@@ -34,7 +34,7 @@ QImage loadSurfacePicture(const QString &fullPath, QSize room)
     // A format whose header tells no size is read whole, then fitted.
     const QSize shown = shownPictureSize(picture.size(), room);
     if (shown.isValid() && shown != picture.size())
-        picture = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture = vud::scaledPicture(picture, shown);
     if (!picture.hasAlphaChannel())
         return picture.convertToFormat(QImage::Format_RGB32);
     // A picture with transparent parts shows them on the surface's white.

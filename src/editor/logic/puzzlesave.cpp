@@ -58,11 +58,27 @@ QString puzzleCoordinatesPath(const QString &name)
     return vud::writableDataPath(QStringLiteral("\\coordenadas\\")) + name + QStringLiteral(".txt");
 }
 
+namespace {
+
+// A picture's name without its extension: what is left before the last dot,
+// or the whole name when it has none.
+QString withoutExtension(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? fileName.left(dot) : fileName;
+}
+
+} // namespace
+
 bool puzzleExists(const QString &name)
 {
     for (const QString &folder : vud::dataFolders()) {
         if (vud::fileExistsIgnoringCase(folder + QStringLiteral("/coordenadas/") + name + QStringLiteral(".txt")))
             return true;
+        for (const QString &picture : vud::listFiles(folder + QStringLiteral("/imagenes"))) {
+            if (withoutExtension(picture).compare(name, Qt::CaseInsensitive) == 0)
+                return true;
+        }
     }
     return false;
 }
@@ -110,13 +126,7 @@ SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QString
     if (picture.isNull() || !vud::makeUserDataFolders())
         return SaveOutcome::Failed;
     const QString coordinatesPath = puzzleCoordinatesPath(name);
-
-    // A picture of that name in other letter case is the one replaced:
-    // names are told apart without regard to case, so two would be one
-    // puzzle twice, both finding the new coordinates file.
-    QString picturePath = vud::findFileIgnoringCase(puzzlePicturePath(name));
-    if (picturePath.isEmpty())
-        picturePath = puzzlePicturePath(name);
+    const QString picturePath = puzzlePicturePath(name);
 
     // Both files are written whole before either takes its name; the
     // temporary files remove themselves on every way out but success.
@@ -135,8 +145,8 @@ SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QString
 
     // The picture first, then its coordinates file. Cut off between the two
     // steps, the folder holds the new picture without a coordinates file
-    // (the game reveals it with the default drawing, and the editor may save
-    // it again); never a coordinates file whose picture is missing.
+    // (the game reveals it with the default drawing); never a coordinates
+    // file whose picture is missing.
     if (!replace(bitmap.fileName(), picturePath))
         return SaveOutcome::Failed;
     bitmap.setAutoRemove(false);

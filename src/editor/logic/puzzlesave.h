@@ -26,7 +26,7 @@ bool isUsablePuzzleName(const QString &name);
 enum class SaveOutcome {
     Saved,         // both files are in place
     BadName,       // the name is no file name; nothing was written
-    AlreadyExists, // a coordinates file of that name exists; nothing was written
+    AlreadyExists, // a picture or coordinates file has that name; nothing was written
     Failed         // a file could not be written; everything is as it was before
 };
 
@@ -35,8 +35,11 @@ enum class SaveOutcome {
 QString puzzlePicturePath(const QString &name);
 QString puzzleCoordinatesPath(const QString &name);
 
-// A coordinates file of that name (case ignored) is in any data folder: the
-// user's or an installed one.
+// The name is taken, letter case ignored, in any data folder (the user's or
+// an installed one): a coordinates file has it, or a picture of any
+// extension does (imagenes holds name + "." + extension, or a file of just
+// that name). A new puzzle under a picture's name would show two pictures of
+// one name and give the older one the new puzzle's drawings.
 bool puzzleExists(const QString &name);
 
 // Gives a finished file its final name in one step, replacing a file of
@@ -45,16 +48,15 @@ bool replaceFile(const QString &from, const QString &to);
 using FileReplacer = std::function<bool(const QString &from, const QString &to)>;
 
 // Saves the puzzle into the folder saves go to, creating the user's data
-// folders when first needed. The name is checked first, then the coordinates
-// file's existence (case ignored) in every data folder. Both files are
-// written whole under hidden temporary names beside their final places, which
+// folders when first needed. The name is checked first, then that no
+// picture or coordinates file has it (puzzleExists). Both files are written
+// whole under hidden temporary names beside their final places, which
 // neither program lists; then the bitmap takes its name (through `replace`),
-// replacing an older picture of that name, and last the coordinates file
-// takes its own, never over an existing one. A save cut off at any point, by
-// a failure or by the program being killed, never leaves a half-written
-// bitmap or a coordinates file without its picture in view: when a step
-// fails, the temporary files are removed and an older picture is left as it
-// was.
+// and last the coordinates file takes its own, never over an existing one. A
+// save cut off at any point, by a failure or by the program being killed,
+// never leaves a half-written bitmap or a coordinates file without its
+// picture in view: when a step fails, the temporary files are removed and
+// every other file is left as it was.
 SaveOutcome savePuzzle(const QString &name, const QImage &picture, const QStringList &lines,
                        const FileReplacer &replace = replaceFile);
 

@@ -233,10 +233,10 @@ QPixmap titlePicture(QSize size)
 
 QIcon editorIcon()
 {
-    QIcon icon;
+    QIcon builtIn;
     for (int side : {16, 32, 48, 64})
-        icon.addPixmap(titlePicture(QSize(side, side)));
-    return icon;
+        builtIn.addPixmap(titlePicture(QSize(side, side)));
+    return QIcon::fromTheme(QStringLiteral("org.vud.vudeditor"), builtIn);
 }
 
 } // namespace Editor::Artwork

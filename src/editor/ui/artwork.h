@@ -13,6 +13,8 @@ QPixmap clearPicture(int size);   // an eraser over a sheet
 QPixmap savePuzzle(int size);     // a floppy disk with a star
 QPixmap exitDoor(int size);       // an open door with an arrow
 QPixmap titlePicture(QSize size); // an easel with a picture and a brush
-QIcon editorIcon();               // the windows' icon
+// The windows' icon: the menu entry's "org.vud.vudeditor" from the icon
+// theme where it is installed, else the title picture.
+QIcon editorIcon();
 
 } // namespace Editor::Artwork

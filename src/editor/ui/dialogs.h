@@ -21,6 +21,15 @@ public:
     virtual bool askYesNo(QWidget *parent, const QString &question) = 0;
     // A short message with an OK button.
     virtual void showMessage(QWidget *parent, const QString &message) = 0;
+    // Where to save a file, starting from the suggested path; nothing when
+    // the user cancels.
+    virtual std::optional<QString> askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                               const QString &filter) = 0;
+    // A puzzle file (".vud") to open, or to save under, suggestedName
+    // offered; nothing when the user cancels.
+    enum class FileChoice { Open, Save };
+    virtual std::optional<QString> askPuzzleFile(QWidget *parent, FileChoice choice,
+                                                 const QString &suggestedName) = 0;
 };
 
 // The title of the editor's dialogs.

@@ -1,22 +1,24 @@
 #include "editor/ui/editorwindow.h"
 
-#include "core/coordinates.h"
 #include "core/datapaths.h"
 #include "core/random.h"
 #include "editor/logic/drawingimages.h"
 #include "editor/logic/puzzlesave.h"
 #include "editor/ui/artwork.h"
-#include "editor/ui/chooser.h"
 #include "editor/ui/dialogs.h"
-#include "editor/ui/globals.h"
 #include "editor/ui/picturesurface.h"
+#include "puzzlefile/puzzleimport.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 
+#include <QAction>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFrame>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QScreen>
 #include <QTimer>
 
@@ -81,6 +83,20 @@ Form1::Form1(Dialogs &dialogs, vud::RandomSource &names)
     setAutoFillBackground(true);
     createControls();
     Form_Load();
+
+    // Export and import: on the keyboard and in the window's right-click
+    // menu, out of the way of the button column.
+    auto *exportAction = new QAction(QStringLiteral("Exportar puzzle..."), this);
+    exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportAction, &QAction::triggered, this, &Form1::exportPuzzle);
+    auto *importAction = new QAction(QStringLiteral("Importar puzzle..."), this);
+    importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(importAction, &QAction::triggered, this, &Form1::importPuzzle);
+    addActions({exportAction, importAction});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A right click on the picture is the surface's own, never the menu.
+    m_picture1->setContextMenuPolicy(Qt::PreventContextMenu);
+    setAcceptDrops(true);
 }
 
 Form1::~Form1() = default;
@@ -142,8 +158,9 @@ void Form1::createControls()
     }
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
-    m_list1 = new QListWidget(this);
+    m_list1 = new QListView(this);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setModel(&m_placements);
     m_list1->setFocusPolicy(Qt::NoFocus);
     placeControl(m_list1, kList1);
 
@@ -182,20 +199,14 @@ void Form1::Form_Load()
             problems << QStringLiteral("La carpeta de dibujos %1 está vacía.").arg(folders.first().name);
     }
 
-    // File2: every file of imagenes, the user's and the installed ones.
-    m_pictureFiles.clear();
-    m_picturePaths.clear();
-    for (const vud::DataEntry &picture : vud::listDataFiles(QStringLiteral("\\imagenes"))) {
-        m_pictureFiles << picture.name;
-        m_picturePaths << picture.path;
-    }
+    listPictures();
 
     // Picture2 gets the first drawing; it is only on show during a placement.
     if (!m_drawingFiles.isEmpty()) {
         const QString path = m_drawingFolder + QLatin1Char('/') + m_drawingFiles.first();
         m_sample = stillImage(path);
         m_picture2->setPixmap(QPixmap::fromImage(m_sample));
-        CellPaths[0] = path;
+        m_chosen.cellPath = path;
     }
     m_picture2Rect.top = m_screen.height() - m_picture2Rect.height;
     placeControl(m_picture2, m_picture2Rect);
@@ -251,14 +262,6 @@ void Form1::message(const QString &text)
     m_dialogs.showMessage(this, text);
 }
 
-QStringList Form1::placementLines() const
-{
-    QStringList lines;
-    for (int i = 0; i < m_list1->count(); ++i)
-        lines << m_list1->item(i)->text();
-    return lines;
-}
-
 void Form1::Command1_Click(int index)
 {
     // Coming back from the chooser: wipe whatever preview is left on screen.
@@ -293,8 +296,20 @@ void Form1::Command1_Click(int index)
     m_lastButton = index;
 }
 
+void Form1::listPictures()
+{
+    // File2: every file of imagenes, the user's and the installed ones.
+    m_pictureFiles.clear();
+    m_picturePaths.clear();
+    for (const vud::DataEntry &picture : vud::listDataFiles(QStringLiteral("\\imagenes"))) {
+        m_pictureFiles << picture.name;
+        m_picturePaths << picture.path;
+    }
+}
+
 void Form1::showPicture(int index)
 {
+    m_savedName.clear();
     // The index moves on even when the file turns out not to be a picture, so
     // that the next press gets past it.
     m_pictureIndex = index;
@@ -330,9 +345,11 @@ void Form1::chooseDrawing()
     m_chooser->showChooser();
 }
 
-void Form1::receiveDrawing(const QImage &still)
+void Form1::receiveDrawing(const ChosenDrawing &drawing)
 {
-    m_sample = still;
+    m_chosen = drawing;
+    m_chosen.still = QImage();
+    m_sample = drawing.still;
     m_picture2->setPixmap(QPixmap::fromImage(m_sample));
     m_picture2Rect.top = m_screen.height() - m_picture2Rect.height;
     placeControl(m_picture2, m_picture2Rect);
@@ -349,8 +366,7 @@ void Form1::receiveDrawing(const QImage &still)
 void Form1::clearPlacements()
 {
     m_picture1->clearPicture();
-    m_list1->clear();
-    m_placementCount = 0;
+    m_placements.clear();
 }
 
 void Form1::Picture1_MouseMove(QPoint pixel)
@@ -366,7 +382,7 @@ void Form1::Picture1_MouseDown(QPoint pixel, Qt::MouseButton button)
     if (button != Qt::LeftButton || m_editMode != 2)
         return;
     // Until a drawing has been chosen there is nothing to place.
-    if (!m_drawingChosen || ChosenCell > 8)
+    if (!m_drawingChosen || m_chosen.chosenCell > 8)
         return;
 
     m_previewOn = false;
@@ -380,12 +396,11 @@ void Form1::Picture1_MouseDown(QPoint pixel, Qt::MouseButton button)
     // another is chosen meanwhile.
     m_placedDrawing = m_sample;
     m_placing = true;
-    m_marchoso1->setFile(CellPaths[ChosenCell]);
+    m_marchoso1->setFile(m_chosen.cellPath);
     m_marchoso1->show();
     m_marchoso1->raise();
     m_picture1->setEnabled(false);
-    m_list1->insertItem(m_placementCount, vud::coordinatesLine(DrawingName, pixel.x(), pixel.y()));
-    ++m_placementCount;
+    m_placements.add(m_chosen.drawingName, pixel.x(), pixel.y());
 }
 
 void Form1::Marchoso1_GifEnd()
@@ -409,9 +424,86 @@ void Form1::savePuzzleAs()
     if (!answer || answer->isEmpty())
         return;
     m_picture1->takeRetainedAsPicture();
-    const SaveOutcome outcome = savePuzzle(*answer, m_picture1->retainedImage(), placementLines());
+    const SaveOutcome outcome = savePuzzle(*answer, m_picture1->retainedImage(), m_placements.lines());
     if (outcome != SaveOutcome::Saved)
         message(saveMessage(outcome));
+    else
+        m_savedName = *answer;
+}
+
+void Form1::exportPuzzle()
+{
+    QString path;
+    if (!m_savedName.isEmpty()) {
+        path = vud::findFileIgnoringCase(puzzlePicturePath(m_savedName));
+    } else if (m_placementCount > 0) {
+        message(QStringLiteral("Guarda el puzzle antes de exportarlo."));
+        return;
+    } else {
+        path = m_picturePaths.value(m_pictureIndex);
+    }
+    if (path.isEmpty()) {
+        message(QStringLiteral("No hay ningún puzzle que exportar."));
+        return;
+    }
+    const QFileInfo picture(path);
+    const std::optional<QString> file = m_dialogs.askPuzzleFile(
+        this, Dialogs::FileChoice::Save, picture.completeBaseName() + QLatin1String(vud::kPuzzleFileSuffix));
+    if (!file || file->isEmpty())
+        return;
+    QString target = *file;
+    if (!vud::isPuzzleFileName(target))
+        target += QLatin1String(vud::kPuzzleFileSuffix);
+    const vud::PuzzleFileWrite written = vud::writePuzzleFile(path, picture.fileName(), target);
+    if (written.error == vud::PuzzleFileError::None)
+        message(QStringLiteral("El puzzle se ha exportado a %1.").arg(QFileInfo(target).fileName()));
+    else
+        message(vud::puzzleFileMessage(written.error, written.detail));
+}
+
+void Form1::importPuzzle()
+{
+    if (const std::optional<QString> file = m_dialogs.askPuzzleFile(this, Dialogs::FileChoice::Open, QString()))
+        importFiles({*file});
+}
+
+void Form1::importFiles(const QStringList &paths)
+{
+    QString shown;
+    QStringList refusals;
+    for (const QString &path : paths) {
+        const vud::PuzzleImport result = vud::importFile(path);
+        if (result.outcome == vud::ImportOutcome::Refused)
+            refusals << QFileInfo(path).fileName() + QStringLiteral(": ") + result.message();
+        else
+            shown = result.pictureName;
+    }
+    if (!shown.isEmpty()) {
+        listPictures();
+        for (int i = 0; i < m_pictureFiles.size(); ++i) {
+            if (m_pictureFiles.at(i).compare(shown, Qt::CaseInsensitive) == 0) {
+                showPicture(i);
+                break;
+            }
+        }
+    }
+    if (!refusals.isEmpty())
+        message(refusals.join(QLatin1Char('\n')));
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData() && !vud::importableFiles(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QStringList files = event->mimeData() ? vud::importableFiles(*event->mimeData()) : QStringList();
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    importFiles(files);
 }
 
 void Form1::Command2_Click()

@@ -1,5 +1,7 @@
 #include "editor/ui/qtdialogs.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,6 +39,39 @@ void QtDialogs::showMessage(QWidget *parent, const QString &message)
     QMessageBox box(QMessageBox::Information, dialogTitle(), message, QMessageBox::Ok, parent);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
     box.exec();
+}
+
+std::optional<QString> QtDialogs::askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                              const QString &filter)
+{
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(suggested);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Guardar"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtDialogs::askPuzzleFile(QWidget *parent, FileChoice choice, const QString &suggestedName)
+{
+    QFileDialog dialog(parent, dialogTitle(), QDir::homePath(), QStringLiteral("Puzzles de VUD (*.vud)"));
+    dialog.setAcceptMode(choice == FileChoice::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice == FileChoice::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("vud"));
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
+    dialog.setLabelText(QFileDialog::Accept, choice == FileChoice::Save ? QStringLiteral("Guardar")
+                                                                         : QStringLiteral("Abrir"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 } // namespace Editor

@@ -12,6 +12,9 @@ public:
                                    const QString &text) override;
     bool askYesNo(QWidget *parent, const QString &question) override;
     void showMessage(QWidget *parent, const QString &message) override;
+    std::optional<QString> askSaveFile(QWidget *parent, const QString &title, const QString &suggested,
+                                       const QString &filter) override;
+    std::optional<QString> askPuzzleFile(QWidget *parent, FileChoice choice, const QString &suggestedName) override;
 };
 
 } // namespace Editor

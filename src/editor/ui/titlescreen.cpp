@@ -73,6 +73,19 @@ Form3::Form3(QWidget *parent)
     m_command2->setToolTip(QStringLiteral("Empezar"));
     connect(m_command2, &QPushButton::clicked, this, &Form3::Command2_Click);
 
+    // Beside the way into the editor, under the title: the adult's way into
+    // the children's progress, a plain caption an adult reads.
+    m_command3 = new vud::FaceButton(QStringLiteral("Progreso de los niños"), this);
+    m_command3->setObjectName(QStringLiteral("Command3"));
+    m_command3->setGeometry(at(360, 2160, 4455, 735));
+    m_command3->setFaceColour(QColor(192, 255, 192));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSizeF(12);
+    m_command3->setFont(font);
+    m_command3->setToolTip(QStringLiteral("Partidas, tiempos y movimientos de cada niño"));
+    connect(m_command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+
     Form_Load();
 }
 
@@ -85,6 +98,11 @@ void Form3::Form_Load()
 void Form3::Command2_Click()
 {
     emit startRequested();
+}
+
+void Form3::Command3_Click()
+{
+    emit progressRequested();
 }
 
 } // namespace Editor

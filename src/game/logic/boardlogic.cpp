@@ -106,6 +106,20 @@ std::optional<QPoint> cellAt(double xTwips, double yTwips, const TwipsRect &grid
     return QPoint(std::clamp(column, 0, lastColumn), std::clamp(row, 0, lastRow));
 }
 
+QRect piecePixels(double left, double top, int side, const vud::ScreenTwips &screen)
+{
+    return screen.toPixels(left, top, side, side);
+}
+
+QRect devicePixels(const QRect &pixels, QPoint origin, double ratio)
+{
+    const auto device = [ratio](int length) { return int(std::lround(length * ratio)); };
+    const QRect from = pixels.translated(-origin);
+    const int left = device(from.left());
+    const int top = device(from.top());
+    return QRect(left, top, device(from.left() + from.width()) - left, device(from.top() + from.height()) - top);
+}
+
 QPointF revealPosition(int x, int y, const vud::PictureFit &fit)
 {
     return QPointF(fit.offset.x() + x * fit.scale, fit.offset.y() + y * fit.scale);

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QVector>
@@ -94,6 +95,21 @@ using vud::TwipsRect;
 // not strictly inside the rectangle (a position on its edge is outside).
 std::optional<QPoint> cellAt(double xTwips, double yTwips, const TwipsRect &grid, double gridLeft,
                              int gridTop, int cellSize);
+
+// The screen pixels a piece covers when its top-left corner is at (left,
+// top) twips: from the rounded positions of its left and top edges to the
+// rounded positions of its right and bottom edges. Pieces that touch in twips
+// share an edge in pixels, neither leaving a gap nor overlapping, so that
+// neighbours may differ by a pixel in width or height.
+QRect piecePixels(double left, double top, int side, const vud::ScreenTwips &screen);
+
+// The device pixels under a rectangle of screen pixels given from `origin`,
+// at `ratio` device pixels a screen pixel: from the rounded positions of its
+// edges, as a picture made at device pixels is cut. A piece's image is cut
+// from the grid's picture by the device pixels of its home cell's
+// piecePixels, so that pieces in place show the picture exactly as the whole
+// picture does.
+QRect devicePixels(const QRect &pixels, QPoint origin, double ratio);
 
 // Where a reveal drawing placed at (x, y) pixels of the picture file goes
 // when the picture is scaled and cut to cover the grid: its top-left corner in

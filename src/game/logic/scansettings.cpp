@@ -27,7 +27,7 @@ void ScanSettings::write(QSettings &settings) const
     settings.setValue(kIntervalKey, intervalMs);
 }
 
-QString applyScanOptions(const QStringList &arguments, ScanSettings &settings)
+QString applyScanOptions(const QStringList &arguments, ScanSettings &settings, QStringList *files)
 {
     for (int k = 1; k < arguments.size(); ++k) {
         const QString &a = arguments.at(k);
@@ -42,6 +42,9 @@ QString applyScanOptions(const QStringList &arguments, ScanSettings &settings)
             if (!ok || !std::isfinite(seconds) || seconds < 0.2 || seconds > 60)
                 return QStringLiteral("--scan-pace takes seconds from 0.2 to 60: %1").arg(value);
             settings.intervalMs = int(std::lround(seconds * 1000));
+        } else if (!a.startsWith('-')) {
+            if (files)
+                files->append(a);
         } else {
             return QStringLiteral("unknown option: %1").arg(a);
         }

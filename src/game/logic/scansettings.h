@@ -22,7 +22,8 @@ struct ScanSettings
 // The settings after vud2's command line: --scan turns scanning on,
 // --no-scan off, --scan-pace SECONDS sets the pace (0.2 to 60). Returns an
 // error message for an option it cannot read, empty otherwise; what it read
-// is kept in `settings`.
-QString applyScanOptions(const QStringList &arguments, ScanSettings &settings);
+// is kept in `settings`, and the arguments that are no options (files) go to
+// `files`.
+QString applyScanOptions(const QStringList &arguments, ScanSettings &settings, QStringList *files = nullptr);
 
 } // namespace boardlogic

@@ -75,6 +75,12 @@ public:
 
     int pageStart() const { return m_pageStart; }
     void reset() { m_pageStart = 0; }
+    // The page whose cells show file index (a negative index changes nothing).
+    void showPageOf(int fileIndex)
+    {
+        if (fileIndex >= 0)
+            m_pageStart = fileIndex / GalleryCells * GalleryCells;
+    }
 
     Press pressPrevious();
     Press pressNext(int fileCount);

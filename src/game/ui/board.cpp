@@ -293,9 +293,10 @@ QSize Form3::gridPixels() const
 void Form3::LoadPicture()
 {
     // The whole picture covers the grid: scaled so that no part of the grid
-    // is left bare, centred, and cut equally at both ends of the side that
-    // overflows. The pieces, the whole picture and the reveal all use this
-    // one image, so every piece matches the whole picture pixel for pixel.
+    // is left bare and cut as coverBox says (sideways equally at both sides,
+    // vertically a third at the top and two thirds at the bottom). The
+    // pieces, the whole picture and the reveal all use this one image, so
+    // every piece matches the whole picture pixel for pixel.
     const QSize grid = gridPixels();
     const PictureLoader &loader = m_loader;
     QImage natural;
@@ -319,7 +320,7 @@ void Form3::LoadPicture()
         else if (natural.size() == device)
             scaled = natural;
         else
-            scaled = natural.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            scaled = vud::scaledPicture(natural, device);
         if (!scaled.isNull()) {
             const QRect cut(qRound(-m_fit.offset.x() * ratio), qRound(-m_fit.offset.y() * ratio),
                             qRound(grid.width() * ratio), qRound(grid.height() * ratio));
@@ -333,23 +334,22 @@ void Form3::LoadPicture()
 void Form3::PaintPieces()
 {
     const QColor face = palette().color(QPalette::Button);
-    const int firstX = m_screen.toPixelsX(GridLeft);
-    const int firstY = m_screen.toPixelsY(GridTop);
     const qreal ratio = m_picture.isNull() ? devicePixelRatioF() : m_picture.devicePixelRatio();
+    // The whole picture's top-left corner: the grid's, as Picture2 covers it.
+    const QPoint origin = m_screen.toPixels(GridLeft, GridTop, 0, 0).topLeft();
     for (int i = 0; i < laidOutPieces(); ++i) {
         PieceBox *box = Picture1.at(i);
-        // The square of the scaled picture that lies under the piece's home
-        // cell, exactly as the whole picture shows it.
-        const int homeX = m_screen.toPixelsX(GridLeft + double(i % BoardColumns) * CellSize);
-        const int homeY = m_screen.toPixelsY(GridTop + (i / BoardColumns) * CellSize);
-        QPixmap image(qRound(box->width() * ratio), qRound(box->height() * ratio));
+        // The pixels of the piece's home cell, cut from the picture exactly
+        // where the whole picture shows them.
+        const QRect home = boardlogic::piecePixels(GridLeft + double(i % BoardColumns) * CellSize,
+                                                   GridTop + (i / BoardColumns) * CellSize, CellSize, m_screen);
+        const QRect cut = boardlogic::devicePixels(home, origin, ratio);
+        QPixmap image(cut.size());
         image.setDevicePixelRatio(ratio);
         image.fill(face);
         if (!m_picture.isNull()) {
             QPainter p(&image);
-            p.drawImage(QPointF(0, 0), m_picture,
-                        QRectF((homeX - firstX) * ratio, (homeY - firstY) * ratio, image.width(),
-                               image.height()));
+            p.drawImage(QPointF(0, 0), m_picture, QRectF(cut));
         }
         box->setImage(image);
     }

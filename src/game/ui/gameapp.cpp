@@ -4,6 +4,9 @@
 #include "game/ui/results.h"
 #include "game/ui/selection.h"
 #include "game/ui/start.h"
+#include "puzzlefile/puzzleimport.h"
+
+#include <cstdio>
 
 GameApp::GameApp(vud::SoundInterface &sound, vud::RandomSource &random, Form3::PictureLoader loader,
                  QObject *parent)
@@ -53,6 +56,19 @@ Form4 *GameApp::results()
     if (!m_results)
         m_results = new Form4;
     return m_results;
+}
+
+bool GameApp::openPuzzleFile(const QString &path)
+{
+    const vud::PuzzleImport result = vud::importPuzzleFile(path);
+    if (result.outcome == vud::ImportOutcome::Refused) {
+        std::fprintf(stderr, "vud2: %s: %s\n", qPrintable(path), qPrintable(result.message()));
+        startScreen()->show();
+        return false;
+    }
+    play(QString());
+    selection()->showPageOf(result.pictureName);
+    return true;
 }
 
 void GameApp::play(const QString &playerName)

@@ -47,6 +47,12 @@ public:
 
     // One-switch play on the board, from the board made next on.
     void setScanning(bool on, int intervalMs);
+    // Opens the game on a puzzle file, as a double click on one does: the
+    // puzzle is imported into the data folder and the selection screen opens
+    // on the page that holds it. A file that cannot be imported is not
+    // (the adult reads why on the error output) and the start screen opens
+    // as on any start. False when it was refused.
+    bool openPuzzleFile(const QString &path);
 
     // Whether the window exists now (the start screen is gone once the
     // selection screen is made, or once it is closed).

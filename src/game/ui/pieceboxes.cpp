@@ -2,21 +2,11 @@
 #include "game/ui/pieceboxes.h"
 
 #include <QGuiApplication>
+#include "game/logic/boardlogic.h"
+
 #include <QMouseEvent>
 #include <QStyleHints>
 #include <QPainter>
-#include <cmath>
-
-namespace {
-
-int sidePixels(int sideTwips, double twipsPerPixel)
-{
-    // Rounded up: neighbouring pieces may overlap by a pixel but never leave
-    // a gap between them.
-    return int(std::ceil(sideTwips / twipsPerPixel - 1e-6));
-}
-
-} // namespace
 
 // ---------------------------------------------------------------- PieceBox
 
@@ -36,7 +26,6 @@ PieceBox::PieceBox(int index, QWidget *parent)
 void PieceBox::place(double left, double top, int side, const vud::ScreenTwips &screen)
 {
     m_side = side;
-    m_sidePixels = sidePixels(side, screen.twipsPerPixelX);
     moveTo(left, top, screen);
 }
 
@@ -44,7 +33,7 @@ void PieceBox::moveTo(double left, double top, const vud::ScreenTwips &screen)
 {
     m_left = left;
     m_top = top;
-    setGeometry(screen.toPixelsX(left), screen.toPixelsY(top), m_sidePixels, m_sidePixels);
+    setGeometry(boardlogic::piecePixels(left, top, m_side, screen));
 }
 
 void PieceBox::setImage(const QPixmap &image)
@@ -68,7 +57,17 @@ void PieceBox::paintEvent(QPaintEvent *)
     const QRect inner = rect().adjusted(border, border, -border, -border);
     p.fillRect(rect(), palette().color(QPalette::Button));
     p.setClipRect(inner);
-    p.drawPixmap(inner.topLeft(), m_image);
+    // In its home cell the box has the image's own size and shows it pixel
+    // for pixel. Elsewhere the box may be a pixel wider or higher than the
+    // image: the image is stretched to fill it, so no seam shows between
+    // pieces out of place either.
+    const QRect target(inner.topLeft(), rect().size());
+    if (m_image.deviceIndependentSize() == QSizeF(target.size())) {
+        p.drawPixmap(target.topLeft(), m_image);
+    } else {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(target, m_image);
+    }
     if (m_bordered) {
         p.setClipping(false);
         p.setPen(QColor(64, 64, 64));

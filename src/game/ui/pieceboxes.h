@@ -17,16 +17,18 @@ public:
 
     int index() const { return m_index; }
 
-    // Position and side in twips of the board; the box keeps one pixel size
-    // wherever it goes, so a carried piece never changes shape.
+    // Position and side in twips of the board; the box covers the pixels
+    // from the rounded positions of its left and top edges to those of its
+    // right and bottom edges (boardlogic::piecePixels), so that neighbours
+    // always share an edge.
     double leftTwips() const { return m_left; }
     double topTwips() const { return m_top; }
     int sideTwips() const { return m_side; }
     void place(double left, double top, int side, const vud::ScreenTwips &screen);
     void moveTo(double left, double top, const vud::ScreenTwips &screen);
 
-    // The piece's image: drawn from the box's inner top-left corner, cut off
-    // by the border.
+    // The piece's image, the size of the box in its home cell: drawn from the
+    // box's inner top-left corner, cut off by the border.
     void setImage(const QPixmap &image);
     QPixmap image() const { return m_image; }
     void setBordered(bool bordered);
@@ -57,7 +59,6 @@ private:
     double m_left = 0;
     double m_top = 0;
     int m_side = 0;
-    int m_sidePixels = 0;
     QPixmap m_image;
     bool m_bordered = true;
     // When the last press came, to tell a double click from a late tap.

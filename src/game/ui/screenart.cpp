@@ -69,10 +69,10 @@ QPixmap puzzlePiece(int side)
 
 QIcon windowIcon()
 {
-    QIcon icon;
+    QIcon builtIn;
     for (int side : {16, 32, 48, 64})
-        icon.addPixmap(puzzlePiece(side));
-    return icon;
+        builtIn.addPixmap(puzzlePiece(side));
+    return QIcon::fromTheme(QStringLiteral("org.vud.vud2"), builtIn);
 }
 
 QPixmap noticeFace(int side)

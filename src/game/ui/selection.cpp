@@ -5,10 +5,12 @@
 #include "core/previewloader.h"
 #include "game/ui/accessiblecells.h"
 #include "game/ui/screenart.h"
+#include "puzzlefile/puzzleimport.h"
 #include "widgets/facebutton.h"
 #include "widgets/sound.h"
 
 #include <QCloseEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -119,6 +121,7 @@ Form2::Form2(vud::SoundInterface &sound, QWidget *parent)
     palette.setColor(QPalette::Window, QColor(255, 255, 192));
     setPalette(palette);
     setFixedSize(m_screen.toPixelsX(ClientWidth), m_screen.toPixelsY(ClientHeight));
+    setAcceptDrops(true);
     buildControls();
     Form_Load();
 }
@@ -353,6 +356,42 @@ bool Form2::moveFocusByArrow(int key, QWidget *from)
             group.at(to)->setFocus(Qt::TabFocusReason);
     }
     return true;
+}
+
+void Form2::showPageOf(const QString &pictureName)
+{
+    m_file1.setDataFolder(QStringLiteral("\\imagenes\\"));
+    for (int i = 0; i < m_file1.ListCount(); ++i) {
+        if (m_file1.List(i).compare(pictureName, Qt::CaseInsensitive) == 0) {
+            m_paging.showPageOf(i);
+            break;
+        }
+    }
+    Command1[0]->setEnabled(true);
+    Command1[1]->setEnabled(m_paging.pageStart() > 0);
+    ShowPreviewPage();
+}
+
+void Form2::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData() && !vud::importableFiles(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form2::dropEvent(QDropEvent *event)
+{
+    const QStringList files = event->mimeData() ? vud::importableFiles(*event->mimeData()) : QStringList();
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    QString shown;
+    for (const QString &file : files) {
+        const vud::PuzzleImport result = vud::importFile(file);
+        if (result.outcome != vud::ImportOutcome::Refused)
+            shown = result.pictureName;
+    }
+    if (!shown.isEmpty())
+        showPageOf(shown);
 }
 
 void Form2::closeEvent(QCloseEvent *event)

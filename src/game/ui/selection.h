@@ -73,6 +73,10 @@ public:
     bool HasChosen() const { return m_hasChosen; }
     // The grid the piece-count buttons chose, and the picture last chosen.
     const boardlogic::BoardChoice &Choice() const { return m_choice; }
+    // Lists the picture folders again and shows the page that holds the
+    // picture of that name (case ignored); the same page when none does.
+    void showPageOf(const QString &pictureName);
+
     // What makes the previews (tests wait on it).
     vud::PreviewLoader *Previews() const { return m_previews.get(); }
     const Screens::FileList &File1() const { return m_file1; }
@@ -92,6 +96,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Pictures and puzzle files dropped on the window are copied into the
+    // user's data folder and shown at once; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Arrow keys over the piece counts (two columns) and the gallery (three).

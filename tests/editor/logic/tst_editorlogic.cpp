@@ -1,8 +1,11 @@
+#include "editor/logic/drawingimages.h"
 #include "editor/logic/layout.h"
+#include "editor/logic/placements.h"
 #include "editor/logic/puzzlesave.h"
 #include "editor/logic/transparentblit.h"
 #include "support/testsupport.h"
 
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
 using namespace Editor;
@@ -149,6 +152,28 @@ private slots:
         QCOMPARE(workAreaPixels(area, screen), room);
         QCOMPARE(shownPictureSize(picture, room), shown);
         QCOMPARE(centredPicture(area, shown, screen), surface);
+    }
+
+    // A two-colour picture stored at 1 bit a pixel shows on the surface in
+    // its two colours, scaled down to the room or at its own size.
+    void twoColourPicturesKeepTheirColours_data()
+    {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("scaled down") << QSize(719, 600) << QSize(719, 479);
+        QTest::newRow("its own size") << QSize(1500, 1000) << QSize(1200, 800);
+    }
+    void twoColourPicturesKeepTheirColours()
+    {
+        QFETCH(QSize, room);
+        QFETCH(QSize, shown);
+        vudtest::TempProgramFolder folder;
+        const QString path = folder.file("imagenes/dibujo.png");
+        QVERIFY(vudtest::writeTwoColourPng(path, QSize(1200, 800), QColor(kRed), QColor(0, 0, 200)));
+        const QImage surface = loadSurfacePicture(path, room);
+        QCOMPARE(surface.size(), shown);
+        QCOMPARE(surface.pixel(surface.width() / 4, surface.height() / 2), kRed);
+        QCOMPARE(surface.pixel(surface.width() * 3 / 4, surface.height() / 2), qRgb(0, 0, 200));
     }
 
     void picturesStepWithWrapAround_data()
@@ -320,6 +345,52 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, usable);
         QCOMPARE(isUsablePuzzleName(name), usable);
+    }
+
+    // The placements as the list shows them and the save writes them: one
+    // line per click in click order, and after a clear the next click is the
+    // first line again. A view sees every change through the model's signals.
+    void placementsKeepTheClicksInOrder_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "name x y" places, "clear" clears
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("in click order")
+            << QStringList{"abeja.gif 10 12", "sol.gif 0 0", "abeja.gif 719 600"}
+            << QStringList{"abeja.gif,10,12,", "sol.gif,0,0,", "abeja.gif,719,600,"};
+        QTest::newRow("no name chosen begins with a comma") << QStringList{" 5 6"} << QStringList{",5,6,"};
+        QTest::newRow("clear starts again") << QStringList{"a.gif 1 1", "b.gif 2 2", "clear", "c.gif 3 3"}
+                                            << QStringList{"c.gif,3,3,"};
+        QTest::newRow("clearing nothing") << QStringList{"clear"} << QStringList{};
+    }
+    void placementsKeepTheClicksInOrder()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, lines);
+        Placements placements;
+        QAbstractItemModelTester tester(&placements);
+        // What a view holds, kept up to date by the signals alone.
+        QStringList shown;
+        auto rowText = [&placements](int row) { return placements.index(row).data().toString(); };
+        connect(&placements, &QAbstractItemModel::rowsInserted, this, [&](const QModelIndex &, int first, int last) {
+            for (int row = first; row <= last; ++row)
+                shown.insert(row, rowText(row));
+        });
+        connect(&placements, &QAbstractItemModel::modelReset, this, [&] {
+            shown.clear();
+            for (int row = 0; row < placements.rowCount(); ++row)
+                shown << rowText(row);
+        });
+        for (const QString &step : steps) {
+            if (step == "clear") {
+                placements.clear();
+                continue;
+            }
+            const QStringList fields = step.split(' ');
+            placements.add(fields[0], fields[1].toInt(), fields[2].toInt());
+        }
+        QCOMPARE(placements.lines(), lines);
+        QCOMPARE(placements.count(), int(lines.size()));
+        QCOMPARE(shown, lines);
     }
 };
 

@@ -16,18 +16,11 @@
 
 using namespace Editor;
 Q_DECLARE_METATYPE(Editor::SaveOutcome)
+using vudtest::readAll;
 using vudtest::TempProgramFolder;
 using vudtest::writeBytes;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
 
 QImage picture(QSize size = QSize(40, 30))
 {
@@ -90,42 +83,44 @@ private slots:
         QVERIFY(QFileInfo::exists(folder.file("imagenes/vacio.bmp")));
     }
 
-    void anExistingPuzzleIsNeverTouched_data()
+    // A name that a puzzle or any picture already has is refused, case
+    // ignored, and nothing is touched; a name that only starts alike is free.
+    void aTakenNameIsRefused_data()
     {
         QTest::addColumn<QString>("existing");
         QTest::addColumn<QString>("name");
-        QTest::newRow("same name") << "gato.txt" << "gato";
-        QTest::newRow("other case") << "GATO.TXT" << "gato";
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("a puzzle") << "coordenadas/gato.txt" << "gato" << true;
+        QTest::newRow("a puzzle in other case") << "coordenadas/GATO.TXT" << "gato" << true;
+        QTest::newRow("a photo without coordinates") << "imagenes/gato.jpg" << "gato" << true;
+        QTest::newRow("a picture in other case") << "imagenes/Gato.PNG" << "gATO" << true;
+        QTest::newRow("a bitmap without coordinates") << "imagenes/gato.bmp" << "gato" << true;
+        QTest::newRow("a four-letter extension") << "imagenes/gato.jpeg" << "gato" << true;
+        QTest::newRow("a picture without extension") << "imagenes/gato" << "gato" << true;
+        QTest::newRow("a name with a dot") << "imagenes/gato.2024.webp" << "GATO.2024" << true;
+        QTest::newRow("a longer name") << "imagenes/gatos.jpg" << "gato" << false;
+        QTest::newRow("two extensions") << "imagenes/gato.jpg.png" << "gato" << false;
+        QTest::newRow("a drawing of that name") << "gifs/gato.gif" << "gato" << false;
     }
-    void anExistingPuzzleIsNeverTouched()
+    void aTakenNameIsRefused()
     {
         QFETCH(QString, existing);
         QFETCH(QString, name);
+        QFETCH(bool, taken);
         TempProgramFolder folder;
-        QVERIFY(writeBytes(folder.file("coordenadas/" + existing), "abeja.gif,1,2,\r\n"));
-        QVERIFY(writeBytes(folder.file("imagenes/gato.bmp"), "old picture"));
-        QCOMPARE(savePuzzle(name, picture(), {"mariposa.gif,3,4,"}), SaveOutcome::AlreadyExists);
-        QCOMPARE(readAll(folder.file("coordenadas/" + existing)), QByteArray("abeja.gif,1,2,\r\n"));
-        QCOMPARE(readAll(folder.file("imagenes/gato.bmp")), QByteArray("old picture"));
-        QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
-        QCOMPARE(entries(folder.file("coordenadas")), QStringList{existing});
-    }
-
-    void aPictureWithoutCoordinatesIsReplaced()
-    {
-        TempProgramFolder folder;
-        QVERIFY(writeBytes(folder.file("imagenes/gato.bmp"), "old picture"));
-        QCOMPARE(savePuzzle("gato", picture(), {"abeja.gif,1,2,"}), SaveOutcome::Saved);
-        QCOMPARE(QImage(folder.file("imagenes/gato.bmp")).size(), QSize(40, 30));
-        QCOMPARE(readAll(folder.file("coordenadas/gato.txt")), QByteArray("abeja.gif,1,2,\r\n"));
-
-        // The same name in other letters replaces that picture: one puzzle,
-        // not two pictures sharing one coordinates file.
-        QVERIFY(writeBytes(folder.file("imagenes/Perro.bmp"), "old picture"));
-        QCOMPARE(savePuzzle("PERRO", picture(), {}), SaveOutcome::Saved);
-        QCOMPARE(entries(folder.file("imagenes")), (QStringList{"Perro.bmp", "gato.bmp"}));
-        QCOMPARE(QImage(folder.file("imagenes/Perro.bmp")).size(), QSize(40, 30));
-        QVERIFY(QFileInfo::exists(folder.file("coordenadas/PERRO.txt")));
+        QVERIFY(writeBytes(folder.file(existing), "old file"));
+        const QStringList pictures = entries(folder.file("imagenes"));
+        const QStringList coordinates = entries(folder.file("coordenadas"));
+        const SaveOutcome outcome = savePuzzle(name, picture(), {"mariposa.gif,3,4,"});
+        QCOMPARE(readAll(folder.file(existing)), QByteArray("old file"));
+        if (taken) {
+            QCOMPARE(outcome, SaveOutcome::AlreadyExists);
+            QCOMPARE(entries(folder.file("imagenes")), pictures);
+            QCOMPARE(entries(folder.file("coordenadas")), coordinates);
+        } else {
+            QCOMPARE(outcome, SaveOutcome::Saved);
+            QCOMPARE(QImage(folder.file("imagenes/" + name + ".bmp")).size(), QSize(40, 30));
+        }
     }
 
     void wildcardsAreOrdinaryCharacters()
@@ -175,7 +170,7 @@ private slots:
     {
         QFETCH(QString, blocked);
         TempProgramFolder folder;
-        QVERIFY(writeBytes(folder.file("imagenes/gato.bmp"), "old picture"));
+        QVERIFY(writeBytes(folder.file("imagenes/perro.bmp"), "old picture"));
         const bool remove = blocked.startsWith('-');
         const QString name = remove ? blocked.mid(1) : blocked;
         QVERIFY(QDir(folder.file(name)).removeRecursively());
@@ -184,9 +179,9 @@ private slots:
 
         QCOMPARE(savePuzzle("gato", picture(), {"abeja.gif,1,2,"}), SaveOutcome::Failed);
         if (name == "coordenadas") {
-            // The older picture of that name survives, and nothing else is left.
-            QCOMPARE(readAll(folder.file("imagenes/gato.bmp")), QByteArray("old picture"));
-            QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
+            // The other picture survives, and nothing else is left.
+            QCOMPARE(readAll(folder.file("imagenes/perro.bmp")), QByteArray("old picture"));
+            QCOMPARE(entries(folder.file("imagenes")), QStringList{"perro.bmp"});
         } else {
             QVERIFY(!QFileInfo::exists(folder.file("coordenadas/gato.txt")));
             QCOMPARE(entries(folder.file("coordenadas")), QStringList());
@@ -195,7 +190,7 @@ private slots:
 
     // Installed, a save goes into the user's data folder, made on the first
     // save, and the installed folder is never written; a name that an
-    // installed puzzle already has is refused, case ignored.
+    // installed puzzle or picture already has is refused, case ignored.
     void installedSavesIntoTheUsersFolder()
     {
         TempProgramFolder folder;
@@ -203,18 +198,22 @@ private slots:
         QVERIFY(QDir().mkpath(share + "/coordenadas") && QDir().mkpath(share + "/imagenes"));
         QVERIFY(writeBytes(share + "/imagenes/granja.bmp", "installed picture"));
         QVERIFY(writeBytes(share + "/coordenadas/granja.txt", "abeja.gif,1,2,\r\n"));
+        QVERIFY(writeBytes(share + "/imagenes/playa.jpg", "installed photo"));
         QVERIFY(QDir().mkpath(folder.file("prefix/bin")));
         vud::setProgramFolder(folder.file("prefix/bin"));
         const QString user = folder.file("usuario");
 
         const SaveOutcome taken = savePuzzle("GRANJA", picture(), {"sol.gif,3,4,"});
+        const SaveOutcome photo = savePuzzle("Playa", picture(), {"sol.gif,3,4,"});
         const SaveOutcome saved = savePuzzle("granja2", picture(), {"sol.gif,3,4,"});
         QCOMPARE(taken, SaveOutcome::AlreadyExists);
+        QCOMPARE(photo, SaveOutcome::AlreadyExists);
         QCOMPARE(saved, SaveOutcome::Saved);
         QCOMPARE(readAll(user + "/coordenadas/granja2.txt"), QByteArray("sol.gif,3,4,\r\n"));
         QCOMPARE(QImage(user + "/imagenes/granja2.bmp").convertToFormat(QImage::Format_RGB32), picture());
         QCOMPARE(entries(user), QStringList({"coordenadas", "gifs", "imagenes", "sonidos"}));
-        QCOMPARE(entries(share + "/imagenes"), QStringList{"granja.bmp"});
+        QCOMPARE(entries(share + "/imagenes"), (QStringList{"granja.bmp", "playa.jpg"}));
+        QCOMPARE(entries(user + "/imagenes"), QStringList{"granja2.bmp"});
         QCOMPARE(entries(share + "/coordenadas"), QStringList{"granja.txt"});
         QCOMPARE(readAll(share + "/imagenes/granja.bmp"), QByteArray("installed picture"));
     }
@@ -248,7 +247,7 @@ private slots:
     {
         QFETCH(int, limit);
         TempProgramFolder folder;
-        QVERIFY(writeBytes(folder.file("imagenes/gato.bmp"), "old picture"));
+        QVERIFY(writeBytes(folder.file("imagenes/perro.bmp"), "old picture"));
         struct rlimit old;
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
         auto previous = signal(SIGXFSZ, SIG_IGN);
@@ -259,14 +258,14 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &old);
         signal(SIGXFSZ, previous);
         QCOMPARE(outcome, SaveOutcome::Failed);
-        QCOMPARE(readAll(folder.file("imagenes/gato.bmp")), QByteArray("old picture"));
-        QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
+        QCOMPARE(readAll(folder.file("imagenes/perro.bmp")), QByteArray("old picture"));
+        QCOMPARE(entries(folder.file("imagenes")), QStringList{"perro.bmp"});
         QCOMPARE(entries(folder.file("coordenadas")), QStringList());
     }
 
     // The last steps of a save: the bitmap taking its name, then the
     // coordinates file. Whichever fails, nothing of the new puzzle is left,
-    // in view or hidden, and the older picture is whole.
+    // in view or hidden, and the other files are whole.
     void aFailedFinalStepLeavesTheOldPuzzle_data()
     {
         QTest::addColumn<QString>("failure");
@@ -280,7 +279,8 @@ private slots:
         QFETCH(QString, failure);
         QFETCH(SaveOutcome, outcome);
         TempProgramFolder folder;
-        const QString old = failure == "folder" ? "gato.bmp/hoja.bmp" : "gato.bmp";
+        // Another puzzle's picture, or a folder that has the bitmap's name.
+        const QString old = failure == "folder" ? "gato.bmp/hoja.bmp" : "perro.bmp";
         QVERIFY(QDir(folder.path()).mkpath(QFileInfo(folder.file("imagenes/" + old)).path()));
         QVERIFY(writeBytes(folder.file("imagenes/" + old), "old picture"));
         int renames = 0;
@@ -307,10 +307,13 @@ private slots:
             QCOMPARE(entries(folder.file("coordenadas")), QStringList{"gato.txt"});
             QCOMPARE(readAll(folder.file("coordenadas/gato.txt")), QByteArray("someone else's"));
         } else {
-            QCOMPARE(readAll(folder.file("imagenes/" + old)), QByteArray("old picture"));
             QCOMPARE(entries(folder.file("coordenadas")), QStringList());
         }
-        QCOMPARE(entries(folder.file("imagenes")), QStringList{"gato.bmp"});
+        QCOMPARE(readAll(folder.file("imagenes/" + old)), QByteArray("old picture"));
+        QCOMPARE(entries(folder.file("imagenes")),
+                 failure == "folder"  ? QStringList{"gato.bmp"}
+                 : failure == "rename" ? QStringList{"perro.bmp"}
+                                       : (QStringList{"gato.bmp", "perro.bmp"}));
     }
 };
 

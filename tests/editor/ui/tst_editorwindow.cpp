@@ -4,6 +4,7 @@
 #include "editor/ui/picturesurface.h"
 #include "editor/ui/qtdialogs.h"
 #include "editor/ui/titlescreen.h"
+#include "uisupport/dropfiles.h"
 #include "uisupport/editortestkit.h"
 #include "widgets/gifdisplay.h"
 
@@ -12,7 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 #include <QtTest>
 
 using namespace Editor;
+using vudtest::readAll;
 using vudtest::writeBlockPicture;
 using vudtest::writeBytes;
 using vudtest::writeGif;
@@ -46,21 +48,6 @@ ScreenExpectations expectationsForThisScreen()
         return {QRect(81, 0, 943, 768), 639, QPoint(302, 234), QRect(102, 34, 900, 700)};
     // 900 x 700 scaled by 719 / 900: 719 x 559, top (9000 - 8385) \ 2 = 307 twips.
     return {QRect(81, 0, 719, 600), 471, QPoint(190, 150), QRect(81, 20, 719, 559)};
-}
-
-// Near enough for a flat area of a JPEG.
-bool closeTo(QRgb pixel, QColor colour)
-{
-    return qAbs(qRed(pixel) - colour.red()) <= 12 && qAbs(qGreen(pixel) - colour.green()) <= 12
-        && qAbs(qBlue(pixel) - colour.blue()) <= 12;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
 }
 
 } // namespace
@@ -114,6 +101,16 @@ class TestEditorWindow : public QObject
         QVERIFY(m_form->drawingChosen());
     }
 
+    // The lines List1 shows.
+    QStringList shownLines() const
+    {
+        const QAbstractItemModel *model = m_form->findChild<QListView *>("List1")->model();
+        QStringList lines;
+        for (int row = 0; row < model->rowCount(); ++row)
+            lines << model->index(row, 0).data().toString();
+        return lines;
+    }
+
     void waitForStamp()
     {
         QTRY_VERIFY_WITH_TIMEOUT(m_form->surface()->isEnabled(), 5000);
@@ -155,7 +152,7 @@ private slots:
         auto *sample = form.findChild<QLabel *>("Picture2");
         QVERIFY(!sample->isVisible());
         QCOMPARE(sample->y(), expected.picture2Top);
-        QCOMPARE(CellPaths[0], m_kit->file("gifs/animales/primero.gif"));
+        QCOMPARE(form.chosenDrawing().cellPath, m_kit->file("gifs/animales/primero.gif"));
         QCOMPARE(form.pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp"}));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 192, 192));
         QCOMPARE(button(0)->geometry(), QRect(0, 0, 41, 41));
@@ -358,6 +355,7 @@ private slots:
         clickOn(at);
         QCOMPARE(form.placementCount(), 1);
         QCOMPARE(form.placementLines(), QStringList{line});
+        QCOMPARE(shownLines(), QStringList{line});
         QVERIFY(!form.surface()->isEnabled());
         QVERIFY(!form.previewOn());
         QVERIFY(form.animation()->isVisible());
@@ -409,9 +407,11 @@ private slots:
         waitForStamp();
         clickOn(QPoint(20, 20));
         waitForStamp();
+        QCOMPARE(shownLines().size(), 2);
         QTest::mouseClick(button(9), Qt::LeftButton);
         QCOMPARE(form.placementCount(), 0);
         QVERIFY(form.placementLines().isEmpty());
+        QVERIFY(shownLines().isEmpty());
         QVERIFY(!form.surface()->hasPicture());
         QImage plain(form.surface()->size(), QImage::Format_RGB32);
         plain.fill(Qt::white);
@@ -419,7 +419,27 @@ private slots:
         QCOMPARE(form.editMode(), 2);
         clickOn(QPoint(3, 4));
         QCOMPARE(form.placementLines(), QStringList{"abeja.gif,3,4,"});
+        QCOMPARE(shownLines(), form.placementLines());
         waitForStamp();
+    }
+
+    // The chooser's cells show other drawings after a page turn; the drawing
+    // chosen before it is still the one that plays, is stamped and is named.
+    void aPageTurnedAfterAChoiceKeepsTheChosenDrawing()
+    {
+        for (int i = 0; i < 9; ++i)
+            QVERIFY(writeGif(m_kit->file(QString("gifs/z%1.gif").arg(i)), vudtest::squareFrames(2), 2));
+        Form1 &form = open();
+        QTest::mouseClick(button(0), Qt::LeftButton); // c.bmp, wholly on screen
+        chooseDrawing(0); // abeja.gif
+        QTest::mouseClick(button(2), Qt::LeftButton);
+        form.chooser()->Command1_Click(0);
+        QCOMPARE(form.chooser()->cellPath(0), m_kit->file("gifs/z7.gif"));
+        clickOn(QPoint(10, 12));
+        QCOMPARE(form.animation()->file(), m_kit->file("gifs/abeja.gif"));
+        QCOMPARE(form.placementLines(), QStringList{"abeja.gif,10,12,"});
+        waitForStamp();
+        QCOMPARE(form.surface()->retainedImage().pixel(13, 12), qRgb(0, 0, 0));
     }
 
     void saveAsksForANameAndWritesBothFiles()
@@ -500,9 +520,10 @@ private slots:
         // last at the bottom-right.
         const QImage before = form.surface()->retainedImage();
         const QPoint last(shown.width() - 4, shown.height() - 4);
-        QVERIFY(closeTo(before.pixel(3, 3), vudtest::blockColour(0, 0)));
-        QVERIFY(closeTo(before.pixel(last),
-                        vudtest::blockColour(blocks.width() - 1, blocks.height() - 1)));
+        // Near enough for a flat area of a JPEG.
+        QVERIFY(vudtest::coloursClose(before.pixel(3, 3), vudtest::blockColour(0, 0), 12));
+        QVERIFY(vudtest::coloursClose(before.pixel(last),
+                                      vudtest::blockColour(blocks.width() - 1, blocks.height() - 1), 12));
         if (upright == workArea.size())
             QCOMPARE(before, QImage(path).convertToFormat(QImage::Format_RGB32));
 
@@ -643,6 +664,94 @@ private slots:
         pressWhenOpen(QStringLiteral("Aceptar"));
         dialogs.showMessage(nullptr, QStringLiteral("No se ha podido guardar el puzzle."));
         QCOMPARE(seen, (QStringList{"No|Sí", "No|Sí", "Aceptar|Cancelar", "Aceptar|Cancelar", "Aceptar"}));
+    }
+
+    // Pictures and puzzle files dragged onto the editor are copied into the
+    // data folder and the last one is shown; the adult hears why a file was
+    // not taken, and a file that is no picture by name is refused outright.
+    void droppedFilesAreShownAtOnce_data()
+    {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("pictures");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("messages");
+        const QStringList before{"a.bmp", "b.png", "c.bmp"};
+        QTest::newRow("a picture") << QStringList{"foto.png"} << true << before + QStringList{"foto.png"} << 3 << 0;
+        QTest::newRow("a puzzle file") << QStringList{"gato.vud"} << true << before + QStringList{"gato.png"} << 3 << 0;
+        QTest::newRow("no picture") << QStringList{"nota.txt"} << false << before << 0 << 0;
+        QTest::newRow("text called a picture") << QStringList{"falsa.png"} << true << before << 0 << 1;
+        QTest::newRow("both kinds and a refusal") << QStringList{"gato.vud", "falsa.png", "foto.png"} << true
+                                                  << before + QStringList{"foto.png", "gato.png"} << 3 << 1;
+    }
+    void droppedFilesAreShownAtOnce()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, taken);
+        QFETCH(QStringList, pictures);
+        QFETCH(int, shown);
+        QFETCH(int, messages);
+        QVERIFY(QDir().mkpath(m_kit->file("arrastre")));
+        QVERIFY(writeDropFiles(m_kit->file("arrastre")));
+        Form1 &form = open();
+        QStringList paths;
+        for (const QString &name : dropped)
+            paths << m_kit->file("arrastre/" + name);
+        QCOMPARE(dropFiles(&form, paths), taken);
+        QCOMPARE(form.pictureFiles(), pictures);
+        QCOMPARE(form.pictureIndex(), shown);
+        QCOMPARE(m_kit->dialogs.messages.size(), messages);
+        if (shown > 0)
+            QVERIFY(form.surface()->hasPicture());
+    }
+
+    // Export writes the saved puzzle on show through a save dialog; import
+    // reads one through an open dialog and shows its picture.
+    void exportAndImportGoThroughFileDialogs()
+    {
+        Form1 &form = open();
+        QTest::mouseClick(button(1), Qt::LeftButton); // b.png
+        chooseDrawing(0);
+        clickOn(QPoint(20, 20));
+        waitForStamp();
+        form.exportPuzzle();
+        QCOMPARE(m_kit->dialogs.messages, QStringList{"Guarda el puzzle antes de exportarlo."});
+        QVERIFY(m_kit->dialogs.fileDialogs.isEmpty());
+
+        m_kit->dialogs.answers.enqueue(QString("granja"));
+        form.Command1_Click(3);
+        const QString exported = m_kit->file("granja-exportado");
+        m_kit->dialogs.files.enqueue(exported);
+        form.exportPuzzle();
+        QCOMPARE(m_kit->dialogs.fileDialogs, QStringList{"save|granja.vud"});
+        const vud::PuzzleFileRead read = vud::readPuzzleFile(exported + ".vud");
+        QCOMPARE(read.error, vud::PuzzleFileError::None);
+        QCOMPARE(read.archive.pictureName, QString("granja.bmp"));
+        QCOMPARE(read.archive.drawings.keys(), QStringList{"abeja.gif"});
+
+        // The saved puzzle is already there: imported again, it is shown.
+        m_kit->dialogs.files.enqueue(exported + ".vud");
+        form.importPuzzle();
+        QCOMPARE(form.pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp", "granja.bmp"}));
+        QCOMPARE(form.pictureIndex(), 3);
+        // Cancelled, nothing happens.
+        form.importPuzzle();
+        QCOMPARE(form.pictureIndex(), 3);
+        QCOMPARE(m_kit->dialogs.fileDialogs.size(), 3);
+    }
+
+    // Opened with files, the editor skips its title screen and shows the
+    // last one imported.
+    void openingWithFilesImportsThem()
+    {
+        QVERIFY(QDir().mkpath(m_kit->file("arrastre")));
+        QVERIFY(writeDropFiles(m_kit->file("arrastre")));
+        Editor::EditorApp app(m_kit->dialogs, m_kit->random);
+        app.openFiles({m_kit->file("arrastre/foto.png"), m_kit->file("arrastre/gato.vud")});
+        QVERIFY(app.editor() && app.editor()->isVisible());
+        QVERIFY(!app.titleScreen());
+        QCOMPARE(app.editor()->pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp", "foto.png", "gato.png"}));
+        QCOMPARE(app.editor()->pictureIndex(), 4);
     }
 };
 

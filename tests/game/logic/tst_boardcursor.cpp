@@ -138,14 +138,17 @@ private slots:
         QTest::addColumn<bool>("on");
         QTest::addColumn<int>("intervalMs");
         QTest::addColumn<bool>("error");
-        QTest::newRow("nothing") << QStringList{} << false << 1500 << false;
-        QTest::newRow("scan") << QStringList{"--scan"} << true << 1500 << false;
-        QTest::newRow("slower") << QStringList{"--scan", "--scan-pace", "2.5"} << true << 2500 << false;
-        QTest::newRow("pace with =") << QStringList{"--scan-pace=0.75"} << false << 750 << false;
-        QTest::newRow("off again") << QStringList{"--scan", "--no-scan"} << false << 1500 << false;
-        QTest::newRow("pace too fast") << QStringList{"--scan-pace", "0.01"} << false << 1500 << true;
-        QTest::newRow("pace missing") << QStringList{"--scan-pace"} << false << 1500 << true;
-        QTest::newRow("unknown") << QStringList{"--fast"} << false << 1500 << true;
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("nothing") << QStringList{} << false << 1500 << false << QStringList{};
+        QTest::newRow("a puzzle file")
+            << QStringList{"--scan", "a.vud"} << true << 1500 << false << QStringList{"a.vud"};
+        QTest::newRow("scan") << QStringList{"--scan"} << true << 1500 << false << QStringList{};
+        QTest::newRow("slower") << QStringList{"--scan", "--scan-pace", "2.5"} << true << 2500 << false << QStringList{};
+        QTest::newRow("pace with =") << QStringList{"--scan-pace=0.75"} << false << 750 << false << QStringList{};
+        QTest::newRow("off again") << QStringList{"--scan", "--no-scan"} << false << 1500 << false << QStringList{};
+        QTest::newRow("pace too fast") << QStringList{"--scan-pace", "0.01"} << false << 1500 << true << QStringList{};
+        QTest::newRow("pace missing") << QStringList{"--scan-pace"} << false << 1500 << true << QStringList{};
+        QTest::newRow("unknown") << QStringList{"--fast"} << false << 1500 << true << QStringList{};
     }
     void commandLineSetsScanning()
     {
@@ -153,8 +156,11 @@ private slots:
         QTemporaryDir dir;
         QSettings settings(dir.filePath("vud2.conf"), QSettings::IniFormat);
         ScanSettings scan = ScanSettings::read(settings);
-        const QString error = applyScanOptions(QStringList{"vud2"} + arguments, scan);
+        QStringList files;
+        const QString error = applyScanOptions(QStringList{"vud2"} + arguments, scan, &files);
         QTEST(!error.isEmpty(), "error");
+        if (error.isEmpty())
+            QTEST(files, "files");
         QTEST(scan.on, "on");
         QTEST(scan.intervalMs, "intervalMs");
         // Kept for the next run.

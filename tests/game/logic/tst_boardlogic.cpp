@@ -86,6 +86,78 @@ private slots:
         QVERIFY(layout.gridTop + layout.height(rows) <= h);
         QVERIFY(layout.gridLeft >= kButtonColumnRight);
         QVERIFY(layout.gridLeft + layout.width(columns) <= w);
+
+        // The pieces in their cells tile the grid's pixels: each shares its
+        // right and bottom edges with its neighbours', without a gap or an
+        // overlap, and the last ones end where the grid does.
+        const vud::ScreenTwips screen = vud::screenTwipsFor(widthPixels, heightPixels);
+        const QRect grid = screen.toPixels(layout.gridLeft, layout.gridTop, layout.width(columns), layout.height(rows));
+        const auto piece = [&](int c, int r) {
+            return piecePixels(layout.gridLeft + double(c) * layout.cellSize, layout.gridTop + r * layout.cellSize,
+                               layout.cellSize, screen);
+        };
+        for (int r = 0; r < rows; ++r) {
+            for (int c = 0; c < columns; ++c) {
+                const QRect own = piece(c, r);
+                QVERIFY(qAbs(own.width() - own.height()) <= 1);
+                const int right = c + 1 < columns ? piece(c + 1, r).left() : grid.left() + grid.width();
+                const int bottom = r + 1 < rows ? piece(c, r + 1).top() : grid.top() + grid.height();
+                QCOMPARE(own.left() + own.width(), right);
+                QCOMPARE(own.top() + own.height(), bottom);
+            }
+        }
+        QCOMPARE(piece(0, 0).topLeft(), grid.topLeft());
+    }
+
+    // A piece covers the pixels between the rounded positions of its edges,
+    // and its image is cut from the grid's picture at the device pixels
+    // under them. At 1024 x 768 the 6 cells are 307.2 pixels, the 12 cells
+    // 230.4: a piece may be a pixel wider or higher than its neighbour.
+    void piecesCoverTheirRoundedEdges_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QPointF>("topLeft");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QRect>("pixels");
+        QTest::addColumn<QPoint>("origin");
+        QTest::addColumn<double>("ratio");
+        QTest::addColumn<QRect>("device");
+        // 1093 / 15 = 72.87 to 5701 / 15 = 380.07; 1152 / 15 = 76.8 to 384.
+        QTest::newRow("6 pieces, first") << QSize(1024, 768) << QPointF(1093, 1152) << 4608
+                                         << QRect(73, 77, 307, 307) << QPoint(73, 77) << 1.0
+                                         << QRect(0, 0, 307, 307);
+        // 5701 / 15 = 380.07 to 10309 / 15 = 687.27.
+        QTest::newRow("6 pieces, second") << QSize(1024, 768) << QPointF(5701, 1152) << 4608
+                                          << QRect(380, 77, 307, 307) << QPoint(73, 77) << 1.0
+                                          << QRect(307, 0, 307, 307);
+        QTest::newRow("6 pieces, second at 200 %") << QSize(1024, 768) << QPointF(5701, 1152) << 4608
+                                                   << QRect(380, 77, 307, 307) << QPoint(73, 77) << 2.0
+                                                   << QRect(614, 0, 614, 614);
+        // 4549 / 15 = 303.27 to 8005 / 15 = 533.67; 576 / 15 = 38.4 to 268.8.
+        QTest::newRow("12 pieces, one pixel wider") << QSize(1024, 768) << QPointF(4549, 576) << 3456
+                                                    << QRect(303, 38, 231, 231) << QPoint(73, 38) << 1.0
+                                                    << QRect(230, 0, 231, 231);
+        // 230 * 1.5 = 345 to 461 * 1.5 = 691.5, which rounds up.
+        QTest::newRow("12 pieces at 150 %") << QSize(1024, 768) << QPointF(4549, 576) << 3456
+                                            << QRect(303, 38, 231, 231) << QPoint(73, 38) << 1.5
+                                            << QRect(345, 0, 347, 347);
+        // A piece carried off its cell: 67.17 to 307.17, and 60.5 to 300.5,
+        // halves to even.
+        QTest::newRow("carried") << QSize(800, 600) << QPointF(1007.5, 907.5) << 3600
+                                 << QRect(67, 60, 240, 240) << QPoint(62, 60) << 1.0
+                                 << QRect(5, 0, 240, 240);
+    }
+    void piecesCoverTheirRoundedEdges()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QPointF, topLeft);
+        QFETCH(int, side);
+        QFETCH(QRect, pixels);
+        QFETCH(QPoint, origin);
+        QFETCH(double, ratio);
+        const vud::ScreenTwips twips = vud::screenTwipsFor(screen.width(), screen.height());
+        QCOMPARE(piecePixels(topLeft.x(), topLeft.y(), side, twips), pixels);
+        QTEST(devicePixels(pixels, origin, ratio), "device");
     }
 
     void layoutWithTheButtonsMovedRight()

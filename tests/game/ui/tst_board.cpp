@@ -381,9 +381,11 @@ private slots:
     }
 
     // Whatever its size, the picture covers the whole grid: scaled by the
-    // larger of the two ratios, centred, and cut equally at both ends of the
-    // side that overflows. The numbers are worked by hand for 6 pieces, whose
-    // grid is 720 x 480, 921 x 614 and 1458 x 972 pixels on these screens.
+    // larger of the two ratios; what overflows sideways is cut equally at
+    // both sides, what overflows vertically a third at the top and two
+    // thirds at the bottom. The numbers are worked by hand for 6 pieces,
+    // whose grid is 720 x 480, 921 x 614 and 1458 x 972 pixels on these
+    // screens.
     void wholePictureCoversTheGrid_data()
     {
         QTest::addColumn<QSize>("screen");
@@ -398,11 +400,17 @@ private slots:
             double photoScale, smallScale;
             QSize scaled;
             QPoint offset;
+            double portraitScale;
+            QSize portraitScaled;
+            QPoint portraitOffset;
         } screens[] = {
-            {{800, 600}, {720, 480}, 0.18, 3.6, {720, 540}, {0, -30}},
-            {{1024, 768}, {921, 614}, 0.23025, 4.605, {921, 691}, {0, -38}},
-            // 1093.5 rounds up, and the odd pixel of the cut goes below.
-            {{1920, 1080}, {1458, 972}, 0.3645, 7.29, {1458, 1094}, {0, -61}},
+            // 60 rows over: 20 off the top. The 300 x 400 portrait grows to
+            // 720 x 960: 480 over, 160 off the top.
+            {{800, 600}, {720, 480}, 0.18, 3.6, {720, 540}, {0, -20}, 2.4, {720, 960}, {0, -160}},
+            // 77 over: 25.67 rounds to 26. Portrait: 614 over, 204.67 is 205.
+            {{1024, 768}, {921, 614}, 0.23025, 4.605, {921, 691}, {0, -26}, 3.07, {921, 1228}, {0, -205}},
+            // 1093.5 rounds up; 122 over, 40.67 is 41. Portrait: 972 over, 324.
+            {{1920, 1080}, {1458, 972}, 0.3645, 7.29, {1458, 1094}, {0, -41}, 4.86, {1458, 1944}, {0, -324}},
         };
         for (const auto &s : screens) {
             const QByteArray tag = QByteArray::number(s.screen.width()) + "x" + QByteArray::number(s.screen.height());
@@ -412,6 +420,8 @@ private slots:
                                               << QPoint(0, 0);
             QTest::newRow(tag + " small") << s.screen << "chico.png" << QSize(200, 150) << s.smallScale
                                           << s.scaled << s.offset;
+            QTest::newRow(tag + " portrait") << s.screen << "retrato.png" << QSize(300, 400) << s.portraitScale
+                                             << s.portraitScaled << s.portraitOffset;
         }
     }
     void wholePictureCoversTheGrid()
@@ -424,8 +434,8 @@ private slots:
         QFETCH(QPoint, offset);
         if (screenSize() != screen)
             QSKIP("worked for another screen");
-        // Four blocks meeting in the middle: a centred cut keeps the corner
-        // where they meet at the grid's centre.
+        // Four blocks meeting in the middle of the picture, which lands where
+        // the cut puts the scaled picture's centre.
         const QString path = m_folder->file("imagenes/" + file);
         QVERIFY(writeBlockPicture(path, picture, 2, 2));
         openBoard(3, 2, path);
@@ -476,6 +486,81 @@ private slots:
         const QImage pixels = image.toImage();
         QVERIFY(sameColour(pixels.pixelColor(4, 4), blockColour(2, 2)));
         QVERIFY(sameColour(pixels.pixelColor(pixels.width() - 5, pixels.height() - 5), blockColour(3, 3)));
+    }
+
+    // With the outlines off, pieces in their cells show the picture pixel
+    // for pixel as the whole picture does, on every screen and scale; once
+    // shuffled, no seam of the pieces' face shows between them either. A
+    // two-colour (1-bit) PNG keeps its colours when scaled to the grid.
+    void piecesInPlaceShowThePictureExactly_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("twoColours");
+        QTest::newRow("6 pieces") << 3 << 2 << false;
+        QTest::newRow("12 pieces") << 4 << 3 << false;
+        QTest::newRow("108 pieces") << 12 << 9 << false;
+        QTest::newRow("two-colour png") << 3 << 2 << true;
+    }
+    void piecesInPlaceShowThePictureExactly()
+    {
+        QFETCH(int, columns);
+        QFETCH(int, rows);
+        QFETCH(bool, twoColours);
+        const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+        const QRect grid = gridRect(columns, rows);
+        const QString path = m_folder->file(twoColours ? "imagenes/dos.png" : "imagenes/pixeles.png");
+        const QColor red(220, 30, 40), blue(30, 60, 200);
+        if (twoColours) {
+            QVERIFY(writeTwoColourPng(path, QSize(90, 60), red, blue));
+        } else {
+            // Every pixel differs from its neighbours, so a shift by one
+            // shows; made at the device pixels of the grid, so not scaled.
+            QImage pixels(grid.size() * ratio, QImage::Format_RGB32);
+            for (int y = 0; y < pixels.height(); ++y)
+                for (int x = 0; x < pixels.width(); ++x)
+                    pixels.setPixel(x, y, qRgb((x * 7) % 200, (y * 5) % 200, 50 + (x + 3 * y) % 100));
+            QVERIFY(pixels.save(path));
+        }
+        openBoard(columns, rows, path);
+        Form3 *form = board();
+        form->Timer1_Timer(); // the scripted shuffle leaves every piece home
+        QVERIFY(form->grid().isSolved());
+        form->Command8_Click();
+        QVERIFY(!form->bordersShown());
+        const QImage whole = form->picture2()->picture().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(whole.size(), grid.size() * ratio);
+        QVERIFY(form->picture2()->isHidden());
+        QCOMPARE(form->grab(grid).toImage().convertToFormat(QImage::Format_RGB32), whole);
+        if (twoColours) {
+            QVERIFY(sameColour(whole.pixelColor(whole.width() / 6, whole.height() / 2), red));
+            QVERIFY(sameColour(whole.pixelColor(whole.width() * 5 / 6, whole.height() / 2), blue));
+            const QImage first = form->piece(0)->image().toImage();
+            QVERIFY(sameColour(first.pixelColor(first.width() / 2, first.height() / 2), red));
+            const QImage last = form->piece(2)->image().toImage();
+            QVERIFY(sameColour(last.pixelColor(last.width() / 2, last.height() / 2), blue));
+            return;
+        }
+
+        // Shuffled, the last piece of the first row stands in the first cell,
+        // left of a piece laid out before it: still no pixel of the pieces'
+        // face shows between them.
+        const QRgb face = form->palette().color(QPalette::Button).rgb();
+        const auto faceShows = [face](const QImage &image) {
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) == face)
+                        return true;
+            return false;
+        };
+        QVERIFY(!faceShows(whole));
+        // r1 = 0, c1 = 0, r2 = 0, c2 = the last column, then cell (0, 0) with
+        // itself.
+        m_random->m_fractions = {0.0, 0.0, 0.0, (columns - 0.5) / columns, 0.0};
+        m_random->drawn = 0;
+        form->Timer1_Timer();
+        QCOMPARE(form->cellPiece(0, 0), columns - 1);
+        QVERIFY(!faceShows(form->grab(grid).toImage().convertToFormat(QImage::Format_RGB32)));
     }
 
     // A picture that cannot be loaded still gives a board that plays.
@@ -723,9 +808,9 @@ private slots:
         QCOMPARE(form->timer3()->timerId(), timerId);
     }
 
-    // Neighbouring pieces overlap by a pixel: a press there may reach one
-    // piece while the point lies in its neighbour's cell. The piece lifted
-    // trades places from its own cell, and every piece stays on the board.
+    // A press may reach one piece while the point lies in its neighbour's
+    // cell (a piece off its cell by a pixel). The piece lifted trades places
+    // from its own cell, and every piece stays on the board.
     void liftOnTheOverlapKeepsEveryPiece()
     {
         openBoard(4, 3);
@@ -1056,30 +1141,43 @@ private slots:
     {
         QTest::addColumn<QString>("coordinates");
         QTest::addColumn<bool>("fileExists");
-        QTest::addColumn<int>("pictureTimesGrid");
+        QTest::addColumn<QSize>("pictureTimesGrid");
         QTest::addColumn<QVector<QPointF>>("positions");
         // Offsets from Picture2 in twips, at 15 twips per pixel: (212, 87)
         // lands at +3180, +1305; text after the third comma is ignored.
         const QString three("uno.gif,212,87,xyz\r\n\r\ndos.gif,100,5,\r\nuno.gif,0,0,\r\n");
-        QTest::newRow("three lines") << three << true << 1
+        QTest::newRow("three lines") << three << true << QSize(1, 1)
                                      << QVector<QPointF>{{3180, 1305}, {1500, 75}, {0, 0}};
         // A picture twice the grid's size shows at half: every drawing keeps
         // its spot on the picture and plays at half its size.
-        QTest::newRow("picture twice the grid") << three << true << 2
+        QTest::newRow("picture twice the grid") << three << true << QSize(2, 2)
                                                 << QVector<QPointF>{{1590, 652.5}, {750, 37.5}, {0, 0}};
+        // A picture twice as high as the grid loses a third of the grid's
+        // height at the top: the drawings move up by that much, and one
+        // placed above the cut is not started.
+        const int cut = (gridRect(3, 2).height() + 1) / 3;
+        const QString tall = QString("uno.gif,212,%1,\r\ndos.gif,100,%2,\r\nuno.gif,5,%3,\r\n")
+                                 .arg(cut + 50).arg(cut - 10).arg(cut - 30);
+        QTest::newRow("portrait picture") << tall << true << QSize(1, 2)
+                                          << QVector<QPointF>{{3180, 750}, {1500, -150}};
         // A spot far off the picture lies outside every grid: not started.
-        QTest::newRow("drawing off the grid") << QString("uno.gif,100000,0,\r\ndos.gif,100,5,\r\n") << true << 2
-                                              << QVector<QPointF>{{750, 37.5}};
-        QTest::newRow("empty file") << QString() << true << 1 << QVector<QPointF>{};
-        QTest::newRow("no file") << QString() << false << 2 << QVector<QPointF>{};
+        QTest::newRow("drawing off the grid") << QString("uno.gif,100000,0,\r\ndos.gif,100,5,\r\n") << true
+                                              << QSize(2, 2) << QVector<QPointF>{{750, 37.5}};
+        QTest::newRow("empty file") << QString() << true << QSize(1, 1) << QVector<QPointF>{};
+        QTest::newRow("no file") << QString() << false << QSize(2, 2) << QVector<QPointF>{};
     }
     void finishedGameWritesItsLineAndReveals()
     {
         QFETCH(QString, coordinates);
         QFETCH(bool, fileExists);
-        QFETCH(int, pictureTimesGrid);
+        QFETCH(QSize, pictureTimesGrid);
         QFETCH(QVector<QPointF>, positions);
-        QVERIFY(writeBlockPicture(m_picture, gridRect(3, 2).size() * pictureTimesGrid, 3, 2));
+        const QSize grid = gridRect(3, 2).size();
+        QVERIFY(writeBlockPicture(m_picture,
+                                  QSize(grid.width() * pictureTimesGrid.width(), grid.height() * pictureTimesGrid.height()),
+                                  3, 2));
+        // The width sets the scale of every picture here.
+        const int shrink = pictureTimesGrid.width();
         QVERIFY(writeGif(m_folder->file("gifs/uno.gif"), squareFrames(3), 5, 0));
         QVERIFY(writeGif(m_folder->file("gifs/dos.gif"), squareFrames(2), 5, 0));
         QVERIFY(writeGif(m_folder->file("gifs/x_elmani.gif"), squareFrames(2), 5, 0));
@@ -1126,9 +1224,9 @@ private slots:
                 QCOMPARE(gif->leftTwips(), p2.left + positions.at(k).x());
                 QCOMPARE(gif->topTwips(), p2.top + positions.at(k).y());
                 // The test drawings are 20 pixels square.
-                QCOMPARE(gif->hasSetSize(), pictureTimesGrid != 1);
-                QCOMPARE(gif->widthTwips(), 20 * 15.0 / pictureTimesGrid);
-                QCOMPARE(gif->heightTwips(), 20 * 15.0 / pictureTimesGrid);
+                QCOMPARE(gif->hasSetSize(), shrink != 1);
+                QCOMPARE(gif->widthTwips(), 20 * 15.0 / shrink);
+                QCOMPARE(gif->heightTwips(), 20 * 15.0 / shrink);
                 QVERIFY(form->children().indexOf(gif) > pictureZ);
             }
             QVERIFY(!form->gifElement(positions.size())->isVisible());

@@ -6,6 +6,7 @@
 #include "game/ui/selection.h"
 #include "game/ui/start.h"
 #include "support/testsupport.h"
+#include "uisupport/dropfiles.h"
 #include "uisupport/recordingsound.h"
 #include "widgets/facebutton.h"
 #include "widgets/sound.h"
@@ -636,6 +637,64 @@ private slots:
         QCOMPARE(m_programEnds, 0);
         QVERIFY(form->close());
         QCOMPARE(m_programEnds, 1);
+    }
+
+    // Pictures and puzzle files dragged onto the selection screen join the
+    // gallery at once, on the page that shows them; anything else is
+    // refused without a word.
+    void droppedFilesJoinTheGallery_data()
+    {
+        QTest::addColumn<QStringList>("dropped");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("added");
+        QTest::newRow("a picture") << QStringList{"foto.png"} << true << QStringList{"foto.png"};
+        QTest::newRow("a puzzle file") << QStringList{"gato.vud"} << true << QStringList{"gato.png"};
+        QTest::newRow("no picture") << QStringList{"nota.txt"} << false << QStringList();
+        QTest::newRow("text called a picture") << QStringList{"falsa.png"} << true << QStringList();
+        QTest::newRow("a picture among other files")
+            << QStringList{"nota.txt", "foto.png", "falsa.png"} << true << QStringList{"foto.png"};
+    }
+    void droppedFilesJoinTheGallery()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, taken);
+        QFETCH(QStringList, added);
+        QVERIFY(writeNumberedPictures(*m_folder, 12));
+        QVERIFY(QDir().mkpath(m_folder->file("arrastre")));
+        QVERIFY(writeDropFiles(m_folder->file("arrastre")));
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        form->Command1_Click(0);
+        QCOMPARE(form->PageStart(), 9);
+        QStringList paths;
+        for (const QString &name : dropped)
+            paths << m_folder->file("arrastre/" + name);
+        QCOMPARE(dropFiles(form, paths), taken);
+
+        QCOMPARE(form->File1().ListCount(), 12 + added.size());
+        for (const QString &name : added)
+            QVERIFY(QFileInfo::exists(m_folder->file("imagenes/" + name)));
+        // Every added name sorts before the numbered pictures: the first page.
+        QCOMPARE(form->PageStart(), added.isEmpty() ? 9 : 0);
+        if (!added.isEmpty()) {
+            QVERIFY(previewsPlaced(form));
+            QCOMPARE(form->File1().List(0), added.first());
+            QVERIFY(form->Image1[0]->hasPicture());
+        }
+        QCOMPARE(QFileInfo::exists(m_folder->file("gifs/sol.gif")), added.contains("gato.png"));
+        QVERIFY(!QFileInfo::exists(m_folder->file("imagenes/falsa.png")));
+    }
+
+    // A file the game is opened with that is no puzzle file starts the game
+    // as usual, with nothing imported.
+    void openingWithAFileThatIsNoPuzzle()
+    {
+        QVERIFY(writeNumberedPictures(*m_folder, 2));
+        QVERIFY(writeBytes(m_folder->file("nota.vud"), "hola"));
+        QVERIFY(!m_app->openPuzzleFile(m_folder->file("nota.vud")));
+        QVERIFY(m_app->hasStartScreen());
+        QVERIFY(!m_app->hasSelection());
+        QCOMPARE(QDir(m_folder->file("imagenes")).entryList(QDir::Files).size(), 2);
     }
 };
 

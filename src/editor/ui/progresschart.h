@@ -1,0 +1,38 @@
+#pragma once
+
+#include "records/chartdata.h"
+
+#include <QColor>
+#include <QWidget>
+
+namespace Editor {
+
+// The progress window's chart: seconds or moves of each game over time, one
+// coloured line per piece count, with labelled axes and a legend. It draws
+// the data it is given; what to draw is worked out in records::chartData.
+class ProgressChart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ProgressChart(QWidget *parent = nullptr);
+
+    // valueTitle names the vertical axis ("Segundos", "Movimientos").
+    void setChart(const records::ChartData &chart, const QString &valueTitle);
+    const records::ChartData &chart() const { return m_chart; }
+
+    // The colour of the index-th line, fewest pieces first.
+    static QColor seriesColour(int index);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    records::ChartData m_chart;
+    QString m_valueTitle;
+};
+
+} // namespace Editor
