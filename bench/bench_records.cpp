@@ -84,6 +84,7 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> askPuzzleFile(QWidget *, FileChoice, const QString &) override { return std::nullopt; }
 };
 
 // Fills the database with games, in one transaction, as years of play would.
