@@ -11,6 +11,7 @@
 //   bench_gallery            seven rounds, medians
 //   bench_gallery --quick    one round (a check that every case works)
 
+#include "core/picturefile.h"
 #include "core/preview.h"
 #include "core/previewloader.h"
 #include "core/twips.h"
@@ -205,6 +206,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    vud::applyPictureLimits();
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList arguments = QCoreApplication::arguments();

@@ -1,9 +1,11 @@
 #pragma once
-// What the picture decode targets share: Qt's image plug-ins loaded as the
-// programs load them, and each input written as a file, since every decode
-// path takes a path. The first byte picks the file's suffix (the readers
-// choose a decoder by content, but a suffix must not change the outcome),
-// the rest is the file.
+// What the picture decode targets share: Qt's image plug-ins loaded and the
+// decoders' limit set as the programs do it, and each input written as a
+// file, since every decode path takes a path. The first byte picks the
+// file's suffix (the readers choose a decoder by content, but a suffix must
+// not change the outcome), the rest is the file.
+#include "core/picturefile.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -27,6 +29,7 @@ inline void start(int *argc, char ***argv)
     // decoding itself.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     new QGuiApplication(*argc, *argv);
+    vud::applyPictureLimits();
     // A RAM-backed folder where there is one.
     folder() = std::make_unique<QTemporaryDir>(QFile::exists(QStringLiteral("/dev/shm"))
                                                    ? QStringLiteral("/dev/shm/vudfuzz-XXXXXX")

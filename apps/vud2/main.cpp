@@ -1,3 +1,4 @@
+#include "core/picturefile.h"
 #include "core/random.h"
 #include "game/ui/gameapp.h"
 #include "game/ui/screenart.h"
@@ -50,6 +51,7 @@ void quitOnTerminatingSignals(QCoreApplication &app)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    vud::applyPictureLimits();
     // The menu entry's name, by which the desktop finds the window's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vud2"));
     QApplication::setWindowIcon(ScreenArt::windowIcon());

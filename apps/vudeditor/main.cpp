@@ -1,3 +1,4 @@
+#include "core/picturefile.h"
 #include "core/random.h"
 #include "editor/ui/editorapp.h"
 #include "editor/ui/qtdialogs.h"
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    vud::applyPictureLimits();
     app.setApplicationName(QStringLiteral("VUD editor"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vudeditor"));
 

@@ -34,8 +34,6 @@ QString &userFolderOverride()
 // does not hang on each program's name, which shows in its window titles.
 const QLatin1String kFolderName("vud");
 
-const char *const kDataFolders[] = {"imagenes", "gifs", "coordenadas", "sonidos"};
-
 QString withoutTrailingSeparator(QString folder)
 {
     while (folder.size() > 1 && (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))))

@@ -4,7 +4,12 @@
 #include <QStringList>
 #include <QVector>
 
+#include <array>
+
 namespace vud {
+
+// The folders each data folder holds.
+inline constexpr std::array<const char *, 4> kDataFolders{"imagenes", "gifs", "coordenadas", "sonidos"};
 
 // The program folder: the folder of the running binary, never ending in a
 // separator. Every data file lives below it.

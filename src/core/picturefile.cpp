@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <utility>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,40 +20,51 @@ bool turnsSideways(QImageIOHandler::Transformations transformation)
     return transformation.testFlag(QImageIOHandler::TransformationRotate90);
 }
 
-// A reader on a picture file. A GIF is read through the animation bounds, so
-// that a frame claiming tens of thousands of pixels each way costs nothing;
-// a file that only has a GIF's name, not its signature, is no picture. What
-// counts as a GIF is decided on the file's name and its first bytes both:
-// Qt's decoder, picked by a .gif name, reads any bytes as a GIF even when
-// the reader reports no format for them.
-struct PictureReader
+// A reader on a picture file, reading through the descriptor that was
+// checked to be a regular file, so that a file swapped in after the check is
+// never read. A GIF is read through the animation bounds, so that a frame
+// claiming tens of thousands of pixels each way costs nothing; a file that
+// only has a GIF's name, not its signature, is no picture. What counts as a
+// GIF is decided on the file's name and its first bytes both: Qt's decoder,
+// picked by a .gif name, reads any bytes as a GIF even when the reader
+// reports no format for them. Other pictures are recognised by their
+// contents, as they are when read by name.
+class PictureReader
 {
-    QByteArray bytes;
-    QBuffer buffer;
-    QImageReader reader;
-
-    explicit PictureReader(const QString &path)
-        : reader(path)
+public:
+    // False when the path is no regular file or cannot be opened.
+    bool open(const QString &path)
     {
-        if (!looksLikeGif(path))
-            return;
-        bytes = readAnimation(path);
-        if (!bytes.startsWith("GIF8"))
-            bytes.clear();
-        buffer.setBuffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        reader.setDevice(&buffer);
-        reader.setFormat("gif");
-    }
-
-    static bool looksLikeGif(const QString &path)
-    {
-        if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))
+        if (!openRegularFile(m_file, path))
+            return false;
+        if (!path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive) && m_file.peek(4) != "GIF8") {
+            m_reader.setDevice(&m_file);
             return true;
-        QFile file;
-        return openRegularFile(file, path) && file.read(4) == "GIF8";
+        }
+        m_bytes = readAnimation(m_file);
+        if (!m_bytes.startsWith("GIF8"))
+            m_bytes.clear();
+        m_buffer.setBuffer(&m_bytes);
+        m_buffer.open(QIODevice::ReadOnly);
+        m_reader.setDevice(&m_buffer);
+        m_reader.setFormat("gif");
+        return true;
     }
+
+    QImageReader &reader() { return m_reader; }
+
+private:
+    QFile m_file;
+    QByteArray m_bytes;
+    QBuffer m_buffer;
+    QImageReader m_reader;
 };
+
+CheckedPathHook &checkedPathHook()
+{
+    static CheckedPathHook hook;
+    return hook;
+}
 
 } // namespace
 
@@ -65,10 +78,17 @@ bool isRegularFile(const QString &path)
     return QFileInfo(path).isFile();
 }
 
+void setCheckedPathHook(CheckedPathHook hook)
+{
+    checkedPathHook() = std::move(hook);
+}
+
 bool openRegularFile(QFile &file, const QString &path)
 {
     if (!isRegularFile(path))
         return false;
+    if (checkedPathHook())
+        checkedPathHook()(path);
     // O_NONBLOCK: a FIFO swapped in since the check opens at once instead of
     // waiting for a writer, and is then refused by the check on the open file.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -90,16 +110,15 @@ bool openRegularFile(QFile &file, const QString &path)
 
 void applyPictureLimits()
 {
-    if (QImageReader::allocationLimit() != kPictureAllocationLimitMB)
-        QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
+    QImageReader::setAllocationLimit(kPictureAllocationLimitMB);
 }
 
 QSize pictureSize(const QString &path)
 {
-    if (!isRegularFile(path))
+    PictureReader picture;
+    if (!picture.open(path))
         return QSize();
-    PictureReader picture(path);
-    QImageReader &reader = picture.reader;
+    QImageReader &reader = picture.reader();
     const QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty())
         return QSize();
@@ -108,11 +127,10 @@ QSize pictureSize(const QString &path)
 
 QImage readPicture(const QString &path, const QSize &size)
 {
-    if (!isRegularFile(path))
+    PictureReader picture;
+    if (!picture.open(path))
         return QImage();
-    applyPictureLimits();
-    PictureReader picture(path);
-    QImageReader &reader = picture.reader;
+    QImageReader &reader = picture.reader();
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (size.isValid() && !size.isEmpty()) {
@@ -238,9 +256,14 @@ QByteArray readAnimation(const QString &path)
     QFile file;
     if (!openRegularFile(file, path))
         return QByteArray();
+    return readAnimation(file);
+}
+
+QByteArray readAnimation(QFile &file)
+{
     // Read what the file holds, up to the bound: asking for the bound itself
     // would allocate all 16 MB for every small drawing.
-    const QByteArray bytes = file.read(qBound<qint64>(0, file.size(), kAnimationMostBytes));
+    const QByteArray bytes = file.read(qBound<qint64>(0, file.size() - file.pos(), kAnimationMostBytes));
     if (file.error() != QFileDevice::NoError)
         return QByteArray();
     return boundAnimation(bytes);

@@ -5,15 +5,18 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QFile;
 
 namespace vud {
 
 // Every picture the programs show comes through here, so that each reader
 // treats a data folder's files the same way: only regular files are opened
-// (a FIFO would block, a link to a device would read forever), a picture is
-// shown upright as its orientation tag says, and no decode may allocate more
-// than a fixed amount.
+// (a FIFO would block, a link to a device would read forever) and each is
+// read through the descriptor that was checked, a picture is shown upright as
+// its orientation tag says, and no decode may allocate more than a fixed
+// amount.
 
 // The largest image a decode may allocate, in megabytes. A 12000 x 9000
 // photograph (432 MB as 32-bit pixels) is refused when read whole but reads
@@ -30,7 +33,13 @@ bool isRegularFile(const QString &path);
 // file, so a FIFO or device put in its place after a check is refused too.
 bool openRegularFile(QFile &file, const QString &path);
 
-// Sets the decoders' allocation limit (idempotent; the readers below call it).
+// Called, when set, with each path that passed openRegularFile's check, just
+// before the path is opened: tests swap the file there. Empty: none.
+using CheckedPathHook = std::function<void(const QString &path)>;
+void setCheckedPathHook(CheckedPathHook hook);
+
+// Sets the decoders' allocation limit, one value for the whole program: each
+// program calls it once as it starts, before any picture is read.
 void applyPictureLimits();
 
 // The picture's size as it is shown, its orientation applied (a portrait
@@ -69,5 +78,7 @@ QByteArray boundAnimation(const QByteArray &bytes);
 // file's first kAnimationMostBytes bytes. Empty when the path is no regular
 // file or cannot be read.
 QByteArray readAnimation(const QString &path);
+// The same from an open file, from where it stands.
+QByteArray readAnimation(QFile &file);
 
 } // namespace vud

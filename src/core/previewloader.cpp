@@ -112,9 +112,6 @@ PreviewLoader::PreviewLoader(const ScreenTwips &screen, const QString &thumbnail
     , m_memory(DefaultMemoryBytes)
     , m_currentPage(std::make_shared<std::atomic<int>>(0))
 {
-    // The decoders' limit is one value for the whole program: set it here,
-    // before any worker reads it.
-    applyPictureLimits();
     m_workers.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
 }
 

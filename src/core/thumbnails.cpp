@@ -102,17 +102,17 @@ QImage readLarge(const QString &folder, const Original &original)
         return QImage();
     const QByteArray uri = fileUri(original.absolutePath);
     const QString path = folder + QLatin1Char('/') + fileName(uri);
-    if (!isRegularFile(path))
+    QFile file;
+    if (!openRegularFile(file, path))
         return QImage();
     // A thumbnail of another shape was made from the picture turned or cut
     // otherwise than it is shown here. (The keys are read with the pixels:
     // the reader's own text lookup cuts keys at their first colon.)
-    QImageReader reader(path, "png");
+    QImageReader reader(&file, "png");
     const QSize expected = largeSize(original.picture);
     const QSize stored = reader.size();
     if (qAbs(stored.width() - expected.width()) > 1 || qAbs(stored.height() - expected.height()) > 1)
         return QImage();
-    applyPictureLimits();
     const QImage thumbnail = reader.read();
     if (thumbnail.text(QString::fromLatin1(UriKey)) != QString::fromLatin1(uri))
         return QImage();

@@ -76,7 +76,6 @@ void GifDisplay::setFile(const QString &fullPath)
     m_file = fullPath;
     // The movie plays the file's bytes, read once and cut to the animation
     // bounds; a file that is no regular file plays as a missing one.
-    applyPictureLimits();
     auto *bytes = new QBuffer;
     bytes->setData(fullPath.isEmpty() ? QByteArray() : readAnimation(fullPath));
     bytes->open(QIODevice::ReadOnly);

@@ -12,6 +12,7 @@
 #include <sys/resource.h>
 
 using namespace vud;
+using vudtest::readAll;
 using vudtest::TempProgramFolder;
 using vudtest::writeBytes;
 
@@ -19,13 +20,6 @@ using Placements = QVector<DrawingPlacement>;
 Q_DECLARE_METATYPE(DrawingPlacement)
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 // A source that never ends: the pattern over and over, counting what it gave.
 class EndlessDevice : public QIODevice
@@ -138,6 +132,12 @@ private slots:
         QVERIFY(!fileExistsIgnoringCase(coordinatesPathFor("*ato.bmp")));
         // Folders are not files.
         QVERIFY(!fileExistsIgnoringCase(coordinatesPathFor("carpeta.bmp")));
+        // Of two files whose names differ only in case, the one named exactly
+        // is read, whichever sorts first.
+        writeBytes(folder.file("coordenadas/Gato.txt"), "sol.gif,3,4,\r\n");
+        QCOMPARE(findFileIgnoringCase(coordinatesPathFor("gato.bmp")), folder.file("coordenadas/gato.txt"));
+        QCOMPARE(findFileIgnoringCase(coordinatesPathFor("Gato.bmp")), folder.file("coordenadas/Gato.txt"));
+        QCOMPARE(readCoordinatesFile(coordinatesPathFor("gato.bmp")), std::optional<Placements>({{"abeja.gif", 1, 2}}));
 
         setProgramFolder(folder.path() + "/nowhere");
         QVERIFY(!fileExistsIgnoringCase(coordinatesPathFor("gato.bmp")));

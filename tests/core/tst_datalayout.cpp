@@ -24,7 +24,7 @@ struct InstalledLayout
           system(dir.path() + "/system/vud"), user(dir.path() + "/home/vud")
     {
         QDir().mkpath(bin);
-        for (const char *folder : {"imagenes", "gifs", "coordenadas", "sonidos"}) {
+        for (const char *folder : kDataFolders) {
             QDir().mkpath(share + "/" + folder);
             QDir().mkpath(system + "/" + folder);
         }

@@ -9,7 +9,12 @@
 #include <QImageWriter>
 #include <QtTest>
 
+#include <csignal>
+#include <thread>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vud;
 
@@ -20,11 +25,6 @@ bool writeFlat(const QString &path, QSize size, QColor colour)
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     return image.save(path);
-}
-
-bool near(QColor a, QColor b)
-{
-    return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
 }
 
 QColor centre(const QImage &image)
@@ -66,6 +66,14 @@ class TestPreview : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // As the programs start.
+        applyPictureLimits();
+        // A writer to a FIFO whose reader has gone gets an error, not a signal.
+        std::signal(SIGPIPE, SIG_IGN);
+    }
+
     void fittingRule_data()
     {
         QTest::addColumn<double>("w");
@@ -102,8 +110,8 @@ private slots:
         QCOMPARE(big.fittedTwips, QSizeF(2000, 1000));
         QCOMPARE(big.image.size(), QSize(133, 67));
         // The colours survive the scaling: left block and right block differ.
-        QVERIFY(qAbs(big.image.pixelColor(10, 10).red() - vudtest::blockColour(0, 0).red()) <= 4);
-        QVERIFY(qAbs(big.image.pixelColor(120, 10).red() - vudtest::blockColour(3, 0).red()) <= 4);
+        QVERIFY(vudtest::coloursClose(big.image.pixelColor(10, 10), vudtest::blockColour(0, 0), 4));
+        QVERIFY(vudtest::coloursClose(big.image.pixelColor(120, 10), vudtest::blockColour(3, 0), 4));
 
         const PreviewPicture small = loadPreview(folder.file("imagenes/small.png"), screen);
         QVERIFY(small.loaded);
@@ -186,6 +194,74 @@ private slots:
             QVERIFY(!pictureSize(path).isValid());
             QVERIFY(readPicture(path).isNull());
         }
+    }
+
+    // A file replaced by a FIFO between its check and its opening is refused
+    // at once, by every reader. Whoever opened the FIFO by its name would
+    // get the picture's own bytes from a writer waiting there.
+    void aFileSwappedAfterItsCheckIsNeverRead_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reader");
+        QTest::newRow("PNG read whole") << "foto.png" << "picture";
+        QTest::newRow("JPEG decoded scaled") << "foto.jpg" << "scaled";
+        QTest::newRow("JPEG's size") << "foto.jpg" << "size";
+        QTest::newRow("GIF played") << "dibujo.gif" << "animation";
+        QTest::newRow("thumbnail") << "foto.png" << "thumbnail";
+    }
+    void aFileSwappedAfterItsCheckIsNeverRead()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, reader);
+        vudtest::TempProgramFolder folder;
+        const QString path = folder.file("imagenes/" + file);
+        if (file.endsWith(".gif"))
+            QVERIFY(vudtest::writeGif(path, vudtest::squareFrames(2), 2));
+        else
+            QVERIFY(writeFlat(path, QSize(400, 300), QColor(200, 40, 40)));
+        const QString thumbnailFolder = folder.file("miniaturas");
+        const thumbnails::Original original = thumbnails::originalOf(QFileInfo(path), QSize(400, 300));
+        QVERIFY(thumbnails::writeLarge(thumbnailFolder, original, QImage(path).scaled(256, 192)));
+        const QString swapped = reader == "thumbnail"
+            ? thumbnailFolder + QLatin1Char('/') + thumbnails::fileName(thumbnails::fileUri(path))
+            : path;
+        QFile stored(swapped);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        const QByteArray bytes = stored.readAll();
+        stored.close();
+
+        std::thread writer;
+        setCheckedPathHook([&](const QString &checked) {
+            if (checked != swapped || writer.joinable())
+                return;
+            QVERIFY(QFile::remove(swapped));
+            QVERIFY(::mkfifo(QFile::encodeName(swapped).constData(), 0600) == 0);
+            writer = std::thread([name = QFile::encodeName(swapped), bytes] {
+                const int fd = ::open(name.constData(), O_WRONLY);
+                if (fd >= 0) {
+                    (void)!::write(fd, bytes.constData(), size_t(bytes.size()));
+                    ::close(fd);
+                }
+            });
+        });
+        bool read = false;
+        if (reader == "picture")
+            read = !readPicture(path).isNull();
+        else if (reader == "scaled")
+            read = !readPicture(path, QSize(40, 30)).isNull();
+        else if (reader == "size")
+            read = pictureSize(path).isValid();
+        else if (reader == "animation")
+            read = !readAnimation(path).isEmpty();
+        else
+            read = !thumbnails::readLarge(thumbnailFolder, original).isNull();
+        setCheckedPathHook(nullptr);
+        QVERIFY(writer.joinable());
+        // Lets a writer still waiting for a reader go.
+        const int release = ::open(QFile::encodeName(swapped).constData(), O_RDONLY | O_NONBLOCK);
+        writer.join();
+        ::close(release);
+        QVERIFY(!read);
     }
 
     // The scale and place of a picture in a box: covering a board's grid,
@@ -290,7 +366,7 @@ private slots:
         QCOMPARE(thumbnail.source, PreviewSource::Thumbnail);
         QCOMPARE(thumbnail.fittedTwips, decoded.fittedTwips);
         QCOMPARE(thumbnail.image.size(), decoded.image.size());
-        QVERIFY(near(centre(thumbnail.image), QColor(200, 40, 40)));
+        QVERIFY(vudtest::coloursClose(centre(thumbnail.image), QColor(200, 40, 40), 8));
 
         const PreviewPicture remembered = loadOne(second, photo);
         QCOMPARE(remembered.source, PreviewSource::Memory);
@@ -333,9 +409,9 @@ private slots:
         PreviewLoader loader(screenTwipsFor(800, 600), thumbnailFolder);
         const PreviewPicture preview = loadOne(loader, photo);
         QCOMPARE(preview.source, PreviewSource::File);
-        QVERIFY(near(centre(preview.image), QColor(200, 40, 40)));
+        QVERIFY(vudtest::coloursClose(centre(preview.image), QColor(200, 40, 40), 8));
         const QImage replaced = thumbnails::readLarge(thumbnailFolder, thumbnails::originalOf(info, QSize(800, 600)));
-        QVERIFY(near(centre(replaced), QColor(200, 40, 40)));
+        QVERIFY(vudtest::coloursClose(centre(replaced), QColor(200, 40, 40), 8));
     }
 
     void changedFileIsDecodedAgain_data()
@@ -379,9 +455,78 @@ private slots:
         QCOMPARE(again.source == PreviewSource::Memory, fromMemory);
         QCOMPARE(again.loaded, change != "remove");
         if (again.loaded) {
-            QVERIFY(near(centre(again.image), expected));
+            QVERIFY(vudtest::coloursClose(centre(again.image), expected, 8));
             // 300 x 150 pixels fit as 2000 x 1000 twips, 100 x 200 as 800 x 1600.
             QCOMPARE(again.image.size(), change == "replace" ? QSize(53, 107) : QSize(133, 67));
+        }
+    }
+
+    // The receiver may turn to another page from within a report of the
+    // previews at hand: what is left of the old page is then never reported,
+    // and every slot of the new page is.
+    void aPageTurnedWhileReportedShowsOnlyTheNewPage()
+    {
+        vudtest::TempProgramFolder folder;
+        QStringList oldPage, newPage;
+        for (int i = 0; i < 2; ++i) {
+            oldPage << folder.file(QStringLiteral("imagenes/old%1.png").arg(i));
+            newPage << folder.file(QStringLiteral("imagenes/new%1.png").arg(i));
+            // 1500, 1800, 2100 and 2400 twips wide: each report names its file.
+            QVERIFY(writeFlat(oldPage.last(), QSize(100 + 20 * i, 100), Qt::red));
+            QVERIFY(writeFlat(newPage.last(), QSize(140 + 20 * i, 100), Qt::blue));
+        }
+        PreviewLoader loader(screenTwipsFor(800, 600), QString());
+        QCOMPARE(loadPage(loader, oldPage).size(), 2); // both now in memory
+
+        bool turned = false;
+        QMap<int, double> shownAfterTheTurn; // slot -> natural width in twips
+        int reportsAfterTheTurn = 0;
+        connect(&loader, &PreviewLoader::previewReady, this, [&](int slot, const PreviewPicture &preview) {
+            if (!turned) {
+                turned = true;
+                loader.requestPage(newPage);
+                return;
+            }
+            ++reportsAfterTheTurn;
+            shownAfterTheTurn.insert(slot, preview.naturalTwips.width());
+        });
+        loader.requestPage(oldPage);
+        QVERIFY(QTest::qWaitFor([&] { return loader.pending() == 0; }, 20000));
+        loader.waitForDone();
+        QCoreApplication::processEvents();
+        QCOMPARE(shownAfterTheTurn, (QMap<int, double>{{0, 2100.0}, {1, 2400.0}}));
+        QCOMPARE(reportsAfterTheTurn, 2);
+    }
+
+    // The thumbnails made for a page are stored when the loader goes, also
+    // when it goes with another page still under way.
+    void thumbnailsOfAPageLeftEarlyAreStored()
+    {
+        vudtest::TempProgramFolder folder;
+        QTemporaryDir cache;
+        const QString thumbnailFolder = cache.filePath(QStringLiteral("large"));
+        const QStringList page{folder.file("imagenes/a.png"), folder.file("imagenes/b.png")};
+        for (const QString &path : page)
+            QVERIFY(writeFlat(path, QSize(400, 300), QColor(200, 40, 40)));
+        // Slow enough that its report never comes before the loader goes.
+        const QString large = folder.file("imagenes/grande.png");
+        QVERIFY(writeFlat(large, QSize(2000, 2000), QColor(30, 30, 220)));
+
+        auto loader = std::make_unique<PreviewLoader>(screenTwipsFor(800, 600), thumbnailFolder);
+        connect(loader.get(), &PreviewLoader::previewReady, this, [&](int slot) {
+            if (slot == 0)
+                loader->requestPage({large});
+        });
+        loader->requestPage(page);
+        // Both made; their reports wait in the event queue. The first turns
+        // the page, so that neither report finds a page all shown.
+        loader->waitForDone();
+        QCoreApplication::processEvents();
+        loader.reset();
+        for (const QString &path : page) {
+            const QFileInfo info(path);
+            QVERIFY2(!thumbnails::readLarge(thumbnailFolder, thumbnails::originalOf(info, QSize(400, 300))).isNull(),
+                     qPrintable(info.fileName()));
         }
     }
 

@@ -196,6 +196,9 @@ class TestHostileFolder : public QObject
     Q_OBJECT
 
 private slots:
+    // As the programs start.
+    void initTestCase() { vud::applyPictureLimits(); }
+
     void bothProgramsWalkThroughAHostileFolder()
     {
         EditorTestKit kit;

@@ -18,17 +18,6 @@
 
 using namespace vudtest;
 
-namespace {
-
-// Near enough after smooth scaling, inside a flat area.
-bool closeTo(QRgb pixel, QColor colour)
-{
-    return qAbs(qRed(pixel) - colour.red()) <= 8 && qAbs(qGreen(pixel) - colour.green()) <= 8
-        && qAbs(qBlue(pixel) - colour.blue()) <= 8;
-}
-
-} // namespace
-
 // A puzzle saved by the editor is what the game plays: the game offers the
 // saved picture, and its reveal shows each placed drawing where it was put.
 class TestRoundTrip : public QObject
@@ -147,8 +136,9 @@ private slots:
         auto shownAt = [&](QPointF pixel) {
             return onScreen.pixel((onBoard(pixel) - QPointF(grid.topLeft())).toPoint());
         };
-        QVERIFY(closeTo(shownAt(placed[1] + QPointF(3, 4.5)), saved.pixel(placed[1] + QPoint(3, 4))));
-        QVERIFY(closeTo(shownAt(QPointF(412, 59)), vudtest::blockColour(3, 0)));
+        // Near enough after smooth scaling, inside a flat area.
+        QVERIFY(coloursClose(shownAt(placed[1] + QPointF(3, 4.5)), saved.pixel(placed[1] + QPoint(3, 4)), 8));
+        QVERIFY(coloursClose(shownAt(QPointF(412, 59)), vudtest::blockColour(3, 0), 8));
     }
 };
 

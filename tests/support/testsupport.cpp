@@ -17,7 +17,7 @@ namespace vudtest {
 TempProgramFolder::TempProgramFolder()
 {
     QDir root(m_dir.path());
-    for (const char *folder : {"imagenes", "gifs", "coordenadas", "sonidos"})
+    for (const char *folder : vud::kDataFolders)
         root.mkpath(QString::fromLatin1(folder));
     vud::setProgramFolder(m_dir.path());
     vud::setUserDataFolder(m_dir.path() + QStringLiteral("/usuario"));
@@ -153,6 +153,20 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool coloursClose(const QColor &a, const QColor &b, int tolerance)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+        && qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
 bool writeJpegWithOrientation(const QString &path, const QImage &stored, int orientation)

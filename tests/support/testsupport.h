@@ -45,6 +45,9 @@ QVector<QImage> squareFrames(int count, QSize size = QSize(20, 20));
 // Writes bytes to a file (for truncated or non-GIF files).
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
+// A file's bytes; empty when it cannot be read.
+QByteArray readAll(const QString &path);
+
 // A GIF of the given canvas size and frame rectangles, black and white: each
 // frame holds one black pixel of data whatever size it claims (the decoder
 // leaves the rest empty), so a GIF of any size or frame count stays small.
@@ -58,6 +61,10 @@ QByteArray pngClaimingSize(QSize size);
 // colour blockColour(c, r). Saved in the format the suffix names.
 bool writeBlockPicture(const QString &path, QSize size, int columns, int rows);
 QColor blockColour(int column, int row);
+
+// Each of red, green and blue differs by at most the tolerance: the same
+// colour after a lossy save or a scaling.
+bool coloursClose(const QColor &a, const QColor &b, int tolerance);
 
 // Saves the pixels as stored by a phone camera, in a JPEG whose orientation
 // tag (1 to 8) says how to turn them for showing: 6 is "rotate 90" of a

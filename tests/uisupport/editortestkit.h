@@ -1,6 +1,5 @@
 #pragma once
 
-#include "editor/ui/globals.h"
 #include "support/testsupport.h"
 #include "uisupport/recordingdialogs.h"
 
@@ -16,9 +15,6 @@
 class EditorTestKit
 {
 public:
-    EditorTestKit() { Editor::resetGlobals(); }
-    ~EditorTestKit() { Editor::resetGlobals(); }
-
     QString file(const QString &relative) const { return folder.file(relative); }
 
     vudtest::TempProgramFolder folder;

@@ -51,6 +51,8 @@ class TestGifDisplay : public QObject
 private slots:
     void initTestCase()
     {
+        // As the programs start.
+        applyPictureLimits();
         m_folder = new TempProgramFolder;
         QVERIFY(writeGif(gif("once.gif"), squareFrames(4), 3, -1));
         QVERIFY(writeGif(gif("forever.gif"), squareFrames(5), 3, 0));

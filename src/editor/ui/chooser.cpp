@@ -7,7 +7,6 @@
 #include "editor/logic/layout.h"
 #include "editor/ui/artwork.h"
 #include "editor/ui/dialogs.h"
-#include "editor/ui/globals.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 
@@ -97,7 +96,6 @@ void Form2::Form_Load()
     resize(size.size());
     move(m_screen.toPixelsX(centredWindowOffset(m_screen.width(), kWidth)),
          m_screen.toPixelsY(centredWindowOffset(m_screen.height(), kHeight)));
-    GifFolder = vud::findDataPath(QStringLiteral("\\gifs"));
     OpenDrawingFolder();
     m_animating = false;
     m_pageStart = 0;
@@ -112,7 +110,6 @@ void Form2::showChooser()
 
 void Form2::OpenDrawingFolder()
 {
-    m_folder = GifFolder;
     // The drawings of every data folder: the user's, then the installed ones.
     m_files.clear();
     m_paths.clear();
@@ -138,14 +135,14 @@ void Form2::ShowPreviewPage()
                 cell->setGeometry(m_screen.toPixels(kCellLeft[k % 3], kCellTop[k / 3],
                                                     preview.fittedTwips.width(),
                                                     preview.fittedTwips.height()));
-                CellPaths[k] = path;
+                m_cellPaths[k] = path;
                 m_cellFile[k] = m_files.at(i);
             } else {
                 // A file that is no picture leaves an empty cell that offers
                 // nothing to choose; hovering it plays that file, which shows
                 // nothing, rather than a drawing of an earlier page.
                 cell->clear();
-                CellPaths[k] = path;
+                m_cellPaths[k] = path;
                 m_cellFile[k].clear();
             }
             cell->show();
@@ -171,7 +168,7 @@ void Form2::Image1_MouseMove(int index)
         return;
     m_marchoso1->setWidthTwips(m_cellTwips[index].width());
     m_marchoso1->setHeightTwips(m_cellTwips[index].height());
-    m_marchoso1->setFile(CellPaths[index]);
+    m_marchoso1->setFile(m_cellPaths[index]);
     m_marchoso1->show();
     m_marchoso1->raise();
     m_animating = true;
@@ -198,10 +195,8 @@ void Form2::Image1_Click(int index)
     const QImage still = stillImage(path);
     if (still.isNull())
         return;
-    ChosenCell = static_cast<std::uint8_t>(index);
-    CellPaths[index] = path;
-    DrawingName = m_files.value(m_pageStart + index);
-    emit drawingChosen(still);
+    m_cellPaths[index] = path;
+    emit drawingChosen({static_cast<std::uint8_t>(index), path, m_files.value(m_pageStart + index), still});
 }
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)

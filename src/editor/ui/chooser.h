@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 
 class QLabel;
 
@@ -18,6 +19,15 @@ class GifDisplay;
 namespace Editor {
 
 class Dialogs;
+
+// What the chooser hands the editor window when a drawing is clicked.
+struct ChosenDrawing
+{
+    std::uint8_t chosenCell = 0; // the cell clicked, 0 to 8
+    QString cellPath;            // the full path of the drawing that cell shows
+    QString drawingName;         // its file name, exactly as listed
+    QImage still;                // its first frame, transparency as white
+};
 
 // The drawing chooser (Form2): the drawings of gifs as a paged 3 x 3 gallery;
 // a drawing plays while the pointer is on its cell, and a click hands it to
@@ -42,13 +52,14 @@ public:
     QStringList files() const { return m_files; }
     // The file shown in a cell now; empty for an empty cell.
     QString cellFile(int index) const { return m_cellFile.at(index); }
+    // The full path of the file last loaded into a cell, which an emptied
+    // cell keeps.
+    QString cellPath(int index) const { return m_cellPaths.at(index); }
     QLabel *cell(int index) const { return m_image1.at(index); }
     vud::GifDisplay *animation() const { return m_marchoso1; }
 
 signals:
-    // A drawing was chosen: its still image, with DrawingName, ChosenCell
-    // and CellPaths already set.
-    void drawingChosen(const QImage &still);
+    void drawingChosen(const Editor::ChosenDrawing &drawing);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -64,9 +75,9 @@ private:
     std::array<QLabel *, 9> m_image1{};
     std::array<QSizeF, 9> m_cellTwips;
     std::array<QString, 9> m_cellFile;
+    std::array<QString, 9> m_cellPaths; // CellPaths
     std::array<vud::FaceButton *, 2> m_command1{};
     vud::GifDisplay *m_marchoso1 = nullptr;
-    QString m_folder; // Dir1
     QStringList m_files; // File1
     QStringList m_paths; // where each of File1 is
     int m_pageStart = 0;
@@ -74,3 +85,5 @@ private:
 };
 
 } // namespace Editor
+
+Q_DECLARE_METATYPE(Editor::ChosenDrawing)

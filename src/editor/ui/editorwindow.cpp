@@ -1,14 +1,11 @@
 #include "editor/ui/editorwindow.h"
 
-#include "core/coordinates.h"
 #include "core/datapaths.h"
 #include "core/random.h"
 #include "editor/logic/drawingimages.h"
 #include "editor/logic/puzzlesave.h"
 #include "editor/ui/artwork.h"
-#include "editor/ui/chooser.h"
 #include "editor/ui/dialogs.h"
-#include "editor/ui/globals.h"
 #include "editor/ui/picturesurface.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
@@ -16,7 +13,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QScreen>
 #include <QTimer>
 
@@ -142,8 +139,9 @@ void Form1::createControls()
     }
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
-    m_list1 = new QListWidget(this);
+    m_list1 = new QListView(this);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setModel(&m_placements);
     m_list1->setFocusPolicy(Qt::NoFocus);
     placeControl(m_list1, kList1);
 
@@ -195,7 +193,7 @@ void Form1::Form_Load()
         const QString path = m_drawingFolder + QLatin1Char('/') + m_drawingFiles.first();
         m_sample = stillImage(path);
         m_picture2->setPixmap(QPixmap::fromImage(m_sample));
-        CellPaths[0] = path;
+        m_chosen.cellPath = path;
     }
     m_picture2Rect.top = m_screen.height() - m_picture2Rect.height;
     placeControl(m_picture2, m_picture2Rect);
@@ -249,14 +247,6 @@ void Form1::showEditor()
 void Form1::message(const QString &text)
 {
     m_dialogs.showMessage(this, text);
-}
-
-QStringList Form1::placementLines() const
-{
-    QStringList lines;
-    for (int i = 0; i < m_list1->count(); ++i)
-        lines << m_list1->item(i)->text();
-    return lines;
 }
 
 void Form1::Command1_Click(int index)
@@ -330,9 +320,11 @@ void Form1::chooseDrawing()
     m_chooser->showChooser();
 }
 
-void Form1::receiveDrawing(const QImage &still)
+void Form1::receiveDrawing(const ChosenDrawing &drawing)
 {
-    m_sample = still;
+    m_chosen = drawing;
+    m_chosen.still = QImage();
+    m_sample = drawing.still;
     m_picture2->setPixmap(QPixmap::fromImage(m_sample));
     m_picture2Rect.top = m_screen.height() - m_picture2Rect.height;
     placeControl(m_picture2, m_picture2Rect);
@@ -349,8 +341,7 @@ void Form1::receiveDrawing(const QImage &still)
 void Form1::clearPlacements()
 {
     m_picture1->clearPicture();
-    m_list1->clear();
-    m_placementCount = 0;
+    m_placements.clear();
 }
 
 void Form1::Picture1_MouseMove(QPoint pixel)
@@ -366,7 +357,7 @@ void Form1::Picture1_MouseDown(QPoint pixel, Qt::MouseButton button)
     if (button != Qt::LeftButton || m_editMode != 2)
         return;
     // Until a drawing has been chosen there is nothing to place.
-    if (!m_drawingChosen || ChosenCell > 8)
+    if (!m_drawingChosen || m_chosen.chosenCell > 8)
         return;
 
     m_previewOn = false;
@@ -380,12 +371,11 @@ void Form1::Picture1_MouseDown(QPoint pixel, Qt::MouseButton button)
     // another is chosen meanwhile.
     m_placedDrawing = m_sample;
     m_placing = true;
-    m_marchoso1->setFile(CellPaths[ChosenCell]);
+    m_marchoso1->setFile(m_chosen.cellPath);
     m_marchoso1->show();
     m_marchoso1->raise();
     m_picture1->setEnabled(false);
-    m_list1->insertItem(m_placementCount, vud::coordinatesLine(DrawingName, pixel.x(), pixel.y()));
-    ++m_placementCount;
+    m_placements.add(m_chosen.drawingName, pixel.x(), pixel.y());
 }
 
 void Form1::Marchoso1_GifEnd()
@@ -409,7 +399,7 @@ void Form1::savePuzzleAs()
     if (!answer || answer->isEmpty())
         return;
     m_picture1->takeRetainedAsPicture();
-    const SaveOutcome outcome = savePuzzle(*answer, m_picture1->retainedImage(), placementLines());
+    const SaveOutcome outcome = savePuzzle(*answer, m_picture1->retainedImage(), m_placements.lines());
     if (outcome != SaveOutcome::Saved)
         message(saveMessage(outcome));
 }

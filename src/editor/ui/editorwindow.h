@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editor/logic/layout.h"
+#include "editor/logic/placements.h"
+#include "editor/ui/chooser.h"
 
 #include <QImage>
 #include <QStringList>
@@ -10,7 +12,7 @@
 
 class QFrame;
 class QLabel;
-class QListWidget;
+class QListView;
 
 namespace vud {
 class FaceButton;
@@ -21,7 +23,6 @@ class RandomSource;
 namespace Editor {
 
 class Dialogs;
-class Form2;
 class PictureSurface;
 
 // The editor window (Form1): the pictures of imagenes one at a time, drawings
@@ -44,19 +45,21 @@ public:
     void Command1_Click(int index);
     void Command2_Click();
 
-    // The chooser hands over the chosen drawing's still image; the name and
-    // path are in Editor::DrawingName and Editor::CellPaths[ChosenCell].
-    void receiveDrawing(const QImage &still);
+    // The chooser hands over the chosen drawing: the next placements play
+    // and name it, and stamp its still image.
+    void receiveDrawing(const ChosenDrawing &drawing);
 
     int pictureIndex() const { return m_pictureIndex; }
     int lastButton() const { return m_lastButton; }
     int editMode() const { return m_editMode; }
     bool previewOn() const { return m_previewOn; }
-    int placementCount() const { return m_placementCount; }
+    int placementCount() const { return m_placements.count(); }
     bool drawingChosen() const { return m_drawingChosen; }
+    // The drawing the next placement plays and names.
+    const ChosenDrawing &chosenDrawing() const { return m_chosen; }
     int twipsPerPixel() const { return m_twipsPerPixel; }
     QStringList pictureFiles() const { return m_pictureFiles; }
-    QStringList placementLines() const;
+    QStringList placementLines() const { return m_placements.lines(); }
     TwipsRect shapeRect() const { return m_shape; }
     TwipsRect pictureRect() const { return m_pictureRect; }
     const QImage &drawingSample() const { return m_sample; }
@@ -90,7 +93,7 @@ private:
 
     std::array<vud::FaceButton *, 10> m_command1{};
     vud::FaceButton *m_command2 = nullptr;
-    QListWidget *m_list1 = nullptr;
+    QListView *m_list1 = nullptr;
     QLabel *m_picture2 = nullptr;
     vud::GifDisplay *m_marchoso1 = nullptr;
     PictureSurface *m_picture1 = nullptr;
@@ -111,10 +114,11 @@ private:
     int m_twipsPerPixel = 15;
     bool m_previewOn = false;
     int m_editMode = 0;
-    int m_placementCount = 0;
+    Placements m_placements; // what List1 shows
     float m_placeX = 0;
     float m_placeY = 0;
     bool m_drawingChosen = false;
+    ChosenDrawing m_chosen; // its still image is kept in m_sample alone
     bool m_placing = false;
     QImage m_placedDrawing;
 };

@@ -1,8 +1,10 @@
 #include "editor/logic/layout.h"
+#include "editor/logic/placements.h"
 #include "editor/logic/puzzlesave.h"
 #include "editor/logic/transparentblit.h"
 #include "support/testsupport.h"
 
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
 using namespace Editor;
@@ -320,6 +322,52 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, usable);
         QCOMPARE(isUsablePuzzleName(name), usable);
+    }
+
+    // The placements as the list shows them and the save writes them: one
+    // line per click in click order, and after a clear the next click is the
+    // first line again. A view sees every change through the model's signals.
+    void placementsKeepTheClicksInOrder_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // "name x y" places, "clear" clears
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("in click order")
+            << QStringList{"abeja.gif 10 12", "sol.gif 0 0", "abeja.gif 719 600"}
+            << QStringList{"abeja.gif,10,12,", "sol.gif,0,0,", "abeja.gif,719,600,"};
+        QTest::newRow("no name chosen begins with a comma") << QStringList{" 5 6"} << QStringList{",5,6,"};
+        QTest::newRow("clear starts again") << QStringList{"a.gif 1 1", "b.gif 2 2", "clear", "c.gif 3 3"}
+                                            << QStringList{"c.gif,3,3,"};
+        QTest::newRow("clearing nothing") << QStringList{"clear"} << QStringList{};
+    }
+    void placementsKeepTheClicksInOrder()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, lines);
+        Placements placements;
+        QAbstractItemModelTester tester(&placements);
+        // What a view holds, kept up to date by the signals alone.
+        QStringList shown;
+        auto rowText = [&placements](int row) { return placements.index(row).data().toString(); };
+        connect(&placements, &QAbstractItemModel::rowsInserted, this, [&](const QModelIndex &, int first, int last) {
+            for (int row = first; row <= last; ++row)
+                shown.insert(row, rowText(row));
+        });
+        connect(&placements, &QAbstractItemModel::modelReset, this, [&] {
+            shown.clear();
+            for (int row = 0; row < placements.rowCount(); ++row)
+                shown << rowText(row);
+        });
+        for (const QString &step : steps) {
+            if (step == "clear") {
+                placements.clear();
+                continue;
+            }
+            const QStringList fields = step.split(' ');
+            placements.add(fields[0], fields[1].toInt(), fields[2].toInt());
+        }
+        QCOMPARE(placements.lines(), lines);
+        QCOMPARE(placements.count(), int(lines.size()));
+        QCOMPARE(shown, lines);
     }
 };
 

@@ -16,18 +16,11 @@
 
 using namespace Editor;
 Q_DECLARE_METATYPE(Editor::SaveOutcome)
+using vudtest::readAll;
 using vudtest::TempProgramFolder;
 using vudtest::writeBytes;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
 
 QImage picture(QSize size = QSize(40, 30))
 {

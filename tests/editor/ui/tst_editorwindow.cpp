@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -20,6 +20,7 @@
 #include <QtTest>
 
 using namespace Editor;
+using vudtest::readAll;
 using vudtest::writeBlockPicture;
 using vudtest::writeBytes;
 using vudtest::writeGif;
@@ -46,21 +47,6 @@ ScreenExpectations expectationsForThisScreen()
         return {QRect(81, 0, 943, 768), 639, QPoint(302, 234), QRect(102, 34, 900, 700)};
     // 900 x 700 scaled by 719 / 900: 719 x 559, top (9000 - 8385) \ 2 = 307 twips.
     return {QRect(81, 0, 719, 600), 471, QPoint(190, 150), QRect(81, 20, 719, 559)};
-}
-
-// Near enough for a flat area of a JPEG.
-bool closeTo(QRgb pixel, QColor colour)
-{
-    return qAbs(qRed(pixel) - colour.red()) <= 12 && qAbs(qGreen(pixel) - colour.green()) <= 12
-        && qAbs(qBlue(pixel) - colour.blue()) <= 12;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
 }
 
 } // namespace
@@ -114,6 +100,16 @@ class TestEditorWindow : public QObject
         QVERIFY(m_form->drawingChosen());
     }
 
+    // The lines List1 shows.
+    QStringList shownLines() const
+    {
+        const QAbstractItemModel *model = m_form->findChild<QListView *>("List1")->model();
+        QStringList lines;
+        for (int row = 0; row < model->rowCount(); ++row)
+            lines << model->index(row, 0).data().toString();
+        return lines;
+    }
+
     void waitForStamp()
     {
         QTRY_VERIFY_WITH_TIMEOUT(m_form->surface()->isEnabled(), 5000);
@@ -155,7 +151,7 @@ private slots:
         auto *sample = form.findChild<QLabel *>("Picture2");
         QVERIFY(!sample->isVisible());
         QCOMPARE(sample->y(), expected.picture2Top);
-        QCOMPARE(CellPaths[0], m_kit->file("gifs/animales/primero.gif"));
+        QCOMPARE(form.chosenDrawing().cellPath, m_kit->file("gifs/animales/primero.gif"));
         QCOMPARE(form.pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp"}));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 192, 192));
         QCOMPARE(button(0)->geometry(), QRect(0, 0, 41, 41));
@@ -358,6 +354,7 @@ private slots:
         clickOn(at);
         QCOMPARE(form.placementCount(), 1);
         QCOMPARE(form.placementLines(), QStringList{line});
+        QCOMPARE(shownLines(), QStringList{line});
         QVERIFY(!form.surface()->isEnabled());
         QVERIFY(!form.previewOn());
         QVERIFY(form.animation()->isVisible());
@@ -409,9 +406,11 @@ private slots:
         waitForStamp();
         clickOn(QPoint(20, 20));
         waitForStamp();
+        QCOMPARE(shownLines().size(), 2);
         QTest::mouseClick(button(9), Qt::LeftButton);
         QCOMPARE(form.placementCount(), 0);
         QVERIFY(form.placementLines().isEmpty());
+        QVERIFY(shownLines().isEmpty());
         QVERIFY(!form.surface()->hasPicture());
         QImage plain(form.surface()->size(), QImage::Format_RGB32);
         plain.fill(Qt::white);
@@ -419,7 +418,27 @@ private slots:
         QCOMPARE(form.editMode(), 2);
         clickOn(QPoint(3, 4));
         QCOMPARE(form.placementLines(), QStringList{"abeja.gif,3,4,"});
+        QCOMPARE(shownLines(), form.placementLines());
         waitForStamp();
+    }
+
+    // The chooser's cells show other drawings after a page turn; the drawing
+    // chosen before it is still the one that plays, is stamped and is named.
+    void aPageTurnedAfterAChoiceKeepsTheChosenDrawing()
+    {
+        for (int i = 0; i < 9; ++i)
+            QVERIFY(writeGif(m_kit->file(QString("gifs/z%1.gif").arg(i)), vudtest::squareFrames(2), 2));
+        Form1 &form = open();
+        QTest::mouseClick(button(0), Qt::LeftButton); // c.bmp, wholly on screen
+        chooseDrawing(0); // abeja.gif
+        QTest::mouseClick(button(2), Qt::LeftButton);
+        form.chooser()->Command1_Click(0);
+        QCOMPARE(form.chooser()->cellPath(0), m_kit->file("gifs/z7.gif"));
+        clickOn(QPoint(10, 12));
+        QCOMPARE(form.animation()->file(), m_kit->file("gifs/abeja.gif"));
+        QCOMPARE(form.placementLines(), QStringList{"abeja.gif,10,12,"});
+        waitForStamp();
+        QCOMPARE(form.surface()->retainedImage().pixel(13, 12), qRgb(0, 0, 0));
     }
 
     void saveAsksForANameAndWritesBothFiles()
@@ -500,9 +519,10 @@ private slots:
         // last at the bottom-right.
         const QImage before = form.surface()->retainedImage();
         const QPoint last(shown.width() - 4, shown.height() - 4);
-        QVERIFY(closeTo(before.pixel(3, 3), vudtest::blockColour(0, 0)));
-        QVERIFY(closeTo(before.pixel(last),
-                        vudtest::blockColour(blocks.width() - 1, blocks.height() - 1)));
+        // Near enough for a flat area of a JPEG.
+        QVERIFY(vudtest::coloursClose(before.pixel(3, 3), vudtest::blockColour(0, 0), 12));
+        QVERIFY(vudtest::coloursClose(before.pixel(last),
+                                      vudtest::blockColour(blocks.width() - 1, blocks.height() - 1), 12));
         if (upright == workArea.size())
             QCOMPARE(before, QImage(path).convertToFormat(QImage::Format_RGB32));
 

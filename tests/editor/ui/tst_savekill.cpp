@@ -23,17 +23,11 @@
 #include <csignal>
 #include <cstdio>
 
+using vudtest::readAll;
+
 namespace {
 
 const QString PuzzleName = QStringLiteral("gato");
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
 
 void say(const char *line)
 {
