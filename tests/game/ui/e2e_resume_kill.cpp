@@ -49,7 +49,13 @@ QRect windowGeometry(const QString &id)
 
 void clickAt(QPoint at)
 {
+    // "--sync" waits for the pointer to move: it never returns when the
+    // pointer is there already, so it first steps aside.
+    static QPoint last(-1, -1);
+    if (at == last)
+        xdotool({"mousemove_relative", "--", "1", "0"});
     xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    last = at;
 }
 
 bool solved(const QVector<int> &pieces)

@@ -181,10 +181,7 @@ private slots:
         const QImage drawn = offer->boardImage();
         QVERIFY(!drawn.isNull());
         const QColor topLeft = drawn.pixelColor(drawn.width() / 8, drawn.height() / 6);
-        const QColor expected = blockColour(3, 2);
-        QVERIFY2(qAbs(topLeft.red() - expected.red()) < 24 && qAbs(topLeft.green() - expected.green()) < 24
-                     && qAbs(topLeft.blue() - expected.blue()) < 24,
-                 qPrintable(topLeft.name()));
+        QVERIFY2(coloursClose(topLeft, blockColour(3, 2), 24), qPrintable(topLeft.name()));
     }
 
     void resumeRestoresTheBoard_data()
