@@ -7,7 +7,12 @@
 //      the first window (making the writer), and the writer's first answer
 //      (opening the file and reading the child's board);
 //   3. the progress window for a child of 10,000 games against one of 10:
-//      made, filled and drawn.
+//      made, filled and drawn;
+//   4. a drop on the real board (Form3) with the game saving after it
+//      (GameApp with a writer) against the same drop with nothing saved;
+//   5. the game's start to its first window drawn, with the database of
+//      100,000 games against an empty one, and the child's board offered
+//      after "CONTINUAR" from each.
 // Every case checks that it did its work (the board saved is the one read
 // back, the database holds its games, the window lists and draws them);
 // otherwise the run fails.
@@ -19,6 +24,12 @@
 #include "editor/ui/progresschart.h"
 #include "editor/ui/progresswindow.h"
 #include "game/logic/boardlogic.h"
+#include "game/ui/board.h"
+#include "game/ui/gameapp.h"
+#include "game/ui/resumeoffer.h"
+#include "game/ui/start.h"
+#include "core/random.h"
+#include "widgets/sound.h"
 #include "records/resultsstore.h"
 #include "records/resultswriter.h"
 
@@ -26,6 +37,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -84,6 +96,7 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<QString> askPuzzleFile(QWidget *, FileChoice, const QString &) override { return std::nullopt; }
 };
 
 // Fills the database with games, in one transaction, as years of play would.
@@ -325,6 +338,146 @@ bool progressWindow(const QString &folder, int rounds)
     return true;
 }
 
+class SilentSound : public vud::SoundInterface
+{
+public:
+    void playSound(const QString &) override {}
+};
+
+// Swaps two pieces of the board by its click handlers (a lift, then the drop
+// on the other's cell); the drop's time in ms, or -1 when it was no drop.
+double timedSwap(Form3 &board, int cellA, int cellB)
+{
+    const int columns = board.boardColumns();
+    const auto centre = [&](int cell) {
+        const double side = board.cellSize();
+        return QPointF(board.screen().toPixelsX(board.gridLeft() + (cell % columns) * side + side / 2),
+                       board.screen().toPixelsY(board.gridTop() + (cell / columns) * side + side / 2));
+    };
+    const int piece = board.cellPiece(cellA % columns, cellA / columns);
+    const int moves = board.moveCount();
+    board.Picture1_Click(piece, centre(cellA));
+    if (!board.carrying())
+        return -1;
+    QElapsedTimer timer;
+    timer.start();
+    board.Picture1_Click(piece, centre(cellB));
+    const double ms = msSince(timer);
+    return board.moveCount() == moves + 1 ? ms : -1;
+}
+
+bool dropOnTheBoard(const QString &folder, int drops)
+{
+    const QString picture = folder + QStringLiteral("/tablero.png");
+    QImage(800, 600, QImage::Format_RGB32).save(picture);
+    const QString path = folder + QStringLiteral("/tablero.sqlite");
+    SilentSound sound;
+    vud::StandardRandom random;
+    const Form3::PictureLoader loader = [](const QString &) {
+        QImage image(800, 600, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        return image;
+    };
+    boardlogic::BoardChoice choice;
+    choice.GridColumns = 8;
+    choice.GridRows = 6;
+    choice.PicturePath = picture;
+    choice.PictureName = QStringLiteral("tablero.png");
+
+    std::vector<double> times[2];
+    records::ResultsWriter writer(path);
+    for (int which = 0; which < 2; ++which) {
+        GameApp game(sound, random, loader);
+        if (which == 1)
+            game.setResultsWriter(&writer);
+        game.openBoard(choice);
+        Form3 *board = game.board();
+        board->Timer1_Timer(); // the shuffle, and its save
+        writer.flush();
+        for (int i = 0; i < drops; ++i) {
+            // Two cells a step apart each time; a board that happens to
+            // come out finished is shuffled again.
+            const int a = (i * 7) % 48;
+            const int b = (i * 7 + 13) % 48;
+            const double ms = timedSwap(*board, a, b);
+            if (ms < 0) {
+                err << "drop on the board: a swap was not made\n";
+                return false;
+            }
+            if (board->rules().isSolved())
+                board->Timer1_Timer();
+            times[which].push_back(ms);
+            // A child drops about once a second: the writer has written.
+            writer.flush();
+        }
+        if (which == 1) {
+            records::ResultsStore check(path);
+            const std::optional<records::UnfinishedBoard> saved = check.loadBoard(QString());
+            if (!saved || saved->pieces != board->rules().cellPieces() || saved->moves != board->moveCount()) {
+                err << "drop on the board: the board saved is not the one on show\n";
+                return false;
+            }
+        }
+    }
+    const Timing bare = timing(times[0]), saved = timing(times[1]);
+    out << "4. A drop on the real board (Form3, 48 pieces, " << drops << " drops), ms: median / worst\n";
+    out << QStringLiteral("   the drop alone               %1 / %2\n").arg(bare.median, 0, 'f', 4).arg(bare.worst, 0, 'f', 4);
+    out << QStringLiteral("   the drop with its save       %1 / %2   (%3 x the drop alone; aim: 2 ms)\n")
+               .arg(saved.median, 0, 'f', 4).arg(saved.worst, 0, 'f', 4).arg(saved.median / qMax(bare.median, 1e-6), 0, 'f', 2);
+    return true;
+}
+
+// Needs the databases firstUse made: vacia.sqlite and grande.sqlite, each
+// holding the board of "Niño 7".
+bool gameStart(const QString &folder, int rounds)
+{
+    const QString empty = folder + QStringLiteral("/vacia.sqlite");
+    const QString big = folder + QStringLiteral("/grande.sqlite");
+    SilentSound sound;
+    vud::StandardRandom random;
+    std::vector<double> firstWindow[2], offered[2];
+    // Round -1 warms up what any first window pays once (fonts, styles).
+    for (int round = -1; round < rounds; ++round) {
+        for (int which = 0; which < 2; ++which) {
+            QElapsedTimer timer;
+            timer.start();
+            records::ResultsWriter writer(which == 0 ? empty : big);
+            GameApp game(sound, random);
+            game.setResultsWriter(&writer);
+            Form1 *start = game.startScreen();
+            start->show();
+            const QImage shot = start->grab().toImage();
+            firstWindow[which].push_back(msSince(timer));
+
+            start->Text1->setText(QStringLiteral("Niño 7"));
+            timer.restart();
+            start->Command1_Click(0);
+            while (!game.hasResumeOffer() && timer.elapsed() < 5000)
+                QCoreApplication::processEvents();
+            const QImage offer = game.hasResumeOffer() ? game.resumeOffer()->grab().toImage() : QImage();
+            offered[which].push_back(msSince(timer));
+            if (round < 0) {
+                firstWindow[which].pop_back();
+                offered[which].pop_back();
+            }
+            if (shot.isNull() || offer.isNull() || game.resumeOffer()->board().moves != 3) {
+                err << "game start: the child's board was not offered from the "
+                    << (which ? "large" : "empty") << " database\n";
+                return false;
+            }
+        }
+    }
+    const Timing w0 = timing(firstWindow[0]), w1 = timing(firstWindow[1]);
+    const Timing o0 = timing(offered[0]), o1 = timing(offered[1]);
+    out << "5. The game's start with its results database (" << rounds << " rounds), ms: median\n";
+    out << "                                         empty    100,000 games   ratio\n";
+    out << QStringLiteral("   start to the first window drawn     %1   %2        %3 x (aim: 1.05 x)\n")
+               .arg(w0.median, 7, 'f', 3).arg(w1.median, 7, 'f', 3).arg(w1.median / qMax(w0.median, 1e-6), 0, 'f', 2);
+    out << QStringLiteral("   CONTINUAR to the board offered      %1   %2        %3 x\n")
+               .arg(o0.median, 7, 'f', 3).arg(o1.median, 7, 'f', 3).arg(o1.median / qMax(o0.median, 1e-6), 0, 'f', 2);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -337,7 +490,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const bool ok = saveAfterDrop(folder.path(), quick ? 20 : 300) && firstUse(folder.path(), quick ? 2 : 9)
-        && progressWindow(folder.path(), quick ? 1 : 7);
+        && progressWindow(folder.path(), quick ? 1 : 7) && dropOnTheBoard(folder.path(), quick ? 20 : 300)
+        && gameStart(folder.path(), quick ? 2 : 9);
     out.flush();
     err.flush();
     return ok ? 0 : 1;

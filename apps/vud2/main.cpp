@@ -4,11 +4,52 @@
 #include "game/logic/scansettings.h"
 #include "game/ui/screenart.h"
 #include "game/ui/start.h"
+#include "records/resultswriter.h"
 #include "widgets/sound.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <cstdio>
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// The write end of the pipe that turns a terminating signal into an event.
+int signalPipe[2] = {-1, -1};
+
+void onTerminatingSignal(int)
+{
+    const char byte = 1;
+    // Only async-signal-safe calls here: the event loop does the rest.
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+}
+
+// SIGTERM, SIGINT and SIGHUP (a session that ends, a terminal closed) quit
+// the program through its event loop, so that the board in play is saved as
+// on any other way out.
+void quitOnTerminatingSignals(QCoreApplication &app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(qintptr(signalPipe[1]), QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [notifier] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
+        notifier->setEnabled(false);
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminatingSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -20,6 +61,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("vud2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vud2"));
     QApplication::setWindowIcon(ScreenArt::windowIcon());
+    quitOnTerminatingSignals(app);
 
     // One-switch play, kept in the user's settings; the command line changes
     // them for this run and the next ones.
@@ -37,8 +79,12 @@ int main(int argc, char *argv[])
 
     vud::SoundPlayer player;
     vud::StandardRandom random;
+    // The children's boards and results; nothing is read or written before
+    // the child goes on from the start screen.
+    records::ResultsWriter writer;
     GameApp game(player, random);
     game.setScanning(scan.on, scan.intervalMs);
+    game.setResultsWriter(&writer);
     QObject::connect(&game, &GameApp::exitRequested, &app, [] { QCoreApplication::exit(0); });
     // A puzzle file given to open (a double click on it) is imported first.
     if (!files.isEmpty())

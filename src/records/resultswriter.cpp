@@ -2,6 +2,7 @@
 
 #include "records/resultsstore.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
 
 namespace records {
@@ -74,6 +75,17 @@ void ResultsWriter::flush()
     QMutexLocker lock(&m_mutex);
     while (!m_tasks.empty() || m_busy)
         m_idle.wait(&m_mutex);
+}
+
+bool ResultsWriter::flush(int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QMutexLocker lock(&m_mutex);
+    while (!m_tasks.empty() || m_busy) {
+        if (!m_idle.wait(&m_mutex, deadline))
+            return m_tasks.empty() && !m_busy;
+    }
+    return true;
 }
 
 QString ResultsWriter::errorText() const

@@ -43,6 +43,8 @@ public:
 
     // Waits until everything asked so far is done (the program's end, tests).
     void flush();
+    // The same, waiting no longer than timeoutMs: true when all was done.
+    bool flush(int timeoutMs);
 
     // The last failure's text for the adult; empty after a call succeeded.
     QString errorText() const;

@@ -436,7 +436,7 @@ void Form1::exportPuzzle()
     QString path;
     if (!m_savedName.isEmpty()) {
         path = vud::findFileIgnoringCase(puzzlePicturePath(m_savedName));
-    } else if (m_placementCount > 0) {
+    } else if (m_placements.count() > 0) {
         message(QStringLiteral("Guarda el puzzle antes de exportarlo."));
         return;
     } else {

@@ -395,6 +395,7 @@ void Form3::ShufflePieces()
     }
     for (int k = 0; k < laidOutPieces(); ++k)
         Picture1.at(k)->setEnabled(true);
+    emit shuffled();
 }
 
 void Form3::Picture1_Click(int index, QPointF boardPixels)
@@ -785,6 +786,46 @@ void Form3::Form_Activate()
     FitPictureToGrid();
     RevealShown = false;
     Timer1->start();
+    setFocus(Qt::OtherFocusReason);
+}
+
+void Form3::resumeBoard(const boardlogic::BoardChoice &choice, const boardlogic::GameRules &rules)
+{
+    if (m_ended || rules.pieceCount() == 0)
+        return;
+    RebuildBoard = false;
+    m_choice = choice;
+    m_choice.GridColumns = std::uint8_t(rules.columns());
+    m_choice.GridRows = std::int16_t(rules.rows());
+    m_nextChoice = m_choice;
+    // Neither the shuffle nor the clock of the board on show goes on; the
+    // clock starts again at the child's first click.
+    Timer1->stop();
+    Timer3->stop();
+    ClearBoard();
+    Picture2->hide();
+    LayOutBoard();
+    // Every piece stands at its home after the lay-out; each goes to the
+    // cell the saved game has it in, as the shuffle moves them.
+    QVector<QPointF> cells;
+    cells.reserve(laidOutPieces());
+    for (int k = 0; k < laidOutPieces(); ++k)
+        cells.append(QPointF(Picture1.at(k)->leftTwips(), double(roundHalfEven(Picture1.at(k)->topTwips()))));
+    m_rules = rules;
+    for (int k = 0; k < laidOutPieces(); ++k) {
+        const QPointF at = cells.at(k);
+        PieceBox *box = Picture1.at(m_rules.grid().at(k % BoardColumns, k / BoardColumns));
+        box->moveTo(at.x(), at.y(), m_screen);
+        box->setEnabled(true);
+    }
+    PaintPieces();
+    FitPictureToGrid();
+    RevealShown = false;
+    Command2[0]->setPicture(QPixmap());
+    Command2[0]->setText(QString::number(m_rules.elapsedSeconds()));
+    Command2[1]->setPicture(QPixmap());
+    Command2[1]->setText(QString::number(m_rules.moveCount()));
+    updateCounterNames();
     setFocus(Qt::OtherFocusReason);
 }
 

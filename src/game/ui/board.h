@@ -68,6 +68,11 @@ public:
     // scanned row).
     const boardlogic::BoardCursor &cursor() const { return m_cursor; }
     CellHighlight *highlight() const { return m_highlight; }
+    // Lays out a board saved earlier and goes on with it: the pieces where the
+    // rules have them, nothing carried, the counters showing the moves and
+    // seconds saved, and the clock going on at the child's first click. No
+    // shuffle follows. The choice's grid is the rules' own.
+    void resumeBoard(const boardlogic::BoardChoice &choice, const boardlogic::GameRules &rules);
 
     // Replaces the picture loader for the boards laid out from now on.
     void setPictureLoader(PictureLoader loader) { m_loader = std::move(loader); }
@@ -140,6 +145,8 @@ signals:
     // A carried piece was put down, back on its cell or in another's place
     // (after the game's end, when that drop finished it).
     void dropped();
+    // A new board was shuffled: the game is on, no move made yet.
+    void shuffled();
     // The last piece went home: a game of that many pieces, timed and
     // counted so.
     void gameFinished(int pieces, qint32 seconds, int moves);

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "game/ui/board.h"
+#include "game/ui/resumeoffer.h"
+#include "records/records.h"
+#include "records/resultswriter.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 class Form1;
 class Form2;
@@ -54,6 +58,35 @@ public:
     // as on any start. False when it was refused.
     bool openPuzzleFile(const QString &path);
 
+    // Where the children's boards and results are kept; none keeps nothing
+    // and the game goes straight to the selection screen. The writer must
+    // outlive this object or be deleted by its owner first.
+    //
+    // With one, the board of the game in play is saved for its child (the
+    // name typed on the start screen) after its shuffle, after every drop
+    // and when the program ends; a finished game is recorded. When the child
+    // goes on from the start screen, an unfinished board of theirs is
+    // offered before the selection screen; storage that fails only means
+    // that nothing is offered.
+    void setResultsWriter(records::ResultsWriter *writer);
+    // How long the start screen's button waits for the child's board (it
+    // takes a few milliseconds) so that the next window shows before the
+    // button's sound, as without storage; and how long, at most, the start
+    // screen stays before the selection screen opens without it.
+    static constexpr int OfferHoldMs = 250;
+    static constexpr int OfferWaitMs = 1000;
+
+    // The offer of the child's unfinished board while it is on show.
+    ResumeOffer *resumeOffer() const { return m_offer; }
+    bool hasResumeOffer() const { return !m_offer.isNull(); }
+    // The child the game plays for: the name as typed.
+    const QString &child() const { return m_child; }
+
+    // Saves the board in play for its child, unless it is solved (a new
+    // board before its shuffle, or a finished game). The program's end
+    // calls it, and so does every drop.
+    void saveBoard();
+
     // Whether the window exists now (the start screen is gone once the
     // selection screen is made, or once it is closed).
     bool hasStartScreen() const { return !m_start.isNull(); }
@@ -64,8 +97,21 @@ signals:
     // The child closed the selection screen or pressed the board's door.
     void exitRequested();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void play(const QString &playerName);
+    void boardLoaded(const QString &typedName, bool found, const records::UnfinishedBoard &board);
+    void offerBoard(const records::UnfinishedBoard &board);
+    void resume();
+    void chooseAnother();
+    void closeOffer();
+    void closeStartScreen();
+    void createBoard(const boardlogic::BoardChoice &choice);
+    void recordGame(int pieces, qint32 seconds, int moves);
+    void refreshStamp();
+    void programEnds();
 
     vud::SoundInterface &m_sound;
     vud::RandomSource &m_random;
@@ -76,4 +122,14 @@ private:
     QPointer<Form4> m_results;
     bool m_scanning = false;
     int m_scanInterval = 1500;
+    QPointer<ResumeOffer> m_offer;
+
+    QPointer<records::ResultsWriter> m_writer;
+    QString m_child;
+    // Waiting for the child's board after the start screen's button.
+    bool m_awaitingBoard = false;
+    QTimer m_offerWait;
+    // The picture file of the board in play when it was laid out.
+    QString m_stampPath;
+    records::PictureStamp m_stamp;
 };

@@ -4,11 +4,13 @@
 #include "game/ui/results.h"
 #include "game/ui/selection.h"
 #include "game/ui/start.h"
+#include "records/resultswriter.h"
 #include "support/testsupport.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 #include "widgets/sound.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -232,13 +234,23 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
+        // The results database: none kept, or one the game cannot use.
+        QTest::addColumn<QString>("database");
         QTest::addColumn<bool>("byEnter"); // Enter in the name box instead of CONTINUAR
-        QTest::newRow("Ana") << QStringLiteral("Ana") << QStringLiteral("Ana  TUS RESULTADOS SON") << false;
-        QTest::newRow("empty name") << QString() << QStringLiteral("  TUS RESULTADOS SON") << false;
+        QTest::newRow("Ana") << QStringLiteral("Ana") << QStringLiteral("Ana  TUS RESULTADOS SON") << QString() << false;
+        QTest::newRow("empty name") << QString() << QStringLiteral("  TUS RESULTADOS SON") << QString() << false;
         QTest::newRow("blanks kept") << QStringLiteral(" Luis ") << QStringLiteral(" Luis   TUS RESULTADOS SON")
-                                     << false;
+                                     << QString() << false;
+        QTest::newRow("garbage database") << QStringLiteral("Ana") << QStringLiteral("Ana  TUS RESULTADOS SON")
+                                          << QStringLiteral("garbage") << false;
+        QTest::newRow("database is a folder") << QStringLiteral("Ana")
+                                              << QStringLiteral("Ana  TUS RESULTADOS SON")
+                                              << QStringLiteral("folder") << false;
+        QTest::newRow("unwritable data folder") << QStringLiteral("Ana")
+                                                << QStringLiteral("Ana  TUS RESULTADOS SON")
+                                                << QStringLiteral("unwritable") << false;
         QTest::newRow("Enter in the name box") << QStringLiteral("Eva") << QStringLiteral("Eva  TUS RESULTADOS SON")
-                                               << true;
+                                               << QString() << true;
     }
     // The typed name heads the results list; the results list and the
     // selection screen are on show before the sound plays, and the start
@@ -248,6 +260,25 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(bool, byEnter);
+        QFETCH(QString, database);
+        // Storage that cannot be used changes nothing the child sees.
+        std::unique_ptr<records::ResultsWriter> writer;
+        std::unique_ptr<PermissionsBindRoot> bound;
+        if (!database.isEmpty()) {
+            QString path = m_folder->file("resultados.sqlite");
+            if (database == "garbage") {
+                QVERIFY(writeBytes(path, QByteArray(5000, '\x5a')));
+            } else if (database == "folder") {
+                QVERIFY(QDir().mkpath(path));
+            } else {
+                QVERIFY(QDir().mkpath(m_folder->file("cerrada")));
+                path = m_folder->file("cerrada/resultados.sqlite");
+                QVERIFY(QFile::setPermissions(m_folder->file("cerrada"), QFile::ReadOwner | QFile::ExeOwner));
+                bound = std::make_unique<PermissionsBindRoot>();
+            }
+            writer = std::make_unique<records::ResultsWriter>(path);
+            m_app->setResultsWriter(writer.get());
+        }
         Form1 *form = shownForm();
         QVERIFY(form);
         QPointer<Form1> watch(form);
@@ -261,7 +292,8 @@ private slots:
 
         QCOMPARE(m_app->results()->windowTitle(), caption);
         QVERIFY(m_app->results()->isVisible());
-        QVERIFY(m_app->hasSelection());
+        QTRY_VERIFY(m_app->hasSelection());
+        QVERIFY(!m_app->hasResumeOffer());
         QVERIFY(m_app->selection()->isVisible());
         QCOMPARE(m_sound.played.size(), 1);
         QCOMPARE(m_sound.played[0].path, inicioSound());
