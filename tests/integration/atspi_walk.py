@@ -165,7 +165,8 @@ def main():
         # The editor: its title screen and its window.
         ed = start(editor)
         running.append(ed)
-        app = wait_for(lambda: application(pyatspi, "VUD editor"), "vudeditor on the bus")
+        app = wait_for(lambda: application(pyatspi, "vudeditor") or application(pyatspi, "VUD editor"),
+                       "vudeditor on the bus")
         title = wait_for(lambda: showing_windows(pyatspi, app), "the title screen")[0]
         found = check_window(pyatspi, title, {"push button": 1})
         buttons = [a for a in found if a.getRoleName() == "push button"]
