@@ -108,7 +108,7 @@ private slots:
         Form3 *board = game.board();
         QVERIFY(board);
         QCOMPARE(board->choice().PictureName, QStringLiteral("granja.bmp"));
-        QCOMPARE(board->choice().PicturePath, kit.file("imagenes/granja.bmp"));
+        QCOMPARE(board->choice().PicturePath, data + "/imagenes/granja.bmp");
         QVERIFY(QTest::qWaitForWindowExposed(board));
         QCOMPARE(board->boardColumns() * board->boardRows(), 6);
 
