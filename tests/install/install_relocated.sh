@@ -114,6 +114,14 @@ if command -v xdg-mime >/dev/null && command -v update-mime-database >/dev/null 
     [ "$type" = application/x-vud ] || fail "the exported puzzle file is of type '$type', not application/x-vud"
     grep -q '^MimeType=application/x-vud;' "$prefix/share/applications/org.vud.vud2.desktop" \
         || fail "vud2's menu entry does not open puzzle files"
+    # Both entries declare the type; with no default set by the user or the
+    # desktop, the first in the desktop database's list opens it: the game.
+    if command -v update-desktop-database >/dev/null; then
+        update-desktop-database "$work/desktop/applications"
+        default=$(XDG_DATA_DIRS=$work/desktop XDG_CURRENT_DESKTOP=GNOME HOME=$work/home \
+            XDG_CONFIG_HOME=$work/home/.config xdg-mime query default application/x-vud)
+        [ "$default" = org.vud.vud2.desktop ] || fail "a puzzle file opens with '$default', not the game"
+    fi
 else
     echo "xdg-mime, update-mime-database or gio missing: the puzzle file type is not checked"
 fi
