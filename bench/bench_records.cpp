@@ -127,8 +127,8 @@ bool fillGames(const QString &path, int children, int games, int firstChildGames
             insert.addBindValue(start + qint64(i) * (2 * 365 * 24 * 3600 * 1000LL / games));
             insert.addBindValue(QStringLiteral("/usr/share/vud/imagenes/foto%1.jpg").arg(i % 40));
             insert.addBindValue(pieces[i % 5]);
-            insert.addBindValue(30 + (i * 7919) % 600);
-            insert.addBindValue(10 + (i * 104729) % 150);
+            insert.addBindValue(30 + int((qint64(i) * 7919) % 600));
+            insert.addBindValue(10 + int((qint64(i) * 104729) % 150));
             ok = insert.exec();
         }
         ok = ok && db.commit();

@@ -275,8 +275,10 @@ void GameApp::programEnds()
 
 bool GameApp::eventFilter(QObject *watched, QEvent *event)
 {
-    // The board's window closed by the desktop: its clock is kept too.
-    if (watched == m_board && event->type() == QEvent::Close)
+    // The board's window closed by the desktop: its clock is kept too. The
+    // event's type is looked at first: while the board is being destroyed it
+    // still sends events, and it is no longer a Form3 to compare with.
+    if (event->type() == QEvent::Close && watched == m_board)
         saveBoard();
     return QObject::eventFilter(watched, event);
 }

@@ -322,11 +322,14 @@ bool Form2::moveFocusByArrow(int key, QWidget *from)
     int step = 0;
     int columns = 0;
     QVector<QWidget *> group;
-    if (const int i = int(Command3.indexOf(static_cast<vud::FaceButton *>(from))); i >= 0) {
-        group = QVector<QWidget *>(Command3.begin(), Command3.end());
+    // Compared as widgets: the one with the focus need not be either kind.
+    const QVector<QWidget *> counts(Command3.begin(), Command3.end());
+    const QVector<QWidget *> cells(Image1.begin(), Image1.end());
+    if (counts.contains(from)) {
+        group = counts;
         columns = 2;
-    } else if (const int j = int(Image1.indexOf(static_cast<PreviewCell *>(from))); j >= 0) {
-        group = QVector<QWidget *>(Image1.begin(), Image1.end());
+    } else if (cells.contains(from)) {
+        group = cells;
         columns = 3;
     } else {
         return false;
