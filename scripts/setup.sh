@@ -38,9 +38,12 @@ install_missing() {
 }
 
 build() {
-    local dir=$1
+    local dir=$1 launcher=()
     shift
-    cmake -S . -B "$dir" -G Ninja "$@"
+    # A compiler cache, where there is one, makes a second build of the same
+    # sources quick.
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@"
     cmake --build "$dir" -j2
 }
 
