@@ -153,6 +153,12 @@ void Form2::setScanning(bool on, int intervalMs, boardlogic::ScanClock *clock)
     }
     m_scanClock = clock;
     m_switch = new SwitchFilter(this, [this] { Switch_Press(); });
+    // Once the board is open, this screen's own timer rests until it is
+    // shown again; a clock handed in is the board's from then on.
+    connect(this, &Form2::pictureChosen, m_switch, [this] {
+        if (m_ownScanClock)
+            m_ownScanClock->stop();
+    });
     m_scanCells = false;
     m_scanItem = 0;
     startScan();
@@ -202,15 +208,15 @@ void Form2::Switch_Press()
         m_scanCells = true;
         m_scanItem = int(Image1.size()) - 1;
         scanStep();
+        // Each choice gives the child a whole wait before the next step.
+        m_scanClock->start(m_scanInterval);
     } else {
         const int cell = m_scanItem;
         m_scanCells = false;
         m_scanItem = 0;
+        m_scanClock->start(m_scanInterval);
         Image1_Click(cell);
     }
-    // Each choice gives the child a whole wait before the next step.
-    if (m_scanClock)
-        m_scanClock->start(m_scanInterval);
 }
 
 void Form2::buildControls()
