@@ -10,7 +10,9 @@
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 
+#include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -75,6 +77,16 @@ Form2::Form2(Dialogs &dialogs, QWidget *parent)
         m_command1[index] = button;
     }
 
+    m_keyFrame = new QFrame(this);
+    m_keyFrame->setObjectName(QStringLiteral("KeyFrame"));
+    m_keyFrame->setFrameShape(QFrame::Box);
+    m_keyFrame->setLineWidth(3);
+    QPalette frameColours = m_keyFrame->palette();
+    frameColours.setColor(QPalette::WindowText, QColor(30, 20, 50));
+    m_keyFrame->setPalette(frameColours);
+    m_keyFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::StrongFocus);
+
     m_marchoso1 = new vud::GifDisplay(vud::GifDisplay::Role::Editor, this);
     m_marchoso1->setObjectName(QStringLiteral("Marchoso1"));
     m_marchoso1->setScreenTwips(m_screen);
@@ -106,6 +118,56 @@ void Form2::showChooser()
     show();
     raise();
     activateWindow();
+    setFocus();
+    frameKeyCell();
+}
+
+void Form2::frameKeyCell()
+{
+    const QLabel *cell = m_image1[m_keyCell];
+    m_keyFrame->setGeometry(cell->geometry().adjusted(-5, -5, 5, 5));
+    m_keyFrame->show();
+    m_keyFrame->raise();
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    const int row = m_keyCell / 3;
+    const int column = m_keyCell % 3;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        m_keyCell = row * 3 + (column + 2) % 3;
+        break;
+    case Qt::Key_Right:
+        m_keyCell = row * 3 + (column + 1) % 3;
+        break;
+    case Qt::Key_Up:
+        m_keyCell = ((row + 2) % 3) * 3 + column;
+        break;
+    case Qt::Key_Down:
+        m_keyCell = ((row + 1) % 3) * 3 + column;
+        break;
+    case Qt::Key_PageDown:
+        Command1_Click(0);
+        break;
+    case Qt::Key_PageUp:
+        Command1_Click(1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Image1_Click(m_keyCell);
+        return;
+    case Qt::Key_Escape:
+        hide();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    frameKeyCell();
+    // The framed drawing plays, as under the pointer.
+    if (!m_cellFile[m_keyCell].isEmpty())
+        Image1_MouseMove(m_keyCell);
 }
 
 void Form2::OpenDrawingFolder()

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+class QFrame;
 class QLabel;
 
 namespace vud {
@@ -57,18 +58,25 @@ public:
     QString cellPath(int index) const { return m_cellPaths.at(index); }
     QLabel *cell(int index) const { return m_image1.at(index); }
     vud::GifDisplay *animation() const { return m_marchoso1; }
+    // The cell the keyboard is on, framed; Enter chooses it.
+    int keyCell() const { return m_keyCell; }
+    QFrame *keyFrame() const { return m_keyFrame; }
 
 signals:
     void drawingChosen(const Editor::ChosenDrawing &drawing);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Arrows move over the cells, Enter chooses, Page Up and Page Down turn
+    // the pages, Escape closes.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();
     void OpenDrawingFolder();
     void ShowPreviewPage();
     void Marchoso1_GifEnd();
+    void frameKeyCell();
 
     Dialogs &m_dialogs;
     vud::ScreenTwips m_screen;
@@ -82,6 +90,8 @@ private:
     QStringList m_paths; // where each of File1 is
     int m_pageStart = 0;
     bool m_animating = false;
+    int m_keyCell = 0;
+    QFrame *m_keyFrame = nullptr;
 };
 
 } // namespace Editor

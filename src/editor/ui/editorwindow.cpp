@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QMimeData>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QScreen>
@@ -122,13 +123,15 @@ void Form1::createControls()
     connect(m_picture1, &PictureSurface::mouseMoved, this,
             [this](QPoint pixel, Qt::MouseButtons) { Picture1_MouseMove(pixel); });
     connect(m_picture1, &PictureSurface::mousePressed, this, &Form1::Picture1_MouseDown);
+    connect(m_picture1, &PictureSurface::keyPressed, this, &Form1::Picture1_KeyDown);
 
     for (const ButtonDesign &design : kCommand1) {
         auto *button = new vud::FaceButton(this);
         button->setObjectName(QStringLiteral("Command1"));
         button->setProperty("index", design.index);
         button->setFaceColour(design.face);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab, pressed by Space or Enter; a click leaves the focus where it was.
+        button->setFocusPolicy(Qt::TabFocus);
         placeControl(button, design.rect);
         // Square buttons carry square pictures; the wide ones pictures twice as wide.
         const bool wide = button->width() > button->height() * 3 / 2;
@@ -148,7 +151,7 @@ void Form1::createControls()
     m_command2 = new vud::FaceButton(this);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setFaceColour(kCommand2Face);
-    m_command2->setFocusPolicy(Qt::NoFocus);
+    m_command2->setFocusPolicy(Qt::TabFocus);
     m_command2->setToolTip(QStringLiteral("Salir"));
     placeControl(m_command2, kCommand2);
     {
@@ -255,6 +258,17 @@ void Form1::showEditor()
     showFullScreen();
     raise();
     activateWindow();
+    m_picture1->setFocus();
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    auto *button = qobject_cast<QAbstractButton *>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form1::message(const QString &text)
@@ -361,6 +375,11 @@ void Form1::receiveDrawing(const ChosenDrawing &drawing)
     } else {
         showEditor();
     }
+    // Placing comes next: the picture takes the keys, the marker starts in
+    // its middle.
+    m_picture1->setFocus();
+    m_marker = QPoint(m_picture1->width() / 2, m_picture1->height() / 2);
+    m_picture1->showMarker(m_marker);
 }
 
 void Form1::clearPlacements()
@@ -369,8 +388,57 @@ void Form1::clearPlacements()
     m_placements.clear();
 }
 
+void Form1::Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    // Page Up and Page Down always browse; arrows browse until a drawing is
+    // chosen, then move the placement marker; Enter places there as a click.
+    const bool placing = m_editMode == 2 && m_drawingChosen;
+    if (key == Qt::Key_PageUp || (!placing && (key == Qt::Key_Left || key == Qt::Key_Up))) {
+        Command1_Click(0);
+        return;
+    }
+    if (key == Qt::Key_PageDown || (!placing && (key == Qt::Key_Right || key == Qt::Key_Down))) {
+        Command1_Click(1);
+        return;
+    }
+    if (!placing)
+        return;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        m_picture1->hideMarker();
+        Picture1_MouseDown(m_marker, Qt::LeftButton);
+        return;
+    }
+    const int step = (modifiers & Qt::ShiftModifier) ? 20 : 4;
+    QPoint move;
+    switch (key) {
+    case Qt::Key_Left:
+        move = QPoint(-step, 0);
+        break;
+    case Qt::Key_Right:
+        move = QPoint(step, 0);
+        break;
+    case Qt::Key_Up:
+        move = QPoint(0, -step);
+        break;
+    case Qt::Key_Down:
+        move = QPoint(0, step);
+        break;
+    default:
+        return;
+    }
+    const QPoint moved = m_marker + move;
+    m_marker = QPoint(qBound(0, moved.x(), qMax(0, m_picture1->width() - 1)),
+                      qBound(0, moved.y(), qMax(0, m_picture1->height() - 1)));
+    if (m_previewOn) {
+        m_picture1->refresh();
+        m_picture1->showPreview(m_sample, m_marker);
+    }
+    m_picture1->showMarker(m_marker);
+}
+
 void Form1::Picture1_MouseMove(QPoint pixel)
 {
+    m_picture1->hideMarker();
     if (!m_previewOn || m_editMode != 2 || !m_drawingChosen)
         return;
     m_picture1->refresh();
@@ -399,6 +467,8 @@ void Form1::Picture1_MouseDown(QPoint pixel, Qt::MouseButton button)
     m_marchoso1->setFile(m_chosen.cellPath);
     m_marchoso1->show();
     m_marchoso1->raise();
+    // A disabled surface loses the focus; a keyboard placement gets it back.
+    m_refocusPicture = focusWidget() == m_picture1;
     m_picture1->setEnabled(false);
     m_placements.add(m_chosen.drawingName, pixel.x(), pixel.y());
 }
@@ -414,6 +484,11 @@ void Form1::Marchoso1_GifEnd()
                                               int(vud::roundHalfEven(m_placeY))));
     m_picture1->refresh();
     m_previewOn = true;
+    if (m_refocusPicture) {
+        m_refocusPicture = false;
+        m_picture1->setFocus();
+        m_picture1->showMarker(m_marker);
+    }
 }
 
 void Form1::savePuzzleAs()

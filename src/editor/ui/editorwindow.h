@@ -76,6 +76,8 @@ public:
     PictureSurface *surface() const { return m_picture1; }
     vud::GifDisplay *animation() const { return m_marchoso1; }
     Form2 *chooser() const { return m_chooser.get(); }
+    // Where Enter on the picture places the chosen drawing.
+    QPoint placementMarker() const { return m_marker; }
 
 signals:
     // The user confirmed leaving the program.
@@ -84,6 +86,8 @@ signals:
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // Enter presses the button that has the focus, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();
@@ -98,6 +102,7 @@ private:
     void Picture1_MouseMove(QPoint pixel);
     void Picture1_MouseDown(QPoint pixel, Qt::MouseButton button);
     void Marchoso1_GifEnd();
+    void Picture1_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void placeControl(QWidget *control, const TwipsRect &rect);
     void placeSurface();
     void message(const QString &text);
@@ -137,6 +142,8 @@ private:
     ChosenDrawing m_chosen; // its still image is kept in m_sample alone
     bool m_placing = false;
     QImage m_placedDrawing;
+    QPoint m_marker;            // the keyboard's placement point, in surface pixels
+    bool m_refocusPicture = false; // a placement made from the keyboard gives the focus back
 };
 
 } // namespace Editor

@@ -3,6 +3,7 @@
 #include "editor/logic/drawingimages.h"
 #include "editor/logic/transparentblit.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QtMath>
@@ -27,6 +28,8 @@ PictureSurface::PictureSurface(QWidget *parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
+    // Reached by Tab and by a click, so that its keys browse and place.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QColor PictureSurface::backgroundColour()
@@ -103,6 +106,49 @@ QImage PictureSurface::shownImage() const
     return shown;
 }
 
+namespace {
+constexpr int kMarkerArm = 7;
+}
+
+QRect PictureSurface::markerRect() const
+{
+    return QRect(m_marker - QPoint(kMarkerArm + 1, kMarkerArm + 1),
+                 QSize(2 * kMarkerArm + 3, 2 * kMarkerArm + 3));
+}
+
+void PictureSurface::showMarker(QPoint at)
+{
+    const QRect old = m_markerShown ? markerRect() : QRect();
+    m_marker = at;
+    m_markerShown = true;
+    update(old | markerRect());
+}
+
+void PictureSurface::hideMarker()
+{
+    if (!m_markerShown)
+        return;
+    m_markerShown = false;
+    update(markerRect());
+}
+
+void PictureSurface::keyPressEvent(QKeyEvent *event)
+{
+    emit keyPressed(event->key(), event->modifiers());
+}
+
+void PictureSurface::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureSurface::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void PictureSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -113,6 +159,20 @@ void PictureSurface::paintEvent(QPaintEvent *event)
         const QImage composite = andComposite(m_retained, m_preview, m_previewAt);
         if (!composite.isNull())
             painter.drawImage(composite.offset(), composite);
+    }
+    if (m_markerShown) {
+        // Black over white, so that it shows on any picture.
+        const QPoint c = m_marker;
+        for (const auto &[colour, width] : {std::pair{QColor(Qt::white), 3}, std::pair{QColor(Qt::black), 1}}) {
+            painter.setPen(QPen(colour, width));
+            painter.drawLine(c - QPoint(kMarkerArm, 0), c + QPoint(kMarkerArm, 0));
+            painter.drawLine(c - QPoint(0, kMarkerArm), c + QPoint(0, kMarkerArm));
+        }
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(30, 20, 50), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 

@@ -44,25 +44,40 @@ public:
     // What the screen shows now: the retained image with the preview over it.
     QImage shownImage() const;
 
+    // The keyboard's placement marker: a cross at a pixel, painted over
+    // everything on screen only, never retained.
+    void showMarker(QPoint at);
+    void hideMarker();
+    bool markerShown() const { return m_markerShown; }
+    QPoint marker() const { return m_marker; }
+
     static QColor backgroundColour();
 
 signals:
     void mouseMoved(QPoint pixel, Qt::MouseButtons buttons);
     void mousePressed(QPoint pixel, Qt::MouseButton button);
+    // A key pressed while the surface has the keyboard focus.
+    void keyPressed(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QRect previewRect() const;
+    QRect markerRect() const;
 
     QImage m_picture;
     QImage m_retained;
     QImage m_preview;
     QPoint m_previewAt;
+    QPoint m_marker;
+    bool m_markerShown = false;
 };
 
 } // namespace Editor

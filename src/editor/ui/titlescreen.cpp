@@ -4,6 +4,8 @@
 #include "editor/ui/artwork.h"
 #include "widgets/facebutton.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace Editor {
@@ -86,7 +88,19 @@ Form3::Form3(QWidget *parent)
     m_command3->setToolTip(QStringLiteral("Partidas, tiempos y movimientos de cada niño"));
     connect(m_command3, &QPushButton::clicked, this, &Form3::Command3_Click);
 
+    // The way into the editor holds the focus first: Enter or Space opens it.
+    m_command2->setFocus();
     Form_Load();
+}
+
+void Form3::keyPressEvent(QKeyEvent *event)
+{
+    auto *button = qobject_cast<QAbstractButton *>(focusWidget());
+    if (button && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form3::Form_Load()

@@ -31,6 +31,10 @@ signals:
     // The button into the children's progress was pressed.
     void progressRequested();
 
+protected:
+    // Enter presses the button that has the focus, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void Form_Load();
 

@@ -58,6 +58,7 @@ Form1 *GameApp::startScreen()
     if (!m_start) {
         m_start = new Form1(m_sound);
         connect(m_start, &Form1::playRequested, this, &GameApp::play);
+        m_start->setScanning(m_scanning);
     }
     return m_start;
 }
@@ -68,6 +69,8 @@ Form2 *GameApp::selection()
         m_selection = new Form2(m_sound);
         connect(m_selection, &Form2::pictureChosen, this, &GameApp::openBoard);
         connect(m_selection, &Form2::exitRequested, this, &GameApp::exitRequested);
+        if (m_scanning)
+            m_selection->setScanning(true, m_scanInterval, m_scanClock);
         closeStartScreen();
     }
     return m_selection;
@@ -206,7 +209,7 @@ void GameApp::createBoard(const boardlogic::BoardChoice &choice)
     });
     connect(m_board, &Form3::dropped, this, &GameApp::saveBoard);
     if (m_scanning)
-        m_board->setScanning(true, m_scanInterval);
+        m_board->setScanning(true, m_scanInterval, m_scanClock);
     connect(m_board, &Form3::exitRequested, this, [this] {
         saveBoard();
         emit exitRequested();
@@ -283,10 +286,15 @@ bool GameApp::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void GameApp::setScanning(bool on, int intervalMs)
+void GameApp::setScanning(bool on, int intervalMs, boardlogic::ScanClock *clock)
 {
     m_scanning = on;
     m_scanInterval = intervalMs;
+    m_scanClock = clock;
+    if (m_start)
+        m_start->setScanning(on);
+    if (m_selection)
+        m_selection->setScanning(on, intervalMs, clock);
     if (m_board)
-        m_board->setScanning(on, intervalMs);
+        m_board->setScanning(on, intervalMs, clock);
 }

@@ -49,8 +49,10 @@ public:
     // to the front.
     void openBoard(const boardlogic::BoardChoice &choice);
 
-    // One-switch play on the board, from the board made next on.
-    void setScanning(bool on, int intervalMs);
+    // One-switch play on the start screen, the selection screen and the
+    // board. The clock, if given, drives every scan (tests tick it by hand)
+    // and must outlive this object; without one each window has a timer.
+    void setScanning(bool on, int intervalMs, boardlogic::ScanClock *clock = nullptr);
     // Opens the game on a puzzle file, as a double click on one does: the
     // puzzle is imported into the data folder and the selection screen opens
     // on the page that holds it. A file that cannot be imported is not
@@ -122,6 +124,7 @@ private:
     QPointer<Form4> m_results;
     bool m_scanning = false;
     int m_scanInterval = 1500;
+    boardlogic::ScanClock *m_scanClock = nullptr;
     QPointer<ResumeOffer> m_offer;
 
     QPointer<records::ResultsWriter> m_writer;

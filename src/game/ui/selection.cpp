@@ -5,6 +5,7 @@
 #include "core/previewloader.h"
 #include "game/ui/accessiblecells.h"
 #include "game/ui/screenart.h"
+#include "game/ui/switchfilter.h"
 #include "puzzlefile/puzzleimport.h"
 #include "widgets/facebutton.h"
 #include "widgets/sound.h"
@@ -128,7 +129,95 @@ Form2::Form2(vud::SoundInterface &sound, QWidget *parent)
 
 // The loader goes first: it waits for its workers, whose previews must not
 // reach cells that are gone.
-Form2::~Form2() = default;
+Form2::~Form2()
+{
+    setScanning(false);
+}
+
+void Form2::setScanning(bool on, int intervalMs, boardlogic::ScanClock *clock)
+{
+    if (m_scanClock) {
+        m_scanClock->stop();
+        m_scanClock->onTick = nullptr;
+    }
+    delete m_switch;
+    m_switch = nullptr;
+    m_scanClock = nullptr;
+    m_ownScanClock.reset();
+    if (!on)
+        return;
+    m_scanInterval = qBound(200, intervalMs, 60000);
+    if (!clock) {
+        m_ownScanClock = std::make_unique<boardlogic::TimerScanClock>();
+        clock = m_ownScanClock.get();
+    }
+    m_scanClock = clock;
+    m_switch = new SwitchFilter(this, [this] { Switch_Press(); });
+    // Once the board is open, this screen's own timer rests until it is
+    // shown again; a clock handed in is the board's from then on.
+    connect(this, &Form2::pictureChosen, m_switch, [this] {
+        if (m_ownScanClock)
+            m_ownScanClock->stop();
+    });
+    m_scanCells = false;
+    m_scanItem = 0;
+    startScan();
+}
+
+void Form2::startScan()
+{
+    m_scanClock->onTick = [this] { scanStep(); };
+    m_scanClock->start(m_scanInterval);
+    if (QWidget *control = scanned())
+        control->setFocus(Qt::TabFocusReason);
+}
+
+QWidget *Form2::scanned() const
+{
+    if (!m_switch)
+        return nullptr;
+    if (m_scanCells)
+        return Image1.value(m_scanItem);
+    return Command3.value(m_scanItem);
+}
+
+void Form2::scanStep()
+{
+    if (m_scanCells) {
+        // Only the cells that show a picture are offered.
+        for (int k = 1; k <= Image1.size(); ++k) {
+            const int next = int((m_scanItem + k) % Image1.size());
+            if (Image1[next]->hasPicture() || Image1[next]->isWaiting()) {
+                m_scanItem = next;
+                break;
+            }
+        }
+    } else {
+        m_scanItem = int((m_scanItem + 1) % Command3.size());
+    }
+    if (QWidget *control = scanned())
+        control->setFocus(Qt::TabFocusReason);
+}
+
+void Form2::Switch_Press()
+{
+    if (!m_switch)
+        return;
+    if (!m_scanCells) {
+        Command3_Click(m_scanItem);
+        m_scanCells = true;
+        m_scanItem = int(Image1.size()) - 1;
+        scanStep();
+        // Each choice gives the child a whole wait before the next step.
+        m_scanClock->start(m_scanInterval);
+    } else {
+        const int cell = m_scanItem;
+        m_scanCells = false;
+        m_scanItem = 0;
+        m_scanClock->start(m_scanInterval);
+        Image1_Click(cell);
+    }
+}
 
 void Form2::buildControls()
 {
@@ -190,6 +279,9 @@ void Form2::showModeless()
     show();
     raise();
     activateWindow();
+    // Back from the board, the scan takes its clock again.
+    if (m_scanClock)
+        startScan();
 }
 
 void Form2::ShowPreviewPage()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/twips.h"
+#include "game/logic/boardcursor.h"
 #include "game/logic/boardchoice.h"
 #include "game/logic/screenlogic.h"
 
@@ -69,6 +70,18 @@ public:
     void Command3_Click(int Index);
     void Image1_Click(int Index);
 
+    // One-switch play: the focus steps over the piece-count buttons at the
+    // clock's pace, and a press chooses the count; then it steps over the
+    // gallery's pictures, and a press opens the board. The switch is Space,
+    // Enter or a mouse button anywhere on the screen. Without a clock a
+    // timer drives it.
+    void setScanning(bool on, int intervalMs = boardlogic::RowColumnScan::DefaultIntervalMs,
+                     boardlogic::ScanClock *clock = nullptr);
+    bool scanning() const { return m_switch != nullptr; }
+    // The control the scan is on: a count button, then a gallery cell.
+    QWidget *scanned() const;
+    void Switch_Press();
+
     int PageStart() const { return m_paging.pageStart(); }
     bool HasChosen() const { return m_hasChosen; }
     // The grid the piece-count buttons chose, and the picture last chosen.
@@ -119,4 +132,13 @@ private:
     Screens::GalleryPaging m_paging;
     bool m_hasChosen = false;
     boardlogic::BoardChoice m_choice;
+
+    void scanStep();
+    void startScan();
+    std::unique_ptr<boardlogic::ScanClock> m_ownScanClock;
+    boardlogic::ScanClock *m_scanClock = nullptr;
+    QObject *m_switch = nullptr;
+    int m_scanInterval = boardlogic::RowColumnScan::DefaultIntervalMs;
+    bool m_scanCells = false; // over the gallery, after a count was chosen
+    int m_scanItem = 0;
 };

@@ -1,6 +1,7 @@
 #include "game/ui/start.h"
 
 #include "core/datapaths.h"
+#include "game/ui/switchfilter.h"
 #include "game/logic/screenlogic.h"
 #include "game/ui/screenart.h"
 #include "widgets/facebutton.h"
@@ -247,6 +248,12 @@ void Form1::mouseMoveEvent(QMouseEvent *event)
     if (!childAt(event->position().toPoint()))
         Form_MouseMove();
     QWidget::mouseMoveEvent(event);
+}
+
+void Form1::setScanning(bool on)
+{
+    delete m_switch;
+    m_switch = on ? new SwitchFilter(this, [this] { Command1_Click(0); }) : nullptr;
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

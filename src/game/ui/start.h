@@ -29,6 +29,9 @@ public:
     static constexpr int ClientHeight = 7905;
 
     void Command1_Click(int Index);
+    // One-switch play: the switch anywhere on the screen presses CONTINUAR.
+    void setScanning(bool on);
+    bool scanning() const { return m_switch != nullptr; }
 
     QLabel *Label1 = nullptr;
     vud::GifDisplay *Gif89a1 = nullptr;
@@ -59,4 +62,5 @@ private:
     void buildControls(const vud::ScreenTwips &screen);
 
     vud::SoundInterface &m_sound;
+    QObject *m_switch = nullptr;
 };

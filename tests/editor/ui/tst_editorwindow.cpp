@@ -593,6 +593,101 @@ private slots:
         QVERIFY(!QFileInfo::exists(m_kit->folder.path() + "/gato.bmp"));
     }
 
+    // The whole editor by keyboard alone: the title screen's button, browsing,
+    // the chooser, placing with the marker and saving. Enter at the marker
+    // writes the very line a click at that point writes.
+    void keyboardAloneWalksFromTitleToSave()
+    {
+        // Keys go where a keyboard sends them: to the window's focused control.
+        auto press = [](QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+            QTest::keyClick(target, key, modifiers);
+        };
+        EditorApp app(m_kit->dialogs, m_kit->random);
+        app.start();
+        Form3 *title = app.titleScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(title));
+        auto *open = title->findChild<QPushButton *>("Command2");
+        QCOMPARE(title->focusWidget(), open);
+        press(title, Qt::Key_Tab);
+        QCOMPARE(title->focusWidget(), title->findChild<QPushButton *>("Command3"));
+        press(title, Qt::Key_Backtab);
+        QCOMPARE(title->focusWidget(), open);
+        press(title, Qt::Key_Return);
+        Form1 *editor = app.editor();
+        QVERIFY(editor && editor->isVisible());
+
+        // Browsing from the picture, then through the buttons.
+        QCOMPARE(editor->focusWidget(), editor->surface());
+        press(editor, Qt::Key_PageUp);
+        QCOMPARE(editor->pictureIndex(), 2);
+        press(editor, Qt::Key_Down);
+        QCOMPARE(editor->pictureIndex(), 0);
+        press(editor, Qt::Key_Up);
+        QCOMPARE(editor->pictureIndex(), 2); // c.bmp, 120 x 80
+        press(editor, Qt::Key_Tab);
+        press(editor, Qt::Key_Tab);
+        press(editor, Qt::Key_Space);
+        QCOMPARE(editor->pictureIndex(), 0);
+        press(editor, Qt::Key_Backtab);
+        press(editor, Qt::Key_Space);
+        QCOMPARE(editor->pictureIndex(), 2);
+
+        // The chooser: the frame follows the arrows, Enter takes the cell.
+        press(editor, Qt::Key_Tab);
+        press(editor, Qt::Key_Tab);
+        press(editor, Qt::Key_Space);
+        Form2 *chooser = editor->chooser();
+        QVERIFY(chooser && chooser->isVisible());
+        QCOMPARE(chooser->keyCell(), 0);
+        QVERIFY(chooser->keyFrame()->isVisible());
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Up})
+            press(chooser, key);
+        QCOMPARE(chooser->keyCell(), 1);
+        QVERIFY(chooser->keyFrame()->geometry().contains(chooser->cell(1)->geometry()));
+        press(chooser, Qt::Key_Left);
+        press(chooser, Qt::Key_Return);
+        QVERIFY(editor->drawingChosen());
+        QCOMPARE(editor->chosenDrawing().drawingName, QString("abeja.gif"));
+
+        // Placing: the marker starts in the middle and moves by 4, 20 with Shift.
+        QCOMPARE(editor->focusWidget(), editor->surface());
+        QCOMPARE(editor->placementMarker(), QPoint(60, 40));
+        for (int i = 0; i < 3; ++i)
+            press(editor, Qt::Key_Right);
+        press(editor, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(editor->placementMarker(), QPoint(72, 60));
+        QVERIFY(editor->surface()->markerShown());
+        QCOMPARE(editor->surface()->marker(), QPoint(72, 60));
+        press(editor, Qt::Key_Return);
+        QCOMPARE(editor->animation()->file(), m_kit->file("gifs/abeja.gif"));
+        QTRY_VERIFY_WITH_TIMEOUT(editor->surface()->isEnabled(), 5000);
+        QCOMPARE(editor->focusWidget(), editor->surface());
+        const QImage byKeys = editor->surface()->retainedImage();
+        QCOMPARE(byKeys.pixel(75, 60), qRgb(0, 0, 0));
+        // The same point by the mouse.
+        QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {},
+                          editor->surface()->mapTo(editor, QPoint(72, 60)));
+        QTRY_VERIFY_WITH_TIMEOUT(editor->surface()->isEnabled(), 5000);
+        QCOMPARE(editor->placementLines(), QStringList({"abeja.gif,72,60,", "abeja.gif,72,60,"}));
+        QCOMPARE(editor->surface()->retainedImage(), byKeys);
+
+        // Saving: five Tabs from the picture reach the save button.
+        editor->surface()->setFocus();
+        for (int i = 0; i < 5; ++i)
+            press(editor, Qt::Key_Tab);
+        m_kit->dialogs.answers.enqueue(QString("teclado"));
+        press(editor, Qt::Key_Space);
+        QCOMPARE(readAll(m_kit->file("coordenadas/teclado.txt")),
+                 QByteArray("abeja.gif,72,60,\r\nabeja.gif,72,60,\r\n"));
+        QVERIFY(m_kit->dialogs.messages.isEmpty());
+        // Escape closes the chooser.
+        editor->Command1_Click(2);
+        QVERIFY(chooser->isVisible());
+        press(chooser, Qt::Key_Escape);
+        QVERIFY(!chooser->isVisible());
+    }
+
     // The program's windows as main() wires them: the title screen's button
     // opens the editor window and closes the title screen, and the editor's
     // confirmed exit reaches the program.

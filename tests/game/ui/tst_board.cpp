@@ -7,6 +7,7 @@
 #include "game/logic/screenlogic.h"
 #include "support/testsupport.h"
 #include "support/workedlayouts.h"
+#include "uisupport/handclock.h"
 #include "uisupport/recordingsound.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
@@ -29,20 +30,6 @@ bool sameColour(const QColor &a, const QColor &b)
 {
     return qAbs(a.red() - b.red()) <= 24 && qAbs(a.green() - b.green()) <= 24 && qAbs(a.blue() - b.blue()) <= 24;
 }
-
-// A scan clock that ticks only when told to.
-class HandClock : public boardlogic::ScanClock
-{
-public:
-    void start(int) override { running = true; }
-    void stop() override { running = false; }
-    void tick()
-    {
-        if (running)
-            onTick();
-    }
-    bool running = false;
-};
 
 QSize screenSize()
 {

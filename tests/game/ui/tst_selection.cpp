@@ -7,6 +7,7 @@
 #include "game/ui/start.h"
 #include "support/testsupport.h"
 #include "uisupport/dropfiles.h"
+#include "uisupport/handclock.h"
 #include "uisupport/recordingsound.h"
 #include "widgets/facebutton.h"
 #include "widgets/sound.h"
@@ -443,6 +444,68 @@ private slots:
         key(Qt::Key_Enter);
         QVERIFY(board->grid().isSolved());
         QCOMPARE(m_app->results()->gamesFinished(), 1);
+    }
+
+    // A child with one switch: one key alone, with the scan's clock, from
+    // the start screen to a solved 6-piece board.
+    void oneSwitchFromStartToASolvedBoard()
+    {
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/a.png"), QSize(160, 120), 3, 2));
+        QVERIFY(writeBlockPicture(m_folder->file("imagenes/b.png"), QSize(160, 120), 3, 2));
+        HandClock clock;
+        m_app->setScanning(true, 1500, &clock);
+        const auto press = [] {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QTest::keyClick(focus, Qt::Key_Space);
+        };
+        Form1 *start = m_app->startScreen();
+        start->show();
+        QVERIFY(QTest::qWaitForWindowActive(start));
+        press();
+        QVERIFY(m_app->hasSelection());
+
+        Form2 *form = m_app->selection();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(previewsPlaced(form));
+        QVERIFY(clock.running);
+        QCOMPARE(form->scanned(), form->Command3[0]);
+        for (int k = 1; k <= 10; ++k) {
+            clock.tick();
+            QCOMPARE(form->scanned(), form->Command3[k % 10]);
+            QCOMPARE(QApplication::focusWidget(), form->scanned());
+        }
+        press(); // 6
+        QCOMPARE(int(form->Choice().GridColumns), 3);
+        QCOMPARE(int(form->Choice().GridRows), 2);
+        // Only the cells with a picture are offered.
+        QCOMPARE(form->scanned(), form->Image1[0]);
+        clock.tick();
+        QCOMPARE(form->scanned(), form->Image1[1]);
+        clock.tick();
+        QCOMPARE(form->scanned(), form->Image1[0]);
+        clock.tick();
+        // The shuffle swaps the top row's first two pieces.
+        m_random.m_fractions = {0.0, 0.0, 0.0, 0.5, 0.0};
+        m_random.drawn = 0;
+        press();
+        QVERIFY(boardIsOpen());
+        Form3 *board = m_app->board();
+        QCOMPARE(board->choice().PictureName, QStringLiteral("b.png"));
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        QTRY_VERIFY_WITH_TIMEOUT(!board->timer1()->isActive(), 5000);
+        QCOMPARE(board->cellPiece(0, 0), 1);
+        press(); // the top row
+        press(); // its first cell: the piece is lifted
+        QVERIFY(board->carrying());
+        press(); // the top row again
+        clock.tick();
+        press(); // its second cell
+        QVERIFY(board->grid().isSolved());
+        QCOMPARE(m_app->results()->gamesFinished(), 1);
+        // The windows let go of the clock before it goes.
+        m_app->setScanning(false, 1500);
+        QVERIFY(!clock.running);
     }
 
     // The board's selection button brings this screen back in front.
