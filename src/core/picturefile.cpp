@@ -262,8 +262,11 @@ QByteArray boundAnimation(const QByteArray &bytes)
             break;
         }
         default:
-            // A block the format does not know: the decoder stops there.
-            return frames == 0 ? bytes : cutAfter(bytes, lastFrameEnd);
+            // A block the format does not know. Qt's decoder reads some
+            // broken blocks otherwise than the format says (a graphic
+            // control block of a size other than 4) and may find frames
+            // beyond, unbounded: keep only the frames walked so far.
+            return frames == 0 ? QByteArray() : cutAfter(bytes, lastFrameEnd);
         }
     }
     return bytes;

@@ -137,6 +137,13 @@ private slots:
             << handMadeGif(10, 10, {{0, 0, 1, 1}, {0, side - 50, 1, 51}, {0, 0, 1, 1}}) << 1;
         QTest::newRow("frames past the pixel budget")
             << handMadeGif(side, side, tinyFrames(6)) << int(kAnimationMostPixels / (side * side));
+        // A fuzzer's finding: a graphic control block of size 0, after
+        // which Qt's decoder still found a frame 65159 pixels down.
+        QTest::newRow("a block the walk cannot follow, before any frame")
+            << QByteArray::fromBase64("R0lGODlhBAAAAIEAAAAAAP8AAAD/AP///yH/C05FVFNDQVBFMi7OAwEAAAAh/gN2dWQAIfkABAAFBQAsAwAA"
+                                      "AAEAAQAAAgJEAQAh+QQFBQADACwBAAEAAQABAAACAkQBACH5BAUFAAMALAIAR65GAEBQYAICRAEAWw==")
+            << -1;
+        QTest::newRow("a block the walk cannot follow, after a frame") << three.chopped(1) + "\x07junk" << 3;
         QTest::newRow("no gif") << QByteArray("not a picture") << -2;
         QTest::newRow("broken off") << three.left(three.size() - 4) << -2;
     }
