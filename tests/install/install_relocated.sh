@@ -33,6 +33,30 @@ for icon in apps/org.vud.vud2 apps/org.vud.vudeditor mimetypes/application-x-vud
 done
 "$generator" --check "$prefix/share/vud" || fail "the installed sample data is incomplete"
 
+# Every language the programs speak besides the entries' own English: a man
+# page of each program that man reads without a warning, the menu entries'
+# name and comment, and the metadata's summary and description.
+languages="es ca gl eu fr pt it de"
+pages=(share/man/man6/vud2.6.gz share/man/man1/vudeditor.1.gz)
+for language in $languages; do
+    pages+=("share/man/$language/man6/vud2.6.gz" "share/man/$language/man1/vudeditor.1.gz")
+    for desktop in org.vud.vud2 org.vud.vudeditor; do
+        for key in Name GenericName Comment Keywords; do
+            grep -q "^$key\[$language\]=." "$prefix/share/applications/$desktop.desktop" \
+                || fail "$desktop.desktop has no $key[$language]"
+        done
+    done
+    for element in summary p; do
+        grep -q "<$element xml:lang=\"$language\">" "$prefix/share/metainfo/org.vud.vud2.metainfo.xml" \
+            || fail "the metadata has no $element in $language"
+    done
+done
+for page in "${pages[@]}"; do
+    [ -f "$prefix/$page" ] || fail "$page is not installed"
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$prefix/$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man warns about $page: $warnings"
+done
+
 snapshot() { (cd "$prefix/share" && find . -type f -print0 | sort -z | xargs -0 md5sum; find . | sort); }
 before=$(snapshot)
 

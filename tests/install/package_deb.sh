@@ -29,6 +29,11 @@ for file in ./usr/bin/vud2 ./usr/bin/vudeditor ./usr/share/vud/gifs/inicio.gif .
     ./usr/share/man/man6/vud2.6.gz ./usr/share/doc/vud/copyright; do
     grep -qxF "$file" <<<"$contents" || fail "$file is not in the package"
 done
+for language in es ca gl eu fr pt it de; do
+    for file in ./usr/share/man/$language/man6/vud2.6.gz ./usr/share/man/$language/man1/vudeditor.1.gz; do
+        grep -qxF "$file" <<<"$contents" || fail "$file is not in the package"
+    done
+done
 # Only what the build made: no puzzle saved while trying the programs, and
 # nothing of the tests.
 grep -E 'tst_|dibujo\.(bmp|txt)$' <<<"$contents" && fail "test files or saved puzzles in the package"
