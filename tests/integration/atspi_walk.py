@@ -126,8 +126,24 @@ def click(acc):
     subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
 
 
+def program_folder(home, programs):
+    """A program folder of this walk's own, so that the records of the game
+    it plays go nowhere else: the programs copied, their data folders
+    linked."""
+    folder = os.path.join(home, "bin")
+    os.makedirs(folder)
+    source = os.path.dirname(os.path.abspath(programs[0]))
+    for name in ("imagenes", "gifs", "sonidos", "coordenadas"):
+        if os.path.isdir(os.path.join(source, name)):
+            os.symlink(os.path.join(source, name), os.path.join(folder, name))
+    copies = []
+    for program in programs:
+        copies.append(shutil.copy2(program, folder))
+    return copies
+
+
 def start(program, home):
-    # The children's records and settings of this walk only.
+    # The settings of this walk only.
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                QT_ACCESSIBILITY="1", XDG_DATA_HOME=os.path.join(home, "data"),
                XDG_CONFIG_HOME=os.path.join(home, "config"))
@@ -219,6 +235,7 @@ def main():
     home = tempfile.mkdtemp(prefix="atspi_walk.")
     running = []
     try:
+        vud2, editor = program_folder(home, [vud2, editor])
         # The game: the start screen, the results list, the selection screen,
         # the board played to its end, and the results list with its line.
         game = start(vud2, home)
@@ -262,10 +279,7 @@ def main():
         app = wait_for(find_editor, "vudeditor on the bus")
         title = wait_for(lambda: showing_windows(pyatspi, app), "the title screen")[0]
         found = check_window(pyatspi, title, {"push button": 2})
-        progress_button = named(found, "push button", "Progreso de los niños")
-        buttons = [a for a in found if a.getRoleName() == "push button" and a is not progress_button
-                   and a.name != progress_button.name]
-        press(buttons[0])
+        press(named(found, "push button", "Empezar"))
         window = wait_for(window_with(pyatspi, app, "push button", 5), "the editor window")
         found = check_window(pyatspi, window, {"push button": 5})
         press(named(found, "push button", "Elegir un dibujo"))
@@ -286,7 +300,9 @@ def main():
         running.append(ed)
         app = wait_for(find_editor, "vudeditor on the bus again")
         title = wait_for(lambda: showing_windows(pyatspi, app), "the title screen again")[0]
-        press(named(controls(pyatspi, title, []), "push button", "Progreso de los niños"))
+        # Its other button, named by what it shows.
+        press([a for a in controls(pyatspi, title, [])
+               if a.getRoleName() == "push button" and a.name != "Empezar"][0])
         progress = wait_for(window_with(pyatspi, app, "table", 1), "the progress window")
         expect = {"push button": 4, "list": 1, "table": 1}
         if shutil.which("xdotool"):
