@@ -1,6 +1,7 @@
 #include "widgets/facebutton.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -205,6 +206,46 @@ bool FaceButton::event(QEvent *event)
     return QPushButton::event(event);
 }
 
+int FaceButton::focusFrameWidth() const
+{
+    return qBound(4, qMin(width(), height()) / 8, 10);
+}
+
+void FaceButton::focusInEvent(QFocusEvent *event)
+{
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+        m_keyboardFocus = true;
+        break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        // Back in its window: shown as it was before.
+        break;
+    default:
+        m_keyboardFocus = false;
+        break;
+    }
+    QPushButton::focusInEvent(event);
+}
+
+void FaceButton::mousePressEvent(QMouseEvent *event)
+{
+    m_keyboardFocus = false;
+    update();
+    QPushButton::mousePressEvent(event);
+}
+
+void FaceButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_keyboardFocus) {
+        m_keyboardFocus = true;
+        update();
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void FaceButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -256,7 +297,17 @@ void FaceButton::paintEvent(QPaintEvent *)
         painter.setFont(layout.font);
         painter.drawText(layout.caption, kCaptionFlags, text());
     }
-    if (hasFocus()) {
+    if (showsFocusFrame()) {
+        // Black, white and black bands as wide as each other, seen on any
+        // face colour, round the whole button.
+        const qreal width = focusFrameWidth();
+        const QRectF frame = QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, width));
+        painter.drawRoundedRect(frame, radius, radius);
+        painter.setPen(QPen(Qt::white, width / 3));
+        painter.drawRoundedRect(frame, radius, radius);
+    } else if (hasFocus()) {
         painter.setPen(QPen(QColor(30, 20, 50), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(layout.body.adjusted(3, 3, -3, -3), radius / 2, radius / 2);

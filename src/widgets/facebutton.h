@@ -14,7 +14,8 @@ namespace vud {
 // optional picture above an optional caption that wraps onto several lines
 // when it is wider than the button. The caption's ink is dark on light faces
 // and white on dark ones; a disabled button looks faded, a focused one
-// carries a dotted mark, and the face sinks onto its shadow while pressed.
+// carries a dotted mark (a thick black and white frame when the keyboard
+// brought the focus there), and the face sinks onto its shadow while pressed.
 class FaceButton : public QPushButton
 {
     Q_OBJECT
@@ -61,16 +62,26 @@ public:
 
     QSize sizeHint() const override;
 
+    // Whether the thick frame shows: focused from the keyboard, and no
+    // mouse press on the button since.
+    bool showsFocusFrame() const { return hasFocus() && m_keyboardFocus; }
+    // The frame's width in pixels for this button's size.
+    int focusFrameWidth() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     // A button with a picture and no caption is named for assistive
     // technology by its tooltip, unless given a name of its own.
     bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_picture;
     QString m_nameFromTip;
     qreal m_roundness = 1.0 / 8;
+    bool m_keyboardFocus = false;
 };
 
 } // namespace vud

@@ -266,6 +266,44 @@ private slots:
         QVERIFY(qAbs(QRectF(layout.picture).center().x() - layout.body.center().x()) <= 1);
     }
 
+    // Reached by Tab, a button wears a thick black and white frame; a click
+    // that focuses it shows none, and a press takes a shown one away.
+    void keyboardFocusShowsAThickFrame()
+    {
+        QWidget window;
+        FaceButton first(QStringLiteral("A"), &window);
+        FaceButton second(QStringLiteral("B"), &window);
+        for (FaceButton *button : {&first, &second}) {
+            makeBoardButton(*button);
+            button->setFaceColour(QColor(255, 192, 192));
+        }
+        second.move(60, 0);
+        window.resize(120, 60);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // Rows 0-1 black, 2-3 white and 4-5 black across the top edge.
+        const auto framed = [](FaceButton &button) {
+            const QImage shot = render(button);
+            return button.focusFrameWidth() == 6 && shot.pixelColor(24, 1) == QColor(Qt::black)
+                && shot.pixelColor(24, 3) == QColor(Qt::white) && shot.pixelColor(24, 5) == QColor(Qt::black);
+        };
+        QTest::mouseClick(&second, Qt::LeftButton);
+        QVERIFY(second.hasFocus());
+        QVERIFY(!second.showsFocusFrame());
+        QVERIFY(!framed(second));
+        QTest::keyClick(&second, Qt::Key_Tab);
+        QVERIFY(first.hasFocus());
+        QVERIFY(first.showsFocusFrame());
+        QVERIFY(framed(first));
+        QTest::mousePress(&first, Qt::LeftButton);
+        QVERIFY(!first.showsFocusFrame());
+        QVERIFY(!framed(first));
+        QTest::mouseRelease(&first, Qt::LeftButton);
+        // A key on the button shows it again.
+        QTest::keyClick(&first, Qt::Key_Shift);
+        QVERIFY(framed(first));
+    }
+
     void inkIsReadableOnEveryFace()
     {
         FaceButton face(QStringLiteral("HH"));

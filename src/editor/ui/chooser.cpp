@@ -7,6 +7,7 @@
 #include "editor/logic/layout.h"
 #include "editor/ui/artwork.h"
 #include "editor/ui/dialogs.h"
+#include "widgets/accessiblecells.h"
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 
@@ -40,6 +41,8 @@ Form2::Form2(Dialogs &dialogs, QWidget *parent)
     , m_screen(vud::screenTwips())
 {
     setObjectName(QStringLiteral("Form2"));
+    // No title bar shows a caption; assistive technology still names it.
+    setAccessibleName(tr("VUD editor - Elegir un dibujo"));
     setWindowIcon(Artwork::editorIcon());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
@@ -51,6 +54,7 @@ Form2::Form2(Dialogs &dialogs, QWidget *parent)
         cell->setObjectName(QStringLiteral("Image1"));
         cell->setProperty("index", k);
         cell->setScaledContents(true);
+        vud::markAsAccessibleCell(cell);
         cell->setMouseTracking(true);
         cell->setCursor(Qt::PointingHandCursor);
         cell->installEventFilter(this);
@@ -188,6 +192,7 @@ void Form2::ShowPreviewPage()
         const int k = i % 9;
         QLabel *cell = m_image1[k];
         if (i < m_files.size() && i > -1) {
+            cell->setAccessibleName(m_files.at(i));
             cell->hide();
             const QString path = m_paths.at(i);
             const vud::PreviewPicture preview = vud::loadPreview(path, m_screen);
@@ -209,6 +214,7 @@ void Form2::ShowPreviewPage()
             }
             cell->show();
         } else {
+            cell->setAccessibleName(tr("Sin dibujo"));
             cell->clear();
             m_cellFile[k].clear();
         }

@@ -77,6 +77,8 @@ Form1::Form1(Dialogs &dialogs, vud::RandomSource &names)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
+    // No title bar shows a caption; assistive technology still names it.
+    setAccessibleName(tr("VUD editor - Editor de puzzles"));
     setWindowIcon(Artwork::editorIcon());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
@@ -163,6 +165,7 @@ void Form1::createControls()
 
     m_list1 = new QListView(this);
     m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setAccessibleName(tr("Dibujos puestos"));
     m_list1->setModel(&m_placements);
     m_list1->setFocusPolicy(Qt::NoFocus);
     placeControl(m_list1, kList1);

@@ -139,6 +139,7 @@ ProgressWindow::ProgressWindow(Dialogs &dialogs, const QString &storePath, QWidg
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("Children"));
+    m_list->setAccessibleName(tr("Niños"));
     m_list->setWordWrap(true);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_list, &QListWidget::currentRowChanged, this, &ProgressWindow::childChosen);
@@ -157,6 +158,7 @@ ProgressWindow::ProgressWindow(Dialogs &dialogs, const QString &storePath, QWidg
     m_model = new GamesModel(this);
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("Games"));
+    m_table->setAccessibleName(tr("Partidas"));
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

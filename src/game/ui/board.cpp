@@ -5,7 +5,6 @@
 #include "core/designcolour.h"
 #include "core/picturefile.h"
 #include "core/random.h"
-#include "game/ui/accessiblecells.h"
 #include "game/ui/boardart.h"
 #include "game/ui/cellhighlight.h"
 #include "widgets/activation.h"
@@ -51,6 +50,8 @@ Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, const boardl
     , m_nextChoice(choice)
 {
     setObjectName(QStringLiteral("Form3"));
+    // No title bar shows a caption; assistive technology still names it.
+    setAccessibleName(tr("VUD 2.0 - Tablero"));
     vud::watchWindowActivation();
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
@@ -62,7 +63,6 @@ Form3::Form3(vud::SoundInterface &sound, vud::RandomSource &random, const boardl
     // with Tab.
     setFocusPolicy(Qt::StrongFocus);
 
-    installAccessibleCells();
     createButtons();
 
     Picture1.append(createPiece(0));

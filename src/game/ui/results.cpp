@@ -6,7 +6,9 @@
 #include "game/logic/screenlogic.h"
 #include "widgets/activation.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
@@ -120,8 +122,21 @@ void Form4::addResult(int pieces, qint32 seconds, int moves)
 
 void Form4::showModeless()
 {
+    if (QApplication::activeWindow() != this)
+        m_before = QApplication::activeWindow();
     show();
     PlaceOnScreen();
     raise();
     activateWindow();
+}
+
+void Form4::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Escape) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    hide();
+    if (m_before && m_before->isVisible())
+        m_before->activateWindow();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class QListWidget;
@@ -19,12 +20,15 @@ public:
     qint16 gamesFinished() const { return GamesFinished; }
 
     // Shows the window without blocking the others and brings it to the front.
+    // Escape puts it away again and gives the keyboard back to the window
+    // that had it.
     void showModeless();
 
     QListWidget *List1 = nullptr;
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();
@@ -32,4 +36,5 @@ private:
     void PlaceOnScreen();
 
     qint16 GamesFinished = 0;
+    QPointer<QWidget> m_before; // the active window when it was shown
 };

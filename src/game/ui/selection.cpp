@@ -3,10 +3,10 @@
 #include "core/datapaths.h"
 #include "core/preview.h"
 #include "core/previewloader.h"
-#include "game/ui/accessiblecells.h"
 #include "game/ui/screenart.h"
 #include "game/ui/switchfilter.h"
 #include "puzzlefile/puzzleimport.h"
+#include "widgets/accessiblecells.h"
 #include "widgets/facebutton.h"
 #include "widgets/sound.h"
 
@@ -40,6 +40,7 @@ PreviewCell::PreviewCell(QWidget *parent)
     : QLabel(parent)
 {
     setScaledContents(true);
+    vud::markAsAccessibleCell(this);
     // Reached from the keyboard only, so a click shows no focus.
     setFocusPolicy(Qt::TabFocus);
 }
@@ -161,6 +162,7 @@ void Form2::setScanning(bool on, int intervalMs, boardlogic::ScanClock *clock)
     });
     m_scanCells = false;
     m_scanItem = 0;
+    m_scanCount = 0;
     startScan();
 }
 
@@ -176,21 +178,38 @@ QWidget *Form2::scanned() const
 {
     if (!m_switch)
         return nullptr;
-    if (m_scanCells)
-        return Image1.value(m_scanItem);
-    return Command3.value(m_scanItem);
+    if (!m_scanCells)
+        return Command3.value(m_scanItem);
+    if (m_scanItem >= Image1.size())
+        return Command1.value(m_scanItem - int(Image1.size()));
+    return Image1.value(m_scanItem);
+}
+
+bool Form2::scanOffers(int stop) const
+{
+    const int cells = int(Image1.size());
+    if (stop < cells)
+        return Image1[stop]->hasPicture() || Image1[stop]->isWaiting();
+    // A page turn only where there are pictures to turn to.
+    if (stop == cells)
+        return Command1[0]->isEnabled() && m_paging.pageStart() + cells < m_file1.ListCount();
+    return Command1[1]->isEnabled() && m_paging.pageStart() > 0;
 }
 
 void Form2::scanStep()
 {
     if (m_scanCells) {
-        // Only the cells that show a picture are offered.
-        for (int k = 1; k <= Image1.size(); ++k) {
-            const int next = int((m_scanItem + k) % Image1.size());
-            if (Image1[next]->hasPicture() || Image1[next]->isWaiting()) {
-                m_scanItem = next;
-                break;
-            }
+        // Only the cells that show a picture are offered, then the page
+        // turns; after the last one the counts come back.
+        const int stops = int(Image1.size() + Command1.size());
+        int next = m_scanItem + 1;
+        while (next < stops && !scanOffers(next))
+            ++next;
+        if (next < stops) {
+            m_scanItem = next;
+        } else {
+            m_scanCells = false;
+            m_scanItem = m_scanCount;
         }
     } else {
         m_scanItem = int((m_scanItem + 1) % Command3.size());
@@ -205,10 +224,17 @@ void Form2::Switch_Press()
         return;
     if (!m_scanCells) {
         Command3_Click(m_scanItem);
+        m_scanCount = m_scanItem;
         m_scanCells = true;
-        m_scanItem = int(Image1.size()) - 1;
+        m_scanItem = -1;
         scanStep();
         // Each choice gives the child a whole wait before the next step.
+        m_scanClock->start(m_scanInterval);
+    } else if (m_scanItem >= Image1.size()) {
+        // A page turn: the new page's pictures from the first.
+        Command1_Click(m_scanItem - int(Image1.size()));
+        m_scanItem = -1;
+        scanStep();
         m_scanClock->start(m_scanInterval);
     } else {
         const int cell = m_scanItem;
@@ -264,7 +290,6 @@ void Form2::Form_Load()
     const QPointF origin = Screens::centredOrigin(m_screen, QSizeF(ClientWidth, ClientHeight));
     move(m_screen.toPixelsX(origin.x()), m_screen.toPixelsY(origin.y()));
     m_file1.setDataFolder(QStringLiteral("\\imagenes\\"));
-    installAccessibleCells();
     ShowPreviewPage();
     m_paging.reset();
     m_hasChosen = false;

@@ -72,13 +72,15 @@ public:
 
     // One-switch play: the focus steps over the piece-count buttons at the
     // clock's pace, and a press chooses the count; then it steps over the
-    // gallery's pictures, and a press opens the board. The switch is Space,
-    // Enter or a mouse button anywhere on the screen. Without a clock a
-    // timer drives it.
+    // gallery's pictures and the page-turn buttons that lead to more, and a
+    // press opens the board or turns the page. A pass with no press goes
+    // back to the counts, at the one chosen. The switch is Space, Enter or a
+    // mouse button anywhere on the screen. Without a clock a timer drives it.
     void setScanning(bool on, int intervalMs = boardlogic::RowColumnScan::DefaultIntervalMs,
                      boardlogic::ScanClock *clock = nullptr);
     bool scanning() const { return m_switch != nullptr; }
-    // The control the scan is on: a count button, then a gallery cell.
+    // The control the scan is on: a count button, then a gallery cell or a
+    // page-turn button.
     QWidget *scanned() const;
     void Switch_Press();
 
@@ -135,10 +137,13 @@ private:
 
     void scanStep();
     void startScan();
+    // Stops 0 to 8 are the gallery's cells, then the next and previous page.
+    bool scanOffers(int stop) const;
     std::unique_ptr<boardlogic::ScanClock> m_ownScanClock;
     boardlogic::ScanClock *m_scanClock = nullptr;
     QObject *m_switch = nullptr;
     int m_scanInterval = boardlogic::RowColumnScan::DefaultIntervalMs;
     bool m_scanCells = false; // over the gallery, after a count was chosen
     int m_scanItem = 0;
+    int m_scanCount = 0; // the count the scan chose
 };

@@ -69,6 +69,10 @@ private slots:
         // Small drawings keep their size; top-left corners stay at the design.
         QCOMPARE(chooser.cell(4)->geometry(), QRect(328, 160, 14, 8));
         QVERIFY(!chooser.animation()->isVisible());
+        // Named for assistive technology: the window, each cell by its drawing.
+        QVERIFY(!chooser.accessibleName().isEmpty());
+        QCOMPARE(chooser.cell(4)->accessibleName(), drawing(4));
+        QCOMPARE(chooser.cell(5)->accessibleName(), QString("Sin dibujo"));
     }
 
     void pagesTurnAsTheGalleryDoes_data()

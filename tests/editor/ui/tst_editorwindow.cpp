@@ -155,6 +155,9 @@ private slots:
         QCOMPARE(form.chosenDrawing().cellPath, m_kit->file("gifs/animales/primero.gif"));
         QCOMPARE(form.pictureFiles(), QStringList({"a.bmp", "b.png", "c.bmp"}));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 192, 192));
+        // No caption, yet named for assistive technology.
+        QVERIFY(form.windowTitle().isEmpty());
+        QVERIFY(!form.accessibleName().isEmpty());
         QCOMPARE(button(0)->geometry(), QRect(0, 0, 41, 41));
         QCOMPARE(button(3)->geometry(), QRect(0, 184, 81, 81));
         QCOMPARE(form.geometry(), QGuiApplication::primaryScreen()->geometry());

@@ -1094,13 +1094,19 @@ private slots:
     {
         openBoard(3, 2);
         Form3 *form = board();
+        // No caption, yet named for assistive technology.
+        QVERIFY(!form->accessibleName().isEmpty());
         QSignalSpy selection(form, &Form3::selectionRequested);
         auto *choose = form->findChild<vud::FaceButton *>("Command9");
         for (int k = 0; k < 10 && QApplication::focusWidget() != choose; ++k)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), choose);
+        QVERIFY(choose->showsFocusFrame());
         QTest::keyClick(choose, Qt::Key_Space);
         QCOMPARE(selection.size(), 1);
+        // The mouse takes the thick frame away.
+        QTest::mouseClick(choose, Qt::LeftButton);
+        QVERIFY(!choose->showsFocusFrame());
         // A click on a button leaves the keyboard on the grid.
         form->setFocus();
         QTest::mouseClick(form->findChild<vud::FaceButton *>("Command8"), Qt::LeftButton);

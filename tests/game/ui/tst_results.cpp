@@ -93,6 +93,28 @@ private slots:
         QVERIFY(form->isVisible());
     }
 
+    // Escape, on the window or on its list, puts it away with its lines,
+    // and the window that had the keyboard has it again.
+    void escapePutsTheListAway()
+    {
+        QWidget before;
+        before.setGeometry(0, 0, 100, 100);
+        before.show();
+        before.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&before));
+        Form4 *form = m_form.get();
+        form->addResult(6, 95, 20);
+        for (QWidget *target : {static_cast<QWidget *>(form), static_cast<QWidget *>(form->List1)}) {
+            form->showModeless();
+            QVERIFY(QTest::qWaitForWindowActive(form));
+            target->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(target, Qt::Key_Escape);
+            QVERIFY(!form->isVisible());
+            QTRY_VERIFY(before.isActiveWindow());
+            QCOMPARE(form->List1->count(), 1);
+        }
+    }
+
     // The longest line a game can write reads whole, in a list long enough
     // to scroll, with no horizontal scroll bar.
     void everyLineReadsWhole()

@@ -478,11 +478,14 @@ private slots:
         press(); // 6
         QCOMPARE(int(form->Choice().GridColumns), 3);
         QCOMPARE(int(form->Choice().GridRows), 2);
-        // Only the cells with a picture are offered.
+        // Only the cells with a picture are offered; a pass with no press
+        // goes back to the counts, at the one chosen.
         QCOMPARE(form->scanned(), form->Image1[0]);
         clock.tick();
         QCOMPARE(form->scanned(), form->Image1[1]);
         clock.tick();
+        QCOMPARE(form->scanned(), form->Command3[0]);
+        press(); // 6 again
         QCOMPARE(form->scanned(), form->Image1[0]);
         clock.tick();
         // The shuffle swaps the top row's first two pieces.
@@ -506,6 +509,64 @@ private slots:
         // The windows let go of the clock before it goes.
         m_app->setScanning(false, 1500);
         QVERIFY(!clock.running);
+    }
+
+    // One switch reaches every picture: after the page's pictures the scan
+    // stops on the page turns that lead to more, and a pass with no press
+    // goes back to the counts.
+    void oneSwitchTurnsTheGallerysPages()
+    {
+        QVERIFY(writeNumberedPictures(*m_folder, 12));
+        Form2 *form = shownForm();
+        QVERIFY(form);
+        HandClock clock;
+        form->setScanning(true, 1500, &clock);
+        const auto press = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
+        const auto ticks = [&clock](int n) {
+            for (int k = 0; k < n; ++k)
+                clock.tick();
+        };
+        ticks(2);
+        QCOMPARE(form->scanned(), form->Command3[2]);
+        press(); // 20 pieces
+        QCOMPARE(int(form->Choice().GridColumns), 5);
+        QCOMPARE(form->scanned(), form->Image1[0]);
+        ticks(8);
+        QCOMPARE(form->scanned(), form->Image1[8]);
+        // No earlier page to turn to: only the next.
+        clock.tick();
+        QCOMPARE(form->scanned(), form->Command1[0]);
+        QCOMPARE(QApplication::focusWidget(), form->Command1[0]);
+        QVERIFY(form->Command1[0]->showsFocusFrame());
+        clock.tick();
+        QCOMPARE(form->scanned(), form->Command3[2]);
+        QCOMPARE(form->PageStart(), 0);
+
+        press();
+        ticks(9);
+        press(); // the next page
+        QCOMPARE(form->PageStart(), 9);
+        QVERIFY(previewsPlaced(form));
+        QCOMPARE(form->scanned(), form->Image1[0]);
+        ticks(2);
+        QCOMPARE(form->scanned(), form->Image1[2]);
+        // Nothing after this page: only the previous.
+        clock.tick();
+        QCOMPARE(form->scanned(), form->Command1[1]);
+        press();
+        QCOMPARE(form->PageStart(), 0);
+        QVERIFY(previewsPlaced(form));
+        QCOMPARE(form->scanned(), form->Image1[0]);
+        ticks(9);
+        press();
+        QVERIFY(previewsPlaced(form));
+        ticks(2);
+        QSignalSpy chosen(form, &Form2::pictureChosen);
+        press();
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(form->Choice().PictureName, QStringLiteral("p11.png"));
+        QCOMPARE(int(form->Choice().GridColumns), 5);
+        form->setScanning(false);
     }
 
     // The board's selection button brings this screen back in front.
