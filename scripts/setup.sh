@@ -16,6 +16,7 @@ PACKAGES=(
     desktop-file-utils appstream lintian dpkg-dev file
     clang libfuzzer-14-dev libclang-rt-14-dev
     at-spi2-core python3-pyatspi dbus
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 
 # Seconds each fuzz target runs in the test command.

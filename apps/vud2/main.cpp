@@ -1,3 +1,4 @@
+#include "core/language.h"
 #include "core/picturefile.h"
 #include "core/random.h"
 #include "game/ui/gameapp.h"
@@ -63,18 +64,27 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ScreenArt::windowIcon());
     quitOnTerminatingSignals(app);
 
+    // The language first, so that everything after speaks it.
+    QStringList arguments = QCoreApplication::arguments();
+    bool missingLanguage = false;
+    vud::loadLanguage(vud::takeLanguageOption(arguments, &missingLanguage));
+
     // One-switch play, kept in the user's settings; the command line changes
     // them for this run and the next ones.
     QSettings settings(QStringLiteral("vud"), QStringLiteral("vud2"));
     boardlogic::ScanSettings scan = boardlogic::ScanSettings::read(settings);
     QStringList files;
-    const QString error = boardlogic::applyScanOptions(QCoreApplication::arguments(), scan, &files);
+    QString error = boardlogic::applyScanOptions(arguments, scan, &files);
+    if (error.isEmpty() && missingLanguage)
+        error = QCoreApplication::translate("vud", "--lang takes a language code such as fr or pt_BR");
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "vud2: %s\nusage: vud2 [--scan | --no-scan] [--scan-pace SECONDS] [PUZZLE.vud]\n",
-                     qPrintable(error));
+        //: The command line's help; the options and words in capitals are kept as they are.
+        const QString usage = QCoreApplication::translate(
+            "vud2", "usage: vud2 [--scan | --no-scan] [--scan-pace SECONDS] [--lang CODE] [PUZZLE.vud]");
+        std::fprintf(stderr, "vud2: %s\n%s\n", qUtf8Printable(error), qUtf8Printable(usage));
         return 2;
     }
-    if (QCoreApplication::arguments().size() > files.size() + 1)
+    if (arguments.size() > files.size() + 1)
         scan.write(settings);
 
     vud::SoundPlayer player;

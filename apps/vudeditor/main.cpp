@@ -1,3 +1,4 @@
+#include "core/language.h"
 #include "core/picturefile.h"
 #include "core/random.h"
 #include "editor/ui/artwork.h"
@@ -13,12 +14,26 @@
 
 namespace {
 
+// The command line's help.
+QString usage()
+{
+    //: The command line's help; the options and words in capitals are kept as they are.
+    return QCoreApplication::translate("vudeditor",
+                                       "usage: vudeditor [--lang CODE] [--export-results FILE.csv] [FILE ...]");
+}
+
 // vudeditor --export-results FILE: everyone's games as CSV, without a window
-// (nor a display) and without starting the editor.
+// (nor a display) and without starting the editor. Without a file, the help.
 int exportResults(int argc, char *argv[], const char *file)
 {
     QCoreApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("vudeditor"));
+    QStringList arguments = QCoreApplication::arguments();
+    vud::loadLanguage(vud::takeLanguageOption(arguments));
+    if (!file) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(usage()));
+        return 2;
+    }
     const QString path = QString::fromLocal8Bit(file);
     records::ResultsStore store;
     const QVector<records::FinishedGame> games = store.allGames();
@@ -31,10 +46,11 @@ int exportResults(int argc, char *argv[], const char *file)
         std::fprintf(stderr, "vudeditor: %s\n", qUtf8Printable(error));
         return 1;
     }
-    std::printf("%s\n", qUtf8Printable(QStringLiteral("%1 partidas de %2 exportadas a %3")
-                                           .arg(games.size())
-                                           .arg(QDir::toNativeSeparators(store.path()))
-                                           .arg(QDir::toNativeSeparators(path))));
+    //: Printed on the command line: %1 the number of games, %2 the results file, %3 the CSV file written.
+    const QString done = QCoreApplication::translate("vudeditor", "%1 partidas de %2 exportadas a %3")
+                             .arg(QString::number(games.size()), QDir::toNativeSeparators(store.path()),
+                                  QDir::toNativeSeparators(path));
+    std::printf("%s\n", qUtf8Printable(done));
     return 0;
 }
 
@@ -44,11 +60,8 @@ int main(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--export-results") == 0) {
-            if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-                std::fprintf(stderr, "usage: vudeditor --export-results FILE.csv\n");
-                return 2;
-            }
-            return exportResults(argc, argv, argv[i + 1]);
+            const bool named = i + 1 < argc && argv[i + 1][0] != '\0';
+            return exportResults(argc, argv, named ? argv[i + 1] : nullptr);
         }
     }
 
@@ -61,6 +74,16 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vud.vudeditor"));
     QApplication::setWindowIcon(Editor::Artwork::editorIcon());
 
+    QStringList arguments = QCoreApplication::arguments();
+    bool missingLanguage = false;
+    vud::loadLanguage(vud::takeLanguageOption(arguments, &missingLanguage));
+    if (missingLanguage) {
+        std::fprintf(stderr, "vudeditor: %s\n%s\n",
+                     qUtf8Printable(QCoreApplication::translate("vud", "--lang takes a language code such as fr or pt_BR")),
+                     qUtf8Printable(usage()));
+        return 2;
+    }
+
     // The editor never seeds its generator: every start offers the same
     // default names.
     vud::StandardRandom names;
@@ -68,7 +91,7 @@ int main(int argc, char *argv[])
     Editor::EditorApp editor(dialogs, names);
     QObject::connect(&editor, &Editor::EditorApp::exitRequested, &app, [] { QCoreApplication::exit(0); });
     // Files given to open (from the file manager) are imported at once.
-    const QStringList files = QCoreApplication::arguments().mid(1);
+    const QStringList files = arguments.mid(1);
     if (files.isEmpty())
         editor.start();
     else

@@ -1,6 +1,16 @@
 #include "core/language.h"
 
+#include "core/datapaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QTranslator>
+
+#include <cstdio>
 
 namespace vud {
 
@@ -50,6 +60,116 @@ QString chooseLanguage(const QStringList &desktopLanguages, const QStringList &s
             return chosen;
     }
     return QString::fromLatin1(kSourceLanguage);
+}
+
+bool isShippedLanguage(const QString &code, const QStringList &shipped)
+{
+    return !match(code, shipped).isEmpty();
+}
+
+QString translationsFolder()
+{
+    const QLatin1String name("/translations");
+    QStringList candidates{programFolder() + name};
+    for (const QString &folder : installedDataFolders())
+        candidates << folder + name;
+    for (const QString &folder : candidates) {
+        if (!QDir(folder).entryList({QStringLiteral("vud_*.qm")}, QDir::Files).isEmpty())
+            return folder;
+    }
+    return {};
+}
+
+QStringList shippedLanguages(const QString &folder)
+{
+    QStringList codes;
+    if (!folder.isEmpty()) {
+        const QStringList files = QDir(folder).entryList({QStringLiteral("vud_*.qm")}, QDir::Files, QDir::Name);
+        for (const QString &file : files) {
+            const QString code = file.mid(4, file.size() - 7);
+            if (!code.isEmpty() && code != QLatin1String(kSourceLanguage))
+                codes << code;
+        }
+    }
+    codes.prepend(QString::fromLatin1(kSourceLanguage));
+    return codes;
+}
+
+QString takeLanguageOption(QStringList &arguments, bool *missingCode)
+{
+    const QLatin1String option("--lang");
+    QString code;
+    for (int k = 1; k < arguments.size();) {
+        const QString &a = arguments.at(k);
+        if (a == option) {
+            if (k + 1 >= arguments.size()) {
+                if (missingCode)
+                    *missingCode = true;
+                arguments.removeAt(k);
+                continue;
+            }
+            code = arguments.at(k + 1);
+            arguments.remove(k, 2);
+        } else if (a.startsWith(option + QLatin1Char('='))) {
+            code = a.mid(option.size() + 1);
+            arguments.removeAt(k);
+        } else {
+            ++k;
+        }
+    }
+    return code;
+}
+
+LoadedLanguage loadLanguage(const QString &explicitChoice)
+{
+    LoadedLanguage loaded;
+    const QString folder = translationsFolder();
+    const QStringList shipped = shippedLanguages(folder);
+    loaded.unknownChoice = !explicitChoice.isEmpty() && !isShippedLanguage(explicitChoice, shipped);
+    loaded.code = chooseLanguage(QLocale::system().uiLanguages(), shipped, explicitChoice);
+
+    QCoreApplication *app = QCoreApplication::instance();
+    if (loaded.code != QLatin1String(kSourceLanguage)) {
+        auto *translator = new QTranslator(app);
+        const QString file = folder + QStringLiteral("/vud_") + loaded.code + QStringLiteral(".qm");
+        // A catalogue with no text translated yet loads but does not install:
+        // it would change nothing.
+        if (translator->load(file)) {
+            loaded.translationFile = file;
+            QCoreApplication::installTranslator(translator);
+        } else {
+            delete translator;
+        }
+    }
+
+    // Qt's own texts (a line edit's menu, a file dialog's labels): in the
+    // language spoken where Qt speaks it, else in the source language.
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QString language = loaded.code.section(QLatin1Char('_'), 0, 0);
+    QStringList qtNames{loaded.code, language};
+    if (language == QLatin1String("pt"))
+        qtNames << QStringLiteral("pt_BR");
+    qtNames << QString::fromLatin1(kSourceLanguage);
+    auto *qtTranslator = new QTranslator(app);
+    for (const QString &name : qtNames) {
+        const QString file = qtFolder + QStringLiteral("/qtbase_") + name + QStringLiteral(".qm");
+        if (QFileInfo::exists(file) && qtTranslator->load(file)) {
+            QCoreApplication::installTranslator(qtTranslator);
+            loaded.qtTranslationFile = file;
+            break;
+        }
+    }
+    if (loaded.qtTranslationFile.isEmpty())
+        delete qtTranslator;
+
+    if (loaded.unknownChoice) {
+        //: A warning on the command line: %1 the program, %2 the code asked for, %3 the codes shipped.
+        const QString warning = QCoreApplication::translate("vud", "%1: unknown language %2, one of: %3")
+                                    .arg(QCoreApplication::applicationName(), explicitChoice,
+                                         shipped.join(QLatin1Char(' ')));
+        std::fprintf(stderr, "%s\n", qUtf8Printable(warning));
+    }
+    return loaded;
 }
 
 } // namespace vud

@@ -3,6 +3,7 @@
 #include "core/datapaths.h"
 #include "core/picturefile.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -336,28 +337,28 @@ QString puzzleFileMessage(PuzzleFileError error, const QString &detail)
     case PuzzleFileError::None:
         return QString();
     case PuzzleFileError::Unreadable:
-        return QStringLiteral("No se ha podido leer el archivo del puzzle.");
+        return QCoreApplication::translate("vud::PuzzleFile", "No se ha podido leer el archivo del puzzle.");
     case PuzzleFileError::NotAZip:
-        return QStringLiteral("El archivo no es un puzzle de VUD.");
+        return QCoreApplication::translate("vud::PuzzleFile", "El archivo no es un puzzle de VUD.");
     case PuzzleFileError::Damaged:
-        return QStringLiteral("El archivo del puzzle está dañado o incompleto.");
+        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle está dañado o incompleto.");
     case PuzzleFileError::TooLarge:
-        return QStringLiteral("El archivo del puzzle es demasiado grande.");
+        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle es demasiado grande.");
     case PuzzleFileError::BadEntry:
-        return QStringLiteral("El archivo del puzzle contiene algo que no es de un puzzle: «%1».").arg(detail);
+        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle contiene algo que no es de un puzzle: «%1».").arg(detail);
     case PuzzleFileError::NewerFormat:
-        return QStringLiteral("El archivo del puzzle es de una versión más nueva del programa.");
+        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle es de una versión más nueva del programa.");
     case PuzzleFileError::NoPicture:
-        return QStringLiteral("El archivo del puzzle debe contener una sola imagen.");
+        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle debe contener una sola imagen.");
     case PuzzleFileError::BadPicture:
-        return QStringLiteral("La imagen «%1» del archivo del puzzle no es una imagen válida.").arg(detail);
+        return QCoreApplication::translate("vud::PuzzleFile", "La imagen «%1» del archivo del puzzle no es una imagen válida.").arg(detail);
     case PuzzleFileError::BadDrawing:
-        return QStringLiteral("El dibujo «%1» del archivo del puzzle no es un dibujo válido.").arg(detail);
+        return QCoreApplication::translate("vud::PuzzleFile", "El dibujo «%1» del archivo del puzzle no es un dibujo válido.").arg(detail);
     case PuzzleFileError::MissingDrawing:
-        return QStringLiteral("Falta el dibujo «%1» en el archivo del puzzle.").arg(detail);
+        return QCoreApplication::translate("vud::PuzzleFile", "Falta el dibujo «%1» en el archivo del puzzle.").arg(detail);
     case PuzzleFileError::WriteFailed:
-        return detail.isEmpty() ? QStringLiteral("No se ha podido guardar el puzzle.")
-                                : QStringLiteral("No se ha podido guardar el puzzle: falta «%1».").arg(detail);
+        return detail.isEmpty() ? QCoreApplication::translate("vud::PuzzleFile", "No se ha podido guardar el puzzle.")
+                                : QCoreApplication::translate("vud::PuzzleFile", "No se ha podido guardar el puzzle: falta «%1».").arg(detail);
     }
     return QString();
 }

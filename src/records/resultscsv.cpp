@@ -1,5 +1,6 @@
 #include "records/resultscsv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -39,7 +40,7 @@ bool writeResultsCsv(const QString &path, const QVector<FinishedGame> &games, QS
             return true;
     }
     if (error) {
-        *error = QStringLiteral("No se pudo escribir %1: %2")
+        *error = QCoreApplication::translate("records::ResultsStore", "No se pudo escribir %1: %2")
                      .arg(QDir::toNativeSeparators(path), file.errorString());
     }
     return false;

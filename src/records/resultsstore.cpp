@@ -164,24 +164,24 @@ bool ResultsStore::failed(const QSqlError &error, const QString &what)
         // done with; that call starts a new database.
         m_open = false;
         m_broken = true;
-        return fail(QStringLiteral("El archivo de resultados %1 está dañado: se apartará y se empezará uno "
+        return fail(tr("El archivo de resultados %1 está dañado: se apartará y se empezará uno "
                                    "nuevo. No se pudo: %2.").arg(file, what));
     case Busy:
     case Locked:
-        return fail(QStringLiteral("Otro programa tiene ocupado el archivo de resultados %1 desde hace rato. "
+        return fail(tr("Otro programa tiene ocupado el archivo de resultados %1 desde hace rato. "
                                    "No se pudo: %2.").arg(file, what));
     case ReadOnly:
-        return fail(QStringLiteral("El archivo de resultados %1 es de solo lectura. No se pudo: %2.").arg(file, what));
+        return fail(tr("El archivo de resultados %1 es de solo lectura. No se pudo: %2.").arg(file, what));
     case Full:
-        return fail(QStringLiteral("El disco está lleno. No se pudo: %1 (en %2).").arg(what, file));
+        return fail(tr("El disco está lleno. No se pudo: %1 (en %2).").arg(what, file));
     case CantOpen:
-        return fail(QStringLiteral("No se puede abrir ni crear el archivo de resultados %1. Mire que la carpeta "
+        return fail(tr("No se puede abrir ni crear el archivo de resultados %1. Mire que la carpeta "
                                    "exista y se pueda escribir.").arg(file));
     case IoError:
-        return fail(QStringLiteral("Error de disco con el archivo de resultados %1 (¿disco lleno?). No se pudo: "
+        return fail(tr("Error de disco con el archivo de resultados %1 (¿disco lleno?). No se pudo: "
                                    "%2.").arg(file, what));
     default:
-        return fail(QStringLiteral("Error con el archivo de resultados %1 (%2). No se pudo: %3.")
+        return fail(tr("Error con el archivo de resultados %1 (%2). No se pudo: %3.")
                         .arg(file, error.databaseText(), what));
     }
 }
@@ -210,7 +210,7 @@ bool ResultsStore::moveAside(const QString &why)
         // rename(2) moves a link itself, also one that leads nowhere.
         if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(aside + suffix).constData()) != 0) {
             if (suffix.isEmpty()) {
-                return fail(QStringLiteral("El archivo de resultados %1 %2 y no se puede apartar: la carpeta no se "
+                return fail(tr("El archivo de resultados %1 %2 y no se puede apartar: la carpeta no se "
                                            "puede escribir.").arg(QDir::toNativeSeparators(m_path), why));
             }
         }
@@ -225,14 +225,15 @@ bool ResultsStore::moveAside(const QString &why)
 bool ResultsStore::prepareFile()
 {
     if (pathIsTaken(m_path) && !vud::isRegularFile(m_path))
-        return moveAside(QStringLiteral("no es un archivo normal"));
+        //: Why the results file is moved aside, put where %2 is in "El archivo de resultados %1 %2 y no se puede apartar".
+        return moveAside(tr("no es un archivo normal"));
     // A log or index that is no file goes alone: the database may be sound.
     for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
         const QString path = m_path + suffix;
         if (pathIsTaken(path) && !vud::isRegularFile(path)) {
             const QString aside = asideName() + suffix;
             if (std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)
-                return fail(QStringLiteral("%1 no es un archivo normal y no se puede apartar.")
+                return fail(tr("%1 no es un archivo normal y no se puede apartar.")
                                 .arg(QDir::toNativeSeparators(path)));
             m_movedAside = aside;
         }
@@ -241,12 +242,13 @@ bool ResultsStore::prepareFile()
         return true;
     QFile file;
     if (!vud::openRegularFile(file, m_path))
-        return fail(QStringLiteral("El archivo de resultados %1 no se puede leer.")
+        return fail(tr("El archivo de resultados %1 no se puede leer.")
                         .arg(QDir::toNativeSeparators(m_path)));
     const QByteArray header = file.read(16);
     file.close();
     if (!header.isEmpty() && header != QByteArray("SQLite format 3\0", 16))
-        return moveAside(QStringLiteral("no es una base de datos"));
+        //: Why the results file is moved aside, put where %2 is in "El archivo de resultados %1 %2 y no se puede apartar".
+        return moveAside(tr("no es una base de datos"));
     return true;
 }
 
@@ -260,7 +262,8 @@ bool ResultsStore::open()
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (m_broken) {
             m_broken = false;
-            if (!moveAside(QStringLiteral("está dañado")))
+            //: Why the results file is moved aside, put where %2 is in "El archivo de resultados %1 %2 y no se puede apartar".
+            if (!moveAside(tr("está dañado")))
                 return false;
         }
         if (openOnce())
@@ -275,10 +278,10 @@ bool ResultsStore::openOnce()
 {
     m_error.clear();
     if (m_path.isEmpty())
-        return fail(QStringLiteral("No hay carpeta de datos donde guardar los resultados."));
+        return fail(tr("No hay carpeta de datos donde guardar los resultados."));
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
-        return fail(QStringLiteral("La carpeta de datos %1 no existe y no se puede crear: los resultados no se "
+        return fail(tr("La carpeta de datos %1 no existe y no se puede crear: los resultados no se "
                                    "guardan.").arg(QDir::toNativeSeparators(folder)));
     if (!prepareFile())
         return false;
@@ -289,7 +292,8 @@ bool ResultsStore::openOnce()
         db.setDatabaseName(m_path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
         if (!db.open())
-            return failed(db.lastError(), QStringLiteral("abrir los resultados"));
+            //: What could not be done, put after "No se pudo:" in the results file's error messages.
+            return failed(db.lastError(), tr("abrir los resultados"));
     }
     if (!prepareSchema()) {
         closeDatabase();
@@ -304,11 +308,12 @@ bool ResultsStore::prepareSchema()
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return failQuery(query, QStringLiteral("leer los resultados"));
+        //: What could not be done, put after "No se pudo:" in the results file's error messages.
+        return failQuery(query, tr("leer los resultados"));
     const int version = query.value(0).toInt();
     query.finish();
     if (version > kSchemaVersion) {
-        return fail(QStringLiteral("El archivo de resultados %1 es de una versión más nueva de VUD: esta versión "
+        return fail(tr("El archivo de resultados %1 es de una versión más nueva de VUD: esta versión "
                                    "no lo lee ni lo cambia.").arg(QDir::toNativeSeparators(m_path)));
     }
     // Readers never wait for a writer, nor a writer for readers; a commit
@@ -321,24 +326,25 @@ bool ResultsStore::prepareSchema()
     if (version < kSchemaVersion) {
         // Later versions migrate from here, step by step, in one transaction.
         if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            return failQuery(query, QStringLiteral("preparar los resultados"));
+            //: What could not be done, put after "No se pudo:" in the results file's error messages.
+            return failQuery(query, tr("preparar los resultados"));
         for (const char *statement : kSchema) {
             if (!query.exec(QLatin1String(statement))) {
                 const QSqlError error = query.lastError();
                 QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-                return failed(error, QStringLiteral("preparar los resultados"));
+                return failed(error, tr("preparar los resultados"));
             }
         }
         if (!query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion))
             || !query.exec(QStringLiteral("COMMIT"))) {
             const QSqlError error = query.lastError();
             QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            return failed(error, QStringLiteral("preparar los resultados"));
+            return failed(error, tr("preparar los resultados"));
         }
     }
     // A file whose header survived but whose pages did not shows it here.
     if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next())
-        return failQuery(query, QStringLiteral("leer los resultados"));
+        return failQuery(query, tr("leer los resultados"));
     return true;
 }
 
@@ -386,10 +392,11 @@ private:
 bool ResultsStore::saveBoard(const UnfinishedBoard &board)
 {
     if (!isSensible(board))
-        return fail(QStringLiteral("El tablero a guardar no tiene sentido; no se guardó."));
+        return fail(tr("El tablero a guardar no tiene sentido; no se guardó."));
     if (!open())
         return false;
-    const QString what = QStringLiteral("guardar el tablero sin terminar");
+    //: What could not be done, put after "No se pudo:" in the results file's error messages.
+    const QString what = tr("guardar el tablero sin terminar");
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     WriteTransaction transaction(db);
     if (!transaction.begun())
@@ -430,7 +437,8 @@ std::optional<UnfinishedBoard> ResultsStore::loadBoard(const QString &typedName)
                                      "moves, seconds FROM boards WHERE child_key = ?"));
         query.addBindValue(childKey(typedName));
         if (!query.exec()) {
-            failQuery(query, QStringLiteral("leer el tablero sin terminar"));
+            //: What could not be done, put after "No se pudo:" in the results file's error messages.
+            failQuery(query, tr("leer el tablero sin terminar"));
             return std::nullopt;
         }
         m_error.clear();
@@ -466,7 +474,8 @@ bool ResultsStore::clearBoard(const QString &typedName)
     query.prepare(QStringLiteral("DELETE FROM boards WHERE child_key = ?"));
     query.addBindValue(childKey(typedName));
     if (!query.exec())
-        return failQuery(query, QStringLiteral("olvidar el tablero sin terminar"));
+        //: What could not be done, put after "No se pudo:" in the results file's error messages.
+        return failQuery(query, tr("olvidar el tablero sin terminar"));
     m_error.clear();
     return true;
 }
@@ -474,10 +483,11 @@ bool ResultsStore::clearBoard(const QString &typedName)
 bool ResultsStore::recordGame(const FinishedGame &game)
 {
     if (game.pieces < 0 || game.seconds < 0 || game.moves < 0 || !game.ended.isValid())
-        return fail(QStringLiteral("El resultado a guardar no tiene sentido; no se guardó."));
+        return fail(tr("El resultado a guardar no tiene sentido; no se guardó."));
     if (!open())
         return false;
-    const QString what = QStringLiteral("guardar el resultado");
+    //: What could not be done, put after "No se pudo:" in the results file's error messages.
+    const QString what = tr("guardar el resultado");
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     WriteTransaction transaction(db);
     if (!transaction.begun())
@@ -520,7 +530,8 @@ QVector<ChildSummary> ResultsStore::children()
     // the name is the one last typed.
     if (!query.exec(QStringLiteral("SELECT child_key, child, count(*), max(ended_ms), ended_offset FROM games "
                                    "GROUP BY child_key ORDER BY max(ended_ms) DESC"))) {
-        failQuery(query, QStringLiteral("leer la lista de niños"));
+        //: What could not be done, put after "No se pudo:" in the results file's error messages.
+        failQuery(query, tr("leer la lista de niños"));
         return {};
     }
     QHash<QString, int> index;
@@ -535,7 +546,7 @@ QVector<ChildSummary> ResultsStore::children()
         list << child;
     }
     if (!query.exec(QStringLiteral("SELECT child_key, child FROM boards ORDER BY child_key"))) {
-        failQuery(query, QStringLiteral("leer la lista de niños"));
+        failQuery(query, tr("leer la lista de niños"));
         return {};
     }
     while (query.next()) {
@@ -566,7 +577,8 @@ QVector<FinishedGame> ResultsStore::games(const QString &key)
     query.addBindValue(text(key));
     QVector<FinishedGame> list;
     if (!query.exec()) {
-        failQuery(query, QStringLiteral("leer las partidas"));
+        //: What could not be done, put after "No se pudo:" in the results file's error messages.
+        failQuery(query, tr("leer las partidas"));
         return {};
     }
     while (query.next())
@@ -584,7 +596,7 @@ QVector<FinishedGame> ResultsStore::allGames()
     QVector<FinishedGame> list;
     if (!query.exec(QStringLiteral("SELECT child, ended_ms, ended_offset, picture, pieces, seconds, moves FROM games "
                                    "ORDER BY child_key, ended_ms DESC, id DESC"))) {
-        failQuery(query, QStringLiteral("leer las partidas"));
+        failQuery(query, tr("leer las partidas"));
         return {};
     }
     while (query.next())
@@ -597,7 +609,8 @@ bool ResultsStore::deleteChild(const QString &key)
 {
     if (!open())
         return false;
-    const QString what = QStringLiteral("borrar los resultados del niño");
+    //: What could not be done, put after "No se pudo:" in the results file's error messages.
+    const QString what = tr("borrar los resultados del niño");
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     WriteTransaction transaction(db);
     if (!transaction.begun())

@@ -2,6 +2,7 @@
 
 #include "records/records.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -26,6 +27,8 @@ namespace records {
 // One store is one connection, used from the thread that made it.
 class ResultsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(records::ResultsStore)
+
 public:
     // The database's file name in the writable data folder.
     static QString fileName();

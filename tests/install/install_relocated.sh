@@ -32,6 +32,9 @@ for icon in apps/org.vud.vud2 apps/org.vud.vudeditor mimetypes/application-x-vud
     done
 done
 "$generator" --check "$prefix/share/vud" || fail "the installed sample data is incomplete"
+for code in en ca gl eu fr pt it de; do
+    [ -s "$prefix/share/vud/translations/vud_$code.qm" ] || fail "the $code translation is not installed"
+done
 
 # Every language the programs speak besides the entries' own English: a man
 # page of each program that man reads without a warning, the menu entries'
@@ -67,6 +70,17 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen
+
+# Each program finds the installed translations from the moved prefix: an
+# unknown --lang is answered with the languages it found (and a wrong option
+# ends the game before any window).
+for program in vud2 vudeditor; do
+    option=--scan-pace=0
+    [ "$program" = vud2 ] || option=--export-results
+    said=$(LANGUAGE= LC_ALL=C "$prefix/bin/$program" --lang xx $option 2>&1 >/dev/null || true)
+    echo "$said" | grep -q "unknown language xx, one of: es ca de en eu fr gl it pt$" \
+        || fail "$program did not find the installed translations: $said"
+done
 
 # The programs themselves start from the moved prefix and keep running; just
 # looking makes no user data folder.

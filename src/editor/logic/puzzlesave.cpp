@@ -4,6 +4,7 @@
 #include "core/datapaths.h"
 #include "core/random.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -164,11 +165,11 @@ QString saveMessage(SaveOutcome outcome)
     case SaveOutcome::Saved:
         return QString();
     case SaveOutcome::BadName:
-        return QStringLiteral("Ese nombre no sirve para un archivo.");
+        return QCoreApplication::translate("Editor::PuzzleSave", "Ese nombre no sirve para un archivo.");
     case SaveOutcome::AlreadyExists:
-        return QStringLiteral("Ya existe un puzzle con ese nombre.");
+        return QCoreApplication::translate("Editor::PuzzleSave", "Ya existe un puzzle con ese nombre.");
     case SaveOutcome::Failed:
-        return QStringLiteral("No se ha podido guardar el puzzle.");
+        return QCoreApplication::translate("Editor::PuzzleSave", "No se ha podido guardar el puzzle.");
     }
     return QString();
 }

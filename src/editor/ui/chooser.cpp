@@ -75,8 +75,8 @@ Form2::Form2(Dialogs &dialogs, QWidget *parent)
         button->setGeometry(m_screen.toPixels(r.left, r.top, r.width, r.height));
         const int side = qMax(8, button->pictureRoom().height());
         button->setPicture(index == 0 ? Artwork::nextArrow(side) : Artwork::previousArrow(side));
-        button->setToolTip(index == 0 ? QStringLiteral("Más dibujos")
-                                      : QStringLiteral("Dibujos anteriores"));
+        button->setToolTip(index == 0 ? tr("Más dibujos")
+                                      : tr("Dibujos anteriores"));
         connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
         m_command1[index] = button;
     }
@@ -255,7 +255,7 @@ void Form2::Image1_Click(int index)
         return;
     // The name goes into the puzzle's lines, between commas.
     if (!vud::isStorableDrawingName(m_cellFile[index])) {
-        m_dialogs.showMessage(this, QStringLiteral("Este dibujo no se puede usar: su nombre lleva una coma. "
+        m_dialogs.showMessage(this, tr("Este dibujo no se puede usar: su nombre lleva una coma. "
                                                    "Cámbiale el nombre al archivo."));
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -35,7 +36,8 @@ public:
 // The title of the editor's dialogs.
 inline QString dialogTitle()
 {
-    return QStringLiteral("VUD editor");
+    //: The editor's name, usually kept as it is.
+    return QCoreApplication::translate("Editor", "VUD editor");
 }
 
 } // namespace Editor

@@ -89,10 +89,10 @@ Form1::Form1(Dialogs &dialogs, vud::RandomSource &names)
 
     // Export and import: on the keyboard and in the window's right-click
     // menu, out of the way of the button column.
-    auto *exportAction = new QAction(QStringLiteral("Exportar puzzle..."), this);
+    auto *exportAction = new QAction(tr("Exportar puzzle..."), this);
     exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportAction, &QAction::triggered, this, &Form1::exportPuzzle);
-    auto *importAction = new QAction(QStringLiteral("Importar puzzle..."), this);
+    auto *importAction = new QAction(tr("Importar puzzle..."), this);
     importAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(importAction, &QAction::triggered, this, &Form1::importPuzzle);
     addActions({exportAction, importAction});
@@ -144,17 +144,17 @@ void Form1::createControls()
         connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
         m_command1[design.index] = button;
     }
-    m_command1[0]->setToolTip(QStringLiteral("Imagen anterior"));
-    m_command1[1]->setToolTip(QStringLiteral("Imagen siguiente"));
-    m_command1[2]->setToolTip(QStringLiteral("Elegir un dibujo"));
-    m_command1[9]->setToolTip(QStringLiteral("Borrar los dibujos"));
-    m_command1[3]->setToolTip(QStringLiteral("Guardar el puzzle"));
+    m_command1[0]->setToolTip(tr("Imagen anterior"));
+    m_command1[1]->setToolTip(tr("Imagen siguiente"));
+    m_command1[2]->setToolTip(tr("Elegir un dibujo"));
+    m_command1[9]->setToolTip(tr("Borrar los dibujos"));
+    m_command1[3]->setToolTip(tr("Guardar el puzzle"));
 
     m_command2 = new vud::FaceButton(this);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setFaceColour(kCommand2Face);
     m_command2->setFocusPolicy(Qt::TabFocus);
-    m_command2->setToolTip(QStringLiteral("Salir"));
+    m_command2->setToolTip(tr("Salir"));
     placeControl(m_command2, kCommand2);
     {
         // The door, twice as wide as high, with a little more air than the others.
@@ -197,12 +197,13 @@ void Form1::Form_Load()
     QStringList problems;
     const QVector<vud::DataEntry> folders = vud::listDataFolders(QStringLiteral("\\gifs\\"));
     if (folders.isEmpty()) {
-        problems << QStringLiteral("No hay ninguna carpeta de dibujos dentro de la carpeta gifs.");
+        //: "gifs" is the data folder's name on disk: keep it as it is.
+        problems << tr("No hay ninguna carpeta de dibujos dentro de la carpeta gifs.");
     } else {
         m_drawingFolder = folders.first().path;
         m_drawingFiles = vud::listFiles(m_drawingFolder);
         if (m_drawingFiles.isEmpty())
-            problems << QStringLiteral("La carpeta de dibujos %1 está vacía.").arg(folders.first().name);
+            problems << tr("La carpeta de dibujos %1 está vacía.").arg(folders.first().name);
     }
 
     listPictures();
@@ -288,13 +289,14 @@ void Form1::Command1_Click(int index)
     switch (index) {
     case 0:
         if (m_pictureFiles.isEmpty())
-            message(QStringLiteral("No hay imágenes en la carpeta imagenes."));
+            //: The second "imagenes" is the data folder's name on disk: keep it as it is.
+            message(tr("No hay imágenes en la carpeta imagenes."));
         else
             showPicture(previousPictureIndex(m_pictureIndex, int(m_pictureFiles.size())));
         break;
     case 1:
         if (m_pictureFiles.isEmpty())
-            message(QStringLiteral("No hay imágenes en la carpeta imagenes."));
+            message(tr("No hay imágenes en la carpeta imagenes."));
         else
             showPicture(nextPictureIndex(m_pictureIndex, int(m_pictureFiles.size())));
         break;
@@ -336,7 +338,7 @@ void Form1::showPicture(int index)
     // save writes it at that size.
     const QImage picture = loadSurfacePicture(m_picturePaths.value(index), workAreaPixels(m_shape, m_screen));
     if (picture.isNull()) {
-        message(QStringLiteral("El archivo %1 no es una imagen.").arg(name));
+        message(tr("El archivo %1 no es una imagen.").arg(name));
         return;
     }
     m_picture1->setPicture(picture);
@@ -356,7 +358,8 @@ void Form1::chooseDrawing()
     if (m_chooser->files().isEmpty()) {
         // The chooser has no close button: with nothing to choose it would
         // hold the user there.
-        message(QStringLiteral("No hay dibujos en la carpeta gifs."));
+        //: "gifs" is the data folder's name on disk: keep it as it is.
+        message(tr("No hay dibujos en la carpeta gifs."));
         return;
     }
     m_chooser->showChooser();
@@ -498,7 +501,7 @@ void Form1::savePuzzleAs()
 {
     const QString suggestion = defaultPuzzleName(m_names);
     const std::optional<QString> answer
-        = m_dialogs.askText(this, dialogTitle(), QStringLiteral("Nombre de dibujo"), suggestion);
+        = m_dialogs.askText(this, dialogTitle(), tr("Nombre de dibujo"), suggestion);
     if (!answer || answer->isEmpty())
         return;
     m_picture1->takeRetainedAsPicture();
@@ -515,13 +518,13 @@ void Form1::exportPuzzle()
     if (!m_savedName.isEmpty()) {
         path = vud::findFileIgnoringCase(puzzlePicturePath(m_savedName));
     } else if (m_placements.count() > 0) {
-        message(QStringLiteral("Guarda el puzzle antes de exportarlo."));
+        message(tr("Guarda el puzzle antes de exportarlo."));
         return;
     } else {
         path = m_picturePaths.value(m_pictureIndex);
     }
     if (path.isEmpty()) {
-        message(QStringLiteral("No hay ningún puzzle que exportar."));
+        message(tr("No hay ningún puzzle que exportar."));
         return;
     }
     const QFileInfo picture(path);
@@ -534,7 +537,7 @@ void Form1::exportPuzzle()
         target += QLatin1String(vud::kPuzzleFileSuffix);
     const vud::PuzzleFileWrite written = vud::writePuzzleFile(path, picture.fileName(), target);
     if (written.error == vud::PuzzleFileError::None)
-        message(QStringLiteral("El puzzle se ha exportado a %1.").arg(QFileInfo(target).fileName()));
+        message(tr("El puzzle se ha exportado a %1.").arg(QFileInfo(target).fileName()));
     else
         message(vud::puzzleFileMessage(written.error, written.detail));
 }
@@ -552,7 +555,8 @@ void Form1::importFiles(const QStringList &paths)
     for (const QString &path : paths) {
         const vud::PuzzleImport result = vud::importFile(path);
         if (result.outcome == vud::ImportOutcome::Refused)
-            refusals << QFileInfo(path).fileName() + QStringLiteral(": ") + result.message();
+            //: One refused file: %1 its name, %2 why it was refused.
+            refusals << tr("%1: %2").arg(QFileInfo(path).fileName(), result.message());
         else
             shown = result.pictureName;
     }
@@ -586,7 +590,7 @@ void Form1::dropEvent(QDropEvent *event)
 
 void Form1::Command2_Click()
 {
-    if (m_dialogs.askYesNo(this, QStringLiteral("¿Quieres salir?")))
+    if (m_dialogs.askYesNo(this, tr("¿Quieres salir?")))
         emit exitRequested();
 }
 

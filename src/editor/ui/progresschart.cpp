@@ -105,7 +105,7 @@ void ProgressChart::paintEvent(QPaintEvent *)
     if (m_chart.isEmpty()) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("Todavía no hay partidas terminadas."));
+                         tr("Todavía no hay partidas terminadas."));
         return;
     }
 
@@ -115,7 +115,7 @@ void ProgressChart::paintEvent(QPaintEvent *)
     int x = gap;
     int y = gap;
     for (const records::ChartSeries &series : m_chart.series) {
-        const QString text = QStringLiteral("%1 piezas").arg(series.pieces);
+        const QString text = tr("%1 piezas").arg(series.pieces);
         const int width = swatch + gap + metrics.horizontalAdvance(text) + 2 * gap;
         if (x > gap && x + width > this->width() - gap) {
             x = gap;
@@ -171,7 +171,7 @@ void ProgressChart::paintEvent(QPaintEvent *)
         lastEnd = start + width;
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + gap + line + gap, plot.width(), line), Qt::AlignCenter,
-                     QStringLiteral("Fecha"));
+                     tr("Fecha"));
     painter.save();
     painter.translate(gap, plot.center().y());
     painter.rotate(-90);
@@ -210,7 +210,7 @@ void ProgressChart::paintEvent(QPaintEvent *)
         painter.fillRect(QRect(box.left(), box.top() + (line - swatch) / 2, swatch, swatch), seriesColour(i));
         painter.setPen(text);
         painter.drawText(box.adjusted(swatch + gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("%1 piezas").arg(m_chart.series[i].pieces));
+                         tr("%1 piezas").arg(m_chart.series[i].pieces));
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -56,7 +57,8 @@ QString fileNamePart(const QString &name)
 
 QString childCaption(const QString &name)
 {
-    return name.trimmed().isEmpty() ? QStringLiteral("(sin nombre)") : name.trimmed();
+    return name.trimmed().isEmpty() ? QCoreApplication::translate("Editor::ProgressWindow", "(sin nombre)")
+                                    : name.trimmed();
 }
 
 // The games of the table, newest first, read straight from the list: a
@@ -100,8 +102,13 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        static const char *const titles[] = {"Terminada", "Imagen", "Piezas", "Segundos", "Movimientos"};
-        return QString::fromLatin1(titles[section]);
+        //: The headings of the table of a child's games.
+        static const char *const titles[] = {QT_TRANSLATE_NOOP("Editor::ProgressWindow", "Terminada"),
+                                             QT_TRANSLATE_NOOP("Editor::ProgressWindow", "Imagen"),
+                                             QT_TRANSLATE_NOOP("Editor::ProgressWindow", "Piezas"),
+                                             QT_TRANSLATE_NOOP("Editor::ProgressWindow", "Segundos"),
+                                             QT_TRANSLATE_NOOP("Editor::ProgressWindow", "Movimientos")};
+        return QCoreApplication::translate("Editor::ProgressWindow", titles[section]);
     }
 
 private:
@@ -115,7 +122,7 @@ ProgressWindow::ProgressWindow(Dialogs &dialogs, const QString &storePath, QWidg
 {
     setObjectName(QStringLiteral("ProgressWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VUD editor - Progreso de los niños"));
+    setWindowTitle(tr("VUD editor - Progreso de los niños"));
     setWindowIcon(Artwork::editorIcon());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
@@ -145,9 +152,9 @@ ProgressWindow::ProgressWindow(Dialogs &dialogs, const QString &storePath, QWidg
     connect(m_list, &QListWidget::currentRowChanged, this, &ProgressWindow::childChosen);
 
     m_chart = new ProgressChart(this);
-    m_seconds = new QRadioButton(QStringLiteral("Segundos"), this);
+    m_seconds = new QRadioButton(tr("Segundos"), this);
     m_seconds->setObjectName(QStringLiteral("ShowSeconds"));
-    m_movesButton = new QRadioButton(QStringLiteral("Movimientos"), this);
+    m_movesButton = new QRadioButton(tr("Movimientos"), this);
     m_movesButton->setObjectName(QStringLiteral("ShowMoves"));
     m_seconds->setChecked(true);
     auto *measures = new QButtonGroup(this);
@@ -170,13 +177,13 @@ ProgressWindow::ProgressWindow(Dialogs &dialogs, const QString &storePath, QWidg
     m_table->horizontalHeader()->setResizeContentsPrecision(100);
     m_table->setAlternatingRowColors(true);
 
-    m_exportChild = new QPushButton(QStringLiteral("Exportar sus partidas..."), this);
+    m_exportChild = new QPushButton(tr("Exportar sus partidas..."), this);
     m_exportChild->setObjectName(QStringLiteral("ExportChild"));
-    m_exportAll = new QPushButton(QStringLiteral("Exportar las de todos..."), this);
+    m_exportAll = new QPushButton(tr("Exportar las de todos..."), this);
     m_exportAll->setObjectName(QStringLiteral("ExportAll"));
-    m_delete = new QPushButton(QStringLiteral("Borrar este niño..."), this);
+    m_delete = new QPushButton(tr("Borrar este niño..."), this);
     m_delete->setObjectName(QStringLiteral("DeleteChild"));
-    auto *close = new QPushButton(QStringLiteral("Cerrar"), this);
+    auto *close = new QPushButton(tr("Cerrar"), this);
     close->setObjectName(QStringLiteral("Close"));
     connect(m_exportChild, &QPushButton::clicked, this, &ProgressWindow::exportChild);
     connect(m_exportAll, &QPushButton::clicked, this, &ProgressWindow::exportEveryone);
@@ -186,21 +193,21 @@ ProgressWindow::ProgressWindow(Dialogs &dialogs, const QString &storePath, QWidg
     auto *left = new QWidget(this);
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addWidget(heading(QStringLiteral("Niños")));
+    leftLayout->addWidget(heading(tr("Niños")));
     leftLayout->addWidget(m_list, 1);
 
     auto *right = new QWidget(this);
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     auto *chartHeading = new QHBoxLayout;
-    chartHeading->addWidget(heading(QStringLiteral("Progreso")));
+    chartHeading->addWidget(heading(tr("Progreso")));
     chartHeading->addStretch(1);
-    chartHeading->addWidget(new QLabel(QStringLiteral("Mostrar:"), this));
+    chartHeading->addWidget(new QLabel(tr("Mostrar:"), this));
     chartHeading->addWidget(m_seconds);
     chartHeading->addWidget(m_movesButton);
     rightLayout->addLayout(chartHeading);
     rightLayout->addWidget(m_chart, 3);
-    rightLayout->addWidget(heading(QStringLiteral("Partidas")));
+    rightLayout->addWidget(heading(tr("Partidas")));
     rightLayout->addWidget(m_table, 2);
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);
@@ -240,7 +247,7 @@ void ProgressWindow::showError()
 {
     QString text = m_store.errorText();
     if (!m_store.movedAside().isEmpty()) {
-        text = QStringLiteral("El archivo de resultados estaba dañado: se ha apartado como %1 (no se ha borrado) "
+        text = tr("El archivo de resultados estaba dañado: se ha apartado como %1 (no se ha borrado) "
                               "y se ha empezado uno nuevo.")
                    .arg(QDir::toNativeSeparators(m_store.movedAside()))
             + (text.isEmpty() ? QString() : QStringLiteral("\n") + text);
@@ -259,11 +266,16 @@ void ProgressWindow::refresh()
         m_list->clear();
         for (const records::ChildSummary &child : m_children) {
             QString line = childCaption(child.name) + QStringLiteral("\n    ");
-            line += child.games == 1 ? QStringLiteral("1 partida") : QStringLiteral("%1 partidas").arg(child.games);
-            if (child.lastGame.isValid())
-                line += QStringLiteral(", la última el ") + dateText(child.lastGame);
-            if (child.hasUnfinishedBoard)
-                line += QStringLiteral("\n    (tiene un tablero a medias)");
+            //: A child's count of games, on its own line below the name in the list of children.
+            line += child.games == 1 ? tr("1 partida") : tr("%1 partidas").arg(child.games);
+            if (child.lastGame.isValid()) {
+                //: Follows the count of games on the same line: %1 the date and time of the last game.
+                line += tr(", la última el %1").arg(dateText(child.lastGame));
+            }
+            if (child.hasUnfinishedBoard) {
+                //: On its own line below the count of games in the list of children.
+                line += QStringLiteral("\n    ") + tr("(tiene un tablero a medias)");
+            }
             auto *item = new QListWidgetItem(line, m_list);
             item->setData(Qt::UserRole, child.key);
         }
@@ -310,7 +322,7 @@ void ProgressWindow::showMoves(bool moves)
     if (m_movesButton->isChecked() != moves)
         (moves ? m_movesButton : m_seconds)->setChecked(true);
     m_chart->setChart(records::chartData(m_games, moves ? records::ChartMeasure::Moves : records::ChartMeasure::Seconds),
-                      moves ? QStringLiteral("Movimientos") : QStringLiteral("Segundos"));
+                      moves ? tr("Movimientos") : tr("Segundos"));
 }
 
 bool ProgressWindow::exportGames(const QVector<records::FinishedGame> &games, const QString &suggestedName)
@@ -319,8 +331,9 @@ bool ProgressWindow::exportGames(const QVector<records::FinishedGame> &games, co
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     const std::optional<QString> path = m_dialogs.askSaveFile(
-        this, QStringLiteral("Exportar resultados"), folder + QLatin1Char('/') + suggestedName,
-        QStringLiteral("Hojas de cálculo CSV (*.csv)"));
+        this, tr("Exportar resultados"), folder + QLatin1Char('/') + suggestedName,
+        //: A file type in the file dialog; keep "(*.csv)" as it is.
+        tr("Hojas de cálculo CSV (*.csv)"));
     if (!path || path->isEmpty())
         return false;
     QString error;
@@ -329,10 +342,9 @@ bool ProgressWindow::exportGames(const QVector<records::FinishedGame> &games, co
         return false;
     }
     m_dialogs.showMessage(this, games.size() == 1
-                                    ? QStringLiteral("Se exportó 1 partida a %1.").arg(QDir::toNativeSeparators(*path))
-                                    : QStringLiteral("Se exportaron %1 partidas a %2.")
-                                          .arg(games.size())
-                                          .arg(QDir::toNativeSeparators(*path)));
+                                    ? tr("Se exportó 1 partida a %1.").arg(QDir::toNativeSeparators(*path))
+                                    : tr("Se exportaron %1 partidas a %2.")
+                                          .arg(QString::number(games.size()), QDir::toNativeSeparators(*path)));
     return true;
 }
 
@@ -360,9 +372,8 @@ void ProgressWindow::deleteChild()
         return;
     const records::ChildSummary child = m_children[row];
     const QString question =
-        QStringLiteral("¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.")
-            .arg(child.games)
-            .arg(childCaption(child.name));
+        tr("¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.")
+            .arg(QString::number(child.games), childCaption(child.name));
     if (!m_dialogs.askYesNo(this, question))
         return;
     if (!m_store.deleteChild(child.key)) {

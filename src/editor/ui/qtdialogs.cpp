@@ -8,8 +8,8 @@
 
 namespace Editor {
 
-// The dialogs speak the program's Spanish on any system: their buttons are
-// named here rather than taken from the system's language.
+// The dialogs speak the program's language, whatever the system's: their
+// buttons are named here, in the editor's own words, rather than left to Qt's.
 
 std::optional<QString> QtDialogs::askText(QWidget *parent, const QString &title, const QString &label,
                                           const QString &text)
@@ -18,8 +18,8 @@ std::optional<QString> QtDialogs::askText(QWidget *parent, const QString &title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(text);
-    dialog.setOkButtonText(QStringLiteral("Aceptar"));
-    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    dialog.setOkButtonText(tr("Aceptar"));
+    dialog.setCancelButtonText(tr("Cancelar"));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
@@ -28,8 +28,8 @@ std::optional<QString> QtDialogs::askText(QWidget *parent, const QString &title,
 bool QtDialogs::askYesNo(QWidget *parent, const QString &question)
 {
     QMessageBox box(QMessageBox::Question, dialogTitle(), question, QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.button(QMessageBox::Yes)->setText(tr("Sí"));
+    box.button(QMessageBox::No)->setText(tr("No"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -37,7 +37,7 @@ bool QtDialogs::askYesNo(QWidget *parent, const QString &question)
 void QtDialogs::showMessage(QWidget *parent, const QString &message)
 {
     QMessageBox box(QMessageBox::Information, dialogTitle(), message, QMessageBox::Ok, parent);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box.button(QMessageBox::Ok)->setText(tr("Aceptar"));
     box.exec();
 }
 
@@ -48,11 +48,11 @@ std::optional<QString> QtDialogs::askSaveFile(QWidget *parent, const QString &ti
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(suggested);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Guardar"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    dialog.setLabelText(QFileDialog::Accept, tr("Guardar"));
+    dialog.setLabelText(QFileDialog::Reject, tr("Cancelar"));
+    dialog.setLabelText(QFileDialog::FileName, tr("Nombre:"));
+    dialog.setLabelText(QFileDialog::LookIn, tr("Buscar en:"));
+    dialog.setLabelText(QFileDialog::FileType, tr("Tipo:"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();
@@ -60,15 +60,16 @@ std::optional<QString> QtDialogs::askSaveFile(QWidget *parent, const QString &ti
 
 std::optional<QString> QtDialogs::askPuzzleFile(QWidget *parent, FileChoice choice, const QString &suggestedName)
 {
-    QFileDialog dialog(parent, dialogTitle(), QDir::homePath(), QStringLiteral("Puzzles de VUD (*.vud)"));
+    //: A file type in the file dialog; keep "(*.vud)" as it is.
+    const QString filter = tr("Puzzles de VUD (*.vud)");
+    QFileDialog dialog(parent, dialogTitle(), QDir::homePath(), filter);
     dialog.setAcceptMode(choice == FileChoice::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice == FileChoice::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("vud"));
     if (!suggestedName.isEmpty())
         dialog.selectFile(suggestedName);
-    dialog.setLabelText(QFileDialog::Accept, choice == FileChoice::Save ? QStringLiteral("Guardar")
-                                                                         : QStringLiteral("Abrir"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    dialog.setLabelText(QFileDialog::Accept, choice == FileChoice::Save ? tr("Guardar") : tr("Abrir"));
+    dialog.setLabelText(QFileDialog::Reject, tr("Cancelar"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first();

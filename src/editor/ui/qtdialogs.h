@@ -2,11 +2,16 @@
 
 #include "editor/ui/dialogs.h"
 
+#include <QCoreApplication>
+
 namespace Editor {
 
-// The editor's dialogs as Qt's modal dialogs, with Spanish buttons.
+// The editor's dialogs as Qt's modal dialogs, with buttons in the editor's
+// own words.
 class QtDialogs : public Dialogs
 {
+    Q_DECLARE_TR_FUNCTIONS(Editor::QtDialogs)
+
 public:
     std::optional<QString> askText(QWidget *parent, const QString &title, const QString &label,
                                    const QString &text) override;

@@ -39,7 +39,8 @@ Form3::Form3(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VUD editor 1.0"));
+    //: The editor's name and version, usually kept as they are.
+    setWindowTitle(tr("VUD editor 1.0"));
     setWindowIcon(Artwork::editorIcon());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, kBackground);
@@ -51,14 +52,15 @@ Form3::Form3(QWidget *parent)
     auto at = [this](double left, double top, double width, double height) {
         return m_screen.toPixels(left, top, width, height);
     };
-    QLabel *title = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("VUD editor"), 48,
+    QLabel *title = makeLabel(this, QStringLiteral("Label1"), tr("VUD editor"), 48,
                               at(360, 720, 5535, 1215));
     title->setPalette(colours);
     const QString credits[4] = {
-        QStringLiteral("Autor"),
-        QStringLiteral("Hecho por el equipo VUD"),
-        QStringLiteral("Escríbenos: equipo.vud@correo.es"),
-        QStringLiteral("Versión 1.0, 2024"),
+        //: Each line of the credits sits on one line of a fixed box.
+        tr("Autor"),
+        tr("Hecho por el equipo VUD"),
+        tr("Escríbenos: equipo.vud@correo.es"),
+        tr("Versión 1.0, 2024"),
     };
     const double tops[4] = {3120, 3480, 3840, 4200};
     for (int i = 0; i < 4; ++i) {
@@ -72,12 +74,12 @@ Form3::Form3(QWidget *parent)
     m_command2->setGeometry(at(5160, 2160, 2415, 2775));
     m_command2->setFaceColour(QColor(255, 255, 128));
     m_command2->setPicture(Artwork::titlePicture(m_command2->pictureRoom()));
-    m_command2->setToolTip(QStringLiteral("Empezar"));
+    m_command2->setToolTip(tr("Empezar"));
     connect(m_command2, &QPushButton::clicked, this, &Form3::Command2_Click);
 
     // Beside the way into the editor, under the title: the adult's way into
     // the children's progress, a plain caption an adult reads.
-    m_command3 = new vud::FaceButton(QStringLiteral("Progreso de los niños"), this);
+    m_command3 = new vud::FaceButton(tr("Progreso de los niños"), this);
     m_command3->setObjectName(QStringLiteral("Command3"));
     m_command3->setGeometry(at(360, 2160, 4455, 735));
     m_command3->setFaceColour(QColor(192, 255, 192));
@@ -85,7 +87,7 @@ Form3::Form3(QWidget *parent)
     font.setBold(true);
     font.setPointSizeF(12);
     m_command3->setFont(font);
-    m_command3->setToolTip(QStringLiteral("Partidas, tiempos y movimientos de cada niño"));
+    m_command3->setToolTip(tr("Partidas, tiempos y movimientos de cada niño"));
     connect(m_command3, &QPushButton::clicked, this, &Form3::Command3_Click);
 
     // The way into the editor holds the focus first: Enter or Space opens it.

@@ -3,6 +3,7 @@
 #include "core/random.h"
 #include "core/twips.h"
 
+#include <QCoreApplication>
 #include <QPointF>
 #include <algorithm>
 #include <cmath>
@@ -149,10 +150,12 @@ QPointF carriedPieceTo(QPointF carried, int side, QPointF reporter, QPointF poin
 
 QString resultsLine(int gameNumber, int pieces, qint64 seconds, int moves)
 {
-    return QStringLiteral(" ") + QString::number(gameNumber) + QStringLiteral(" ) NIVEL : ")
-           + QString::number(pieces) + QStringLiteral(" PIEZAS - TIEMPO * ")
-           + QString::number(seconds) + QStringLiteral(" * SEGUNDOS - MOVIMIENTOS ** ")
-           + QString::number(moves) + QStringLiteral(" **");
+    //: One line of a child's results list: %1 the game's number, %2 the pieces,
+    //: %3 the seconds, %4 the moves. Keep the spaces and signs around them and
+    //: keep it as short as the Spanish: the list is as wide as its longest line.
+    return QCoreApplication::translate("boardlogic", " %1 ) NIVEL : %2 PIEZAS - TIEMPO * %3 * SEGUNDOS - "
+                                                     "MOVIMIENTOS ** %4 **")
+        .arg(QString::number(gameNumber), QString::number(pieces), QString::number(seconds), QString::number(moves));
 }
 
 

@@ -1,5 +1,6 @@
 #include "game/logic/scansettings.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <cmath>
 
@@ -40,13 +41,14 @@ QString applyScanOptions(const QStringList &arguments, ScanSettings &settings, Q
             bool ok = false;
             const double seconds = value.toDouble(&ok);
             if (!ok || !std::isfinite(seconds) || seconds < 0.2 || seconds > 60)
-                return QStringLiteral("--scan-pace takes seconds from 0.2 to 60: %1").arg(value);
+                //: A command-line error; --scan-pace is the option's name.
+                return QCoreApplication::translate("vud2", "--scan-pace takes seconds from 0.2 to 60: %1").arg(value);
             settings.intervalMs = int(std::lround(seconds * 1000));
         } else if (!a.startsWith('-')) {
             if (files)
                 files->append(a);
         } else {
-            return QStringLiteral("unknown option: %1").arg(a);
+            return QCoreApplication::translate("vud2", "unknown option: %1").arg(a);
         }
     }
     return QString();

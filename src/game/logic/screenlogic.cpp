@@ -2,6 +2,8 @@
 
 #include "core/datapaths.h"
 
+#include <QCoreApplication>
+
 namespace Screens {
 
 QPointF centredOrigin(const vud::ScreenTwips &screen, const QSizeF &windowTwips)
@@ -13,7 +15,8 @@ QPointF centredOrigin(const vud::ScreenTwips &screen, const QSizeF &windowTwips)
 
 QString resultsCaption(const QString &typedName)
 {
-    return typedName + QStringLiteral("  TUS RESULTADOS SON");
+    //: The results list's window title: %1 is the name the child typed, kept as typed.
+    return QCoreApplication::translate("Screens", "%1  TUS RESULTADOS SON").arg(typedName);
 }
 
 PieceCount pieceCount(int index)

@@ -101,13 +101,13 @@ void Form3::createButtons()
         const char *does;
     };
     const Design designs[] = {
-        {&Command6, "Command6", 0, 0xFFC0C0, boardart::wholePicture(), "Ver el dibujo entero"},
-        {&Command1, "Command1", 720, 0xFFC0FF, boardart::placedPieces(), "Ver las piezas sin colocar"},
-        {&Command8, "Command8", 1560, 0x00FFFF, boardart::outlines(), "Poner o quitar los bordes"},
-        {&Command9, "Command9", 2400, 0x80FF80, boardart::choosePicture(), "Elegir otro dibujo"},
-        {&Command2[0], "Command2", 3960, 0xFFFF80, boardart::clock(), "Segundos"},
-        {&Command2[1], "Command2", 4680, 0xC0C0FF, boardart::moves(), "Movimientos"},
-        {&Command5, "Command5", 6240, 0x0080FF, boardart::exitDoor(), "Salir"},
+        {&Command6, "Command6", 0, 0xFFC0C0, boardart::wholePicture(), QT_TR_NOOP("Ver el dibujo entero")},
+        {&Command1, "Command1", 720, 0xFFC0FF, boardart::placedPieces(), QT_TR_NOOP("Ver las piezas sin colocar")},
+        {&Command8, "Command8", 1560, 0x00FFFF, boardart::outlines(), QT_TR_NOOP("Poner o quitar los bordes")},
+        {&Command9, "Command9", 2400, 0x80FF80, boardart::choosePicture(), QT_TR_NOOP("Elegir otro dibujo")},
+        {&Command2[0], "Command2", 3960, 0xFFFF80, boardart::clock(), QT_TR_NOOP("Segundos")},
+        {&Command2[1], "Command2", 4680, 0xC0C0FF, boardart::moves(), QT_TR_NOOP("Movimientos")},
+        {&Command5, "Command5", 6240, 0x0080FF, boardart::exitDoor(), QT_TR_NOOP("Salir")},
     };
     QFont captionFont(QStringLiteral("Arial"));
     captionFont.setPointSize(12);
@@ -125,7 +125,7 @@ void Form3::createButtons()
         button->setGeometry(m_screen.toPixels(0, d.top, kButtonSide, kButtonSide));
         // What the button does, for the adult who wonders and for assistive
         // technology.
-        button->setToolTip(QString::fromUtf8(d.does));
+        button->setToolTip(tr(d.does));
         *d.slot = button;
     }
     Command2[0]->setProperty("index", 0);
@@ -145,9 +145,13 @@ void Form3::createButtons()
         const char *caption;
         int top;
         int height;
-    } labels[] = {{"Seg", 3600, 375}, {"Mov", 5520, 495}};
+    } labels[] = {
+        //: Short for "Segundos", under the clock in a box as narrow as a button.
+        {QT_TR_NOOP("Seg"), 3600, 375},
+        //: Short for "Movimientos", under the move counter in a box as narrow as a button.
+        {QT_TR_NOOP("Mov"), 5520, 495}};
     for (int i = 0; i < 2; ++i) {
-        auto *label = new QLabel(QString::fromLatin1(labels[i].caption), this);
+        auto *label = new QLabel(tr(labels[i].caption), this);
         label->setObjectName(QStringLiteral("Label1"));
         label->setProperty("index", i);
         label->setFont(captionFont);
@@ -842,8 +846,8 @@ void Form3::updateCounterNames()
 {
     // The counters are named by their values; their tooltips say what they
     // count.
-    Command2[0]->setAccessibleName(QStringLiteral("Segundos: %1").arg(m_rules.elapsedSeconds()));
-    Command2[1]->setAccessibleName(QStringLiteral("Movimientos: %1").arg(m_rules.moveCount()));
+    Command2[0]->setAccessibleName(tr("Segundos: %1").arg(m_rules.elapsedSeconds()));
+    Command2[1]->setAccessibleName(tr("Movimientos: %1").arg(m_rules.moveCount()));
 }
 
 void Form3::ClearBoard()

@@ -18,7 +18,7 @@ PieceBox::PieceBox(int index, QWidget *parent)
     setObjectName(QStringLiteral("Picture1"));
     setProperty("index", index);
     vud::markAsAccessibleCell(this);
-    setAccessibleName(QStringLiteral("Pieza %1").arg(index + 1));
+    setAccessibleName(tr("Pieza %1").arg(index + 1));
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves arrive without a pressed button, so a lifted piece can follow the
     // pointer.

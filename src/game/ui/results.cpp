@@ -58,7 +58,7 @@ Form4::Form4(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form4"));
     vud::watchWindowActivation();
-    setWindowTitle(QStringLiteral("TUS RESULTADOS"));
+    setWindowTitle(tr("TUS RESULTADOS"));
     const vud::ScreenTwips screen = vud::screenTwips();
     setFixedSize(screen.toPixels(0, 0, kClientWidth, kClientHeight).size());
     setAutoFillBackground(true);
@@ -72,7 +72,7 @@ Form4::Form4(QWidget *parent)
     // Scrolled from the keyboard once reached with Tab; a click leaves it
     // as it was.
     List1->setFocusPolicy(Qt::TabFocus);
-    List1->setAccessibleName(QStringLiteral("Resultados"));
+    List1->setAccessibleName(tr("Resultados"));
     QPalette listPal = List1->palette();
     const QColor text = listPal.color(QPalette::Base);
     listPal.setColor(QPalette::Base, vud::fromBgr(0x808000));

@@ -56,7 +56,8 @@ ResumeOffer::ResumeOffer(const records::UnfinishedBoard &board, PictureLoader lo
     , m_loader(std::move(loader))
 {
     setObjectName(QStringLiteral("ResumeOffer"));
-    setWindowTitle(QStringLiteral("VUD 2.0"));
+    //: The program's name and version, usually kept as they are.
+    setWindowTitle(tr("VUD 2.0"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -97,7 +98,8 @@ ResumeOffer::ResumeOffer(const records::UnfinishedBoard &board, PictureLoader lo
 
     m_resume = new vud::FaceButton(this);
     m_resume->setObjectName(QStringLiteral("Seguir"));
-    m_resume->setText(QStringLiteral("SEGUIR"));
+    //: The large button that takes up the unfinished board, in a fixed box.
+    m_resume->setText(tr("SEGUIR"));
     m_resume->setFont(captionFont);
     m_resume->setFaceColour(vud::fromBgr(0x00A0FF));
     m_resume->setAutoDefault(true);

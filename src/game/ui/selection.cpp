@@ -116,7 +116,8 @@ Form2::Form2(vud::SoundInterface &sound, QWidget *parent)
 {
     connect(m_previews.get(), &vud::PreviewLoader::previewReady, this, &Form2::PlacePreview);
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("VUD 2.0"));
+    //: The program's name and version, usually kept as they are.
+    setWindowTitle(tr("VUD 2.0"));
     setWindowIcon(ScreenArt::windowIcon());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -250,7 +251,7 @@ void Form2::buildControls()
     for (int index = 0; index < Screens::PieceCountButtons; ++index) {
         auto *button = new vud::FaceButton(Screens::pieceCount(index).caption, this);
         button->setObjectName(QStringLiteral("Command3"));
-        button->setAccessibleName(QStringLiteral("%1 piezas").arg(Screens::pieceCount(index).caption.trimmed()));
+        button->setAccessibleName(tr("%1 piezas").arg(Screens::pieceCount(index).caption.trimmed()));
         button->setProperty("index", index);
         button->setFont(arial(24, true));
         button->setFaceColour(CountColour);
@@ -279,7 +280,7 @@ void Form2::buildControls()
         button->setGeometry(m_screen.toPixels(index == 0 ? 6600 : 5040, 6480, 1215, 1095));
         button->setPicture(ScreenArt::pageArrow(index == 0 ? ScreenArt::Arrow::Next : ScreenArt::Arrow::Previous,
                                                 arrowSize));
-        button->setToolTip(index == 0 ? QStringLiteral("Más dibujos") : QStringLiteral("Dibujos de antes"));
+        button->setToolTip(index == 0 ? tr("Más dibujos") : tr("Dibujos de antes"));
         connect(button, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
         Command1.append(button);
     }
@@ -320,7 +321,7 @@ void Form2::ShowPreviewPage()
         PreviewCell *cell = Image1[cellIndex];
         const int i = m_paging.fileIndexForCell(cellIndex);
         if (i >= m_file1.ListCount() || i < 0) {
-            cell->setAccessibleName(QStringLiteral("Sin dibujo"));
+            cell->setAccessibleName(tr("Sin dibujo"));
             cell->clearPicture();
             paths << QString();
             continue;

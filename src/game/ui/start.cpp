@@ -8,6 +8,7 @@
 #include "widgets/gifdisplay.h"
 #include "widgets/sound.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -18,12 +19,25 @@
 
 namespace {
 
-const QString FreewareCaption = QStringLiteral("Tipo de licencia Freeware");
-const QString AuthorCaption = QStringLiteral("Autor");
+// The notice button's two captions, in a box about as wide as a button.
+QString freewareCaption()
+{
+    //: The caption of a small square button that shows the licence notice.
+    return QCoreApplication::translate("Form1", "Tipo de licencia Freeware");
+}
 
-const QString FreeNotice = QStringLiteral(
-    "VUD es un programa gratuito. Puedes usarlo, copiarlo y regalarlo a "
-    "quien quieras, siempre sin cobrar nada por él y sin cambiarlo.");
+QString authorCaption()
+{
+    //: The caption of a small square button that shows the credits again.
+    return QCoreApplication::translate("Form1", "Autor");
+}
+
+QString freeNotice()
+{
+    return QCoreApplication::translate("Form1",
+                                       "VUD es un programa gratuito. Puedes usarlo, copiarlo y regalarlo a "
+                                       "quien quieras, siempre sin cobrar nada por él y sin cambiarlo.");
+}
 
 QFont arial(double points, bool bold)
 {
@@ -86,7 +100,8 @@ Form1::Form1(vud::SoundInterface &sound, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VUD 2.0"));
+    //: The program's name and version, usually kept as they are.
+    setWindowTitle(tr("VUD 2.0"));
     setWindowIcon(ScreenArt::windowIcon());
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -107,7 +122,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     Shape1 = makeFrame(this, QStringLiteral("Shape1"), QColor(80, 160, 255), 2,
                        screen.toPixels(360, 240, 7335, 7455));
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("V U D"), arial(48, true), screen, 1320,
+    Label1 = makeLabel(this, QStringLiteral("Label1"), tr("V U D"), arial(48, true), screen, 1320,
                        240, 5415, 1095);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(false);
@@ -124,11 +139,13 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     Gif89a1->setHeightTwips(1695);
 
     const QStringList credits = {
-        QStringLiteral("Versión 2.0"),
-        QStringLiteral("Hecho por el taller VUD"),
-        QStringLiteral("Escríbenos desde la web de VUD"),
-        QStringLiteral("Primavera de 2024"),
-        QStringLiteral("Autor"),
+        //: The first line of the credits, large in a box above the title's drawing.
+        tr("Versión 2.0"),
+        //: Each line of the credits sits on one line of a fixed box.
+        tr("Hecho por el taller VUD"),
+        tr("Escríbenos desde la web de VUD"),
+        tr("Primavera de 2024"),
+        tr("Autor"),
     };
     for (int index = 0; index < credits.size(); ++index) {
         QLabel *label = nullptr;
@@ -149,7 +166,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     }
 
     Label5 = makeLabel(this, QStringLiteral("Label5"),
-                       QStringLiteral("Un puzzle para los más pequeños de la casa"), arial(15.75, false), screen,
+                       tr("Un puzzle para los más pequeños de la casa"), arial(15.75, false), screen,
                        1200, 3600, 6255, 615);
     setTextColour(Label5, QColor(0, 192, 0));
     shrinkToOneLine(Label5);
@@ -159,14 +176,15 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     Label3->hide();
 
     Label4 = makeLabel(this, QStringLiteral("Label4"),
-                       QStringLiteral("¡Hola! Escribe tu nombre abajo y pulsa CONTINUAR para jugar."),
+                       //: A speech bubble in a small fixed box; CONTINUAR is the caption of the button below.
+                       tr("¡Hola! Escribe tu nombre abajo y pulsa CONTINUAR para jugar."),
                        arial(10, true), screen, 5640, 360, 1935, 1695);
     Label4->setAlignment(Qt::AlignCenter);
     Label4->setStyleSheet(QStringLiteral("QLabel#Label4 { background: #fff4a8; color: #7a2a9a;"
                                          " border: 2px solid #ff9a3c; border-radius: 10px; padding: 4px; }"));
     Label4->hide();
 
-    auto *notice = new vud::FaceButton(FreewareCaption, this);
+    auto *notice = new vud::FaceButton(freewareCaption(), this);
     notice->setObjectName(QStringLiteral("Command1"));
     notice->setProperty("index", 1);
     notice->setFont(arial(9.75, false));
@@ -178,7 +196,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
                       screen.toPixels(720, 5760, 6720, 15).adjusted(0, 0, 0, 0));
     Line1->setFixedHeight(2);
 
-    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("Introduce tu nombre"), arial(14.25, false),
+    Label6 = makeLabel(this, QStringLiteral("Label6"), tr("Introduce tu nombre"), arial(14.25, false),
                        screen, 600, 6000, 1695, 615);
 
     Text1 = new QLineEdit(this);
@@ -186,7 +204,9 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     Text1->setFont(arial(24, true));
     Text1->setGeometry(screen.toPixels(2400, 6000, 5055, 615));
 
-    auto *start = new vud::FaceButton(QStringLiteral("CONTINUAR"), this);
+    auto *start = new vud::FaceButton(
+        //: The large button that starts the game; the speech bubble names it.
+        tr("CONTINUAR"), this);
     start->setObjectName(QStringLiteral("Command1"));
     start->setProperty("index", 0);
     start->setFont(arial(27.75, true));
@@ -202,7 +222,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     start->setFocus();
     // Enter in the name box goes on, as CONTINUAR does.
     connect(Text1, &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
-    Text1->setAccessibleName(QStringLiteral("Introduce tu nombre"));
+    Text1->setAccessibleName(tr("Introduce tu nombre"));
 }
 
 void Form1::Form_Load()
@@ -226,17 +246,17 @@ void Form1::Command1_Click(int Index)
 {
     if (Index == 0) {
         emit playRequested(Text1->text());
-    } else if (Command1[1]->text() == FreewareCaption) {
-        Label3->setText(FreeNotice);
+    } else if (Command1[1]->text() == freewareCaption()) {
+        Label3->setText(freeNotice());
         for (int index = 1; index <= 4; ++index)
             Label2[index]->hide();
         Label3->show();
-        Command1[1]->setText(AuthorCaption);
+        Command1[1]->setText(authorCaption());
     } else {
         Label3->hide();
         for (int index = 1; index <= 4; ++index)
             Label2[index]->show();
-        Command1[1]->setText(FreewareCaption);
+        Command1[1]->setText(freewareCaption());
     }
     vud::playDataSound(m_sound, QStringLiteral("inicio.wav"));
 }
