@@ -91,6 +91,14 @@
         <source>¿Quieres salir?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>VUD editor - Editor de puzzles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dibujos puestos</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Editor::Form2</name>
@@ -104,6 +112,14 @@
     </message>
     <message>
         <source>Este dibujo no se puede usar: su nombre lleva una coma. Cámbiale el nombre al archivo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VUD editor - Elegir un dibujo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sin dibujo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -462,6 +478,10 @@
     </message>
     <message>
         <source>Movimientos: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VUD 2.0 - Tablero</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
