@@ -43,6 +43,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vud.org/")
 # The sound plug-ins come with libqt6multimedia6, which the libraries bring.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-image-formats-plugins, libqt6sql6-sqlite")
+# Qt's own texts (a file dialog's, a text box's menu) in the family's
+# language; without them they read in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
 

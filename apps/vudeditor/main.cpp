@@ -78,9 +78,8 @@ int main(int argc, char *argv[])
     bool missingLanguage = false;
     vud::loadLanguage(vud::takeLanguageOption(arguments, &missingLanguage));
     if (missingLanguage) {
-        std::fprintf(stderr, "vudeditor: %s\n%s\n",
-                     qUtf8Printable(QCoreApplication::translate("vud", "--lang takes a language code such as fr or pt_BR")),
-                     qUtf8Printable(usage()));
+        const QString error = QCoreApplication::translate("vud", "--lang takes a language code such as fr or pt_BR");
+        std::fprintf(stderr, "vudeditor: %s\n%s\n", qUtf8Printable(error), qUtf8Printable(usage()));
         return 2;
     }
 

@@ -331,34 +331,40 @@ std::optional<QByteArray> readWhole(const QString &path, qint64 most)
 
 } // namespace
 
+// The messages' texts, in the catalogue's "vud::PuzzleFile" context.
+struct PuzzleFileTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(vud::PuzzleFile)
+};
+
 QString puzzleFileMessage(PuzzleFileError error, const QString &detail)
 {
     switch (error) {
     case PuzzleFileError::None:
         return QString();
     case PuzzleFileError::Unreadable:
-        return QCoreApplication::translate("vud::PuzzleFile", "No se ha podido leer el archivo del puzzle.");
+        return PuzzleFileTexts::tr("No se ha podido leer el archivo del puzzle.");
     case PuzzleFileError::NotAZip:
-        return QCoreApplication::translate("vud::PuzzleFile", "El archivo no es un puzzle de VUD.");
+        return PuzzleFileTexts::tr("El archivo no es un puzzle de VUD.");
     case PuzzleFileError::Damaged:
-        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle está dañado o incompleto.");
+        return PuzzleFileTexts::tr("El archivo del puzzle está dañado o incompleto.");
     case PuzzleFileError::TooLarge:
-        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle es demasiado grande.");
+        return PuzzleFileTexts::tr("El archivo del puzzle es demasiado grande.");
     case PuzzleFileError::BadEntry:
-        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle contiene algo que no es de un puzzle: «%1».").arg(detail);
+        return PuzzleFileTexts::tr("El archivo del puzzle contiene algo que no es de un puzzle: «%1».").arg(detail);
     case PuzzleFileError::NewerFormat:
-        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle es de una versión más nueva del programa.");
+        return PuzzleFileTexts::tr("El archivo del puzzle es de una versión más nueva del programa.");
     case PuzzleFileError::NoPicture:
-        return QCoreApplication::translate("vud::PuzzleFile", "El archivo del puzzle debe contener una sola imagen.");
+        return PuzzleFileTexts::tr("El archivo del puzzle debe contener una sola imagen.");
     case PuzzleFileError::BadPicture:
-        return QCoreApplication::translate("vud::PuzzleFile", "La imagen «%1» del archivo del puzzle no es una imagen válida.").arg(detail);
+        return PuzzleFileTexts::tr("La imagen «%1» del archivo del puzzle no es una imagen válida.").arg(detail);
     case PuzzleFileError::BadDrawing:
-        return QCoreApplication::translate("vud::PuzzleFile", "El dibujo «%1» del archivo del puzzle no es un dibujo válido.").arg(detail);
+        return PuzzleFileTexts::tr("El dibujo «%1» del archivo del puzzle no es un dibujo válido.").arg(detail);
     case PuzzleFileError::MissingDrawing:
-        return QCoreApplication::translate("vud::PuzzleFile", "Falta el dibujo «%1» en el archivo del puzzle.").arg(detail);
+        return PuzzleFileTexts::tr("Falta el dibujo «%1» en el archivo del puzzle.").arg(detail);
     case PuzzleFileError::WriteFailed:
-        return detail.isEmpty() ? QCoreApplication::translate("vud::PuzzleFile", "No se ha podido guardar el puzzle.")
-                                : QCoreApplication::translate("vud::PuzzleFile", "No se ha podido guardar el puzzle: falta «%1».").arg(detail);
+        return detail.isEmpty() ? PuzzleFileTexts::tr("No se ha podido guardar el puzzle.")
+                                : PuzzleFileTexts::tr("No se ha podido guardar el puzzle: falta «%1».").arg(detail);
     }
     return QString();
 }

@@ -225,7 +225,8 @@ bool ResultsStore::moveAside(const QString &why)
 bool ResultsStore::prepareFile()
 {
     if (pathIsTaken(m_path) && !vud::isRegularFile(m_path))
-        //: Why the results file is moved aside, put where %2 is in "El archivo de resultados %1 %2 y no se puede apartar".
+        //: Why the results file is moved aside, put where %2 is in
+        //: "El archivo de resultados %1 %2 y no se puede apartar".
         return moveAside(tr("no es un archivo normal"));
     // A log or index that is no file goes alone: the database may be sound.
     for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
@@ -247,7 +248,8 @@ bool ResultsStore::prepareFile()
     const QByteArray header = file.read(16);
     file.close();
     if (!header.isEmpty() && header != QByteArray("SQLite format 3\0", 16))
-        //: Why the results file is moved aside, put where %2 is in "El archivo de resultados %1 %2 y no se puede apartar".
+        //: Why the results file is moved aside, put where %2 is in
+        //: "El archivo de resultados %1 %2 y no se puede apartar".
         return moveAside(tr("no es una base de datos"));
     return true;
 }
@@ -262,7 +264,8 @@ bool ResultsStore::open()
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (m_broken) {
             m_broken = false;
-            //: Why the results file is moved aside, put where %2 is in "El archivo de resultados %1 %2 y no se puede apartar".
+            //: Why the results file is moved aside, put where %2 is in
+            //: "El archivo de resultados %1 %2 y no se puede apartar".
             if (!moveAside(tr("está dañado")))
                 return false;
         }

@@ -93,6 +93,8 @@ private slots:
         QTest::newRow("LANG") << QStringList{"LANG=fr_FR.UTF-8"} << none << "fr" << "qtbase_fr.qm" << false;
         QTest::newRow("LC_ALL before LANG") << QStringList{"LC_ALL=it_IT.UTF-8", "LANG=fr_FR.UTF-8"} << none << "it"
                                             << "qtbase_it.qm" << false;
+        QTest::newRow("LC_MESSAGES before LANG, Qt's Spanish")
+            << QStringList{"LC_MESSAGES=eu_ES.UTF-8", "LANG=fr_FR.UTF-8"} << none << "eu" << "qtbase_es.qm" << false;
         QTest::newRow("region falls back, Qt's Brazilian") << QStringList{"LANGUAGE=pt_BR", "LANG=pt_BR.UTF-8"}
                                                            << none << "pt" << "qtbase_pt_BR.qm" << false;
         QTest::newRow("C locale: Spanish") << QStringList{"LANG=C"} << none << "es" << "qtbase_es.qm" << false;
