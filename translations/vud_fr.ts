@@ -85,11 +85,11 @@
     <message>
         <source>%1: %2</source>
         <extracomment>One refused file: %1 its name, %2 why it was refused.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>¿Quieres salir?</source>
-        <translation>Voulez-vous quitter ?</translation>
+        <translation>Voulez-vous quitter&#xa0;?</translation>
     </message>
     <message>
         <source>VUD editor - Editor de puzzles</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Este dibujo no se puede usar: su nombre lleva una coma. Cámbiale el nombre al archivo.</source>
-        <translation>Ce dessin ne peut pas être utilisé : son nom contient une virgule. Renommez le fichier.</translation>
+        <translation>Ce dessin ne peut pas être utilisé&#xa0;: son nom contient une virgule. Renommez le fichier.</translation>
     </message>
     <message>
         <source>VUD editor - Elegir un dibujo</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Escríbenos: equipo.vud@correo.es</source>
-        <translation>Écrivez-nous : equipo.vud@correo.es</translation>
+        <translation>Écrivez-nous&#xa0;: equipo.vud@correo.es</translation>
     </message>
     <message>
         <source>Versión 1.0, 2024</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Mostrar:</source>
-        <translation>Afficher :</translation>
+        <translation>Afficher&#xa0;:</translation>
     </message>
     <message>
         <source>Partidas</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>El archivo de resultados estaba dañado: se ha apartado como %1 (no se ha borrado) y se ha empezado uno nuevo.</source>
-        <translation>Le fichier des résultats était abîmé : il a été mis de côté sous le nom %1 (il n&apos;a pas été supprimé) et un nouveau a été commencé.</translation>
+        <translation>Le fichier des résultats était abîmé&#xa0;: il a été mis de côté sous le nom %1 (il n&apos;a pas été supprimé) et un nouveau a été commencé.</translation>
     </message>
     <message>
         <source>1 partida</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
-        <translation>Supprimer les %1 parties de %2 et son plateau inachevé ? C&apos;est irréversible.</translation>
+        <translation>Supprimer les %1 parties de %2 et son plateau inachevé&#xa0;? C&apos;est irréversible.</translation>
     </message>
 </context>
 <context>
@@ -326,15 +326,15 @@
     </message>
     <message>
         <source>Nombre:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Buscar en:</source>
-        <translation>Regarder dans :</translation>
+        <translation>Regarder dans&#xa0;:</translation>
     </message>
     <message>
         <source>Tipo:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Puzzles de VUD (*.vud)</source>
@@ -396,7 +396,7 @@
     <message>
         <source>¡Hola! Escribe tu nombre abajo y pulsa CONTINUAR para jugar.</source>
         <extracomment>A speech bubble in a small fixed box; CONTINUAR is the caption of the button below.</extracomment>
-        <translation>Coucou ! Écris ton prénom et appuie sur CONTINUER pour jouer.</translation>
+        <translation>Coucou&#xa0;! Écris ton prénom et appuie sur CONTINUER pour jouer.</translation>
     </message>
     <message>
         <source>Introduce tu nombre</source>
@@ -474,11 +474,11 @@
     </message>
     <message>
         <source>Segundos: %1</source>
-        <translation>Secondes : %1</translation>
+        <translation>Secondes&#xa0;: %1</translation>
     </message>
     <message>
         <source>Movimientos: %1</source>
-        <translation>Coups : %1</translation>
+        <translation>Coups&#xa0;: %1</translation>
     </message>
     <message>
         <source>VUD 2.0 - Tablero</source>
@@ -536,23 +536,23 @@
     <name>records::ResultsStore</name>
     <message>
         <source>No se pudo escribir %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>El archivo de resultados %1 está dañado: se apartará y se empezará uno nuevo. No se pudo: %2.</source>
-        <translation>Le fichier des résultats %1 est abîmé : il sera mis de côté et un nouveau sera commencé. Action impossible : %2.</translation>
+        <translation>Le fichier des résultats %1 est abîmé&#xa0;: il sera mis de côté et un nouveau sera commencé. Action impossible&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Otro programa tiene ocupado el archivo de resultados %1 desde hace rato. No se pudo: %2.</source>
-        <translation>Un autre programme occupe le fichier des résultats %1 depuis un moment. Action impossible : %2.</translation>
+        <translation>Un autre programme occupe le fichier des résultats %1 depuis un moment. Action impossible&#xa0;: %2.</translation>
     </message>
     <message>
         <source>El archivo de resultados %1 es de solo lectura. No se pudo: %2.</source>
-        <translation>Le fichier des résultats %1 est en lecture seule. Action impossible : %2.</translation>
+        <translation>Le fichier des résultats %1 est en lecture seule. Action impossible&#xa0;: %2.</translation>
     </message>
     <message>
         <source>El disco está lleno. No se pudo: %1 (en %2).</source>
-        <translation>Le disque est plein. Action impossible : %1 (dans %2).</translation>
+        <translation>Le disque est plein. Action impossible&#xa0;: %1 (dans %2).</translation>
     </message>
     <message>
         <source>No se puede abrir ni crear el archivo de resultados %1. Mire que la carpeta exista y se pueda escribir.</source>
@@ -560,15 +560,15 @@
     </message>
     <message>
         <source>Error de disco con el archivo de resultados %1 (¿disco lleno?). No se pudo: %2.</source>
-        <translation>Erreur de disque avec le fichier des résultats %1 (disque plein ?). Action impossible : %2.</translation>
+        <translation>Erreur de disque avec le fichier des résultats %1 (disque plein&#xa0;?). Action impossible&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Error con el archivo de resultados %1 (%2). No se pudo: %3.</source>
-        <translation>Erreur avec le fichier des résultats %1 (%2). Action impossible : %3.</translation>
+        <translation>Erreur avec le fichier des résultats %1 (%2). Action impossible&#xa0;: %3.</translation>
     </message>
     <message>
         <source>El archivo de resultados %1 %2 y no se puede apartar: la carpeta no se puede escribir.</source>
-        <translation>Le fichier des résultats %1 %2 et ne peut pas être mis de côté : on ne peut pas écrire dans le dossier.</translation>
+        <translation>Le fichier des résultats %1 %2 et ne peut pas être mis de côté&#xa0;: on ne peut pas écrire dans le dossier.</translation>
     </message>
     <message>
         <source>no es un archivo normal</source>
@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>La carpeta de datos %1 no existe y no se puede crear: los resultados no se guardan.</source>
-        <translation>Le dossier de données %1 n&apos;existe pas et ne peut pas être créé : les résultats ne sont pas enregistrés.</translation>
+        <translation>Le dossier de données %1 n&apos;existe pas et ne peut pas être créé&#xa0;: les résultats ne sont pas enregistrés.</translation>
     </message>
     <message>
         <source>abrir los resultados</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>El archivo de resultados %1 es de una versión más nueva de VUD: esta versión no lo lee ni lo cambia.</source>
-        <translation>Le fichier des résultats %1 vient d&apos;une version plus récente de VUD : cette version ne le lit pas et ne le modifie pas.</translation>
+        <translation>Le fichier des résultats %1 vient d&apos;une version plus récente de VUD&#xa0;: cette version ne le lit pas et ne le modifie pas.</translation>
     </message>
     <message>
         <source>preparar los resultados</source>
@@ -622,7 +622,7 @@
     </message>
     <message>
         <source>El tablero a guardar no tiene sentido; no se guardó.</source>
-        <translation>Le plateau à enregistrer n&apos;a pas de sens ; il n&apos;a pas été enregistré.</translation>
+        <translation>Le plateau à enregistrer n&apos;a pas de sens&#xa0;; il n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>guardar el tablero sin terminar</source>
@@ -641,7 +641,7 @@
     </message>
     <message>
         <source>El resultado a guardar no tiene sentido; no se guardó.</source>
-        <translation>Le résultat à enregistrer n&apos;a pas de sens ; il n&apos;a pas été enregistré.</translation>
+        <translation>Le résultat à enregistrer n&apos;a pas de sens&#xa0;; il n&apos;a pas été enregistré.</translation>
     </message>
     <message>
         <source>guardar el resultado</source>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>El archivo del puzzle contiene algo que no es de un puzzle: «%1».</source>
-        <translation>Le fichier du puzzle contient quelque chose qui n&apos;appartient pas à un puzzle : « %1 ».</translation>
+        <translation>Le fichier du puzzle contient quelque chose qui n&apos;appartient pas à un puzzle&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>El archivo del puzzle es de una versión más nueva del programa.</source>
@@ -725,15 +725,15 @@
     </message>
     <message>
         <source>La imagen «%1» del archivo del puzzle no es una imagen válida.</source>
-        <translation>L&apos;image « %1 » du fichier du puzzle n&apos;est pas une image valide.</translation>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» du fichier du puzzle n&apos;est pas une image valide.</translation>
     </message>
     <message>
         <source>El dibujo «%1» del archivo del puzzle no es un dibujo válido.</source>
-        <translation>Le dessin « %1 » du fichier du puzzle n&apos;est pas un dessin valide.</translation>
+        <translation>Le dessin «&#xa0;%1&#xa0;» du fichier du puzzle n&apos;est pas un dessin valide.</translation>
     </message>
     <message>
         <source>Falta el dibujo «%1» en el archivo del puzzle.</source>
-        <translation>Le dessin « %1 » manque dans le fichier du puzzle.</translation>
+        <translation>Le dessin «&#xa0;%1&#xa0;» manque dans le fichier du puzzle.</translation>
     </message>
     <message>
         <source>No se ha podido guardar el puzzle.</source>
@@ -741,7 +741,7 @@
     </message>
     <message>
         <source>No se ha podido guardar el puzzle: falta «%1».</source>
-        <translation>Impossible d&apos;enregistrer le puzzle : « %1 » manque.</translation>
+        <translation>Impossible d&apos;enregistrer le puzzle&#xa0;: «&#xa0;%1&#xa0;» manque.</translation>
     </message>
 </context>
 <context>
