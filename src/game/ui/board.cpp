@@ -12,6 +12,7 @@
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 #include "widgets/sound.h"
+#include "widgets/textfit.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -147,7 +148,7 @@ void Form3::createButtons()
         int height;
     } labels[] = {{"Seg", 3600, 375}, {"Mov", 5520, 495}};
     for (int i = 0; i < 2; ++i) {
-        auto *label = new QLabel(QString::fromLatin1(labels[i].caption), this);
+        auto *label = new vud::FitLabel(QString::fromLatin1(labels[i].caption), this);
         label->setObjectName(QStringLiteral("Label1"));
         label->setProperty("index", i);
         label->setFont(captionFont);
@@ -156,6 +157,8 @@ void Form3::createButtons()
         pal.setColor(QPalette::WindowText, pal.color(QPalette::Highlight));
         label->setPalette(pal);
         label->setGeometry(m_screen.toPixels(0, labels[i].top, kButtonSide, labels[i].height));
+        // A longer word than "Seg" is made smaller to stay within the column.
+        label->setDesignFont(captionFont);
         Label1[i] = label;
     }
 }
