@@ -4,12 +4,14 @@
 #include "uisupport/textaudit.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QTimer>
 
 // The editor's real dialogs, each audited while on show and then closed: a
-// text prompt answered with textAnswer (cancelled without one), every other
-// dialog cancelled. What the editor hands a dialog to show is audited too.
+// text prompt answered with textAnswer and a dialog that saves a file with
+// folder + "/" + a new name (each cancelled without), every other dialog
+// cancelled. What the editor hands a dialog to show is audited too.
 class AuditedDialogs : public Editor::QtDialogs
 {
 public:
@@ -19,6 +21,7 @@ public:
     }
 
     std::optional<QString> textAnswer;
+    QString saveFolder;
     // Each dialog met, by its title.
     QStringList met;
 
@@ -66,9 +69,13 @@ private:
             met << dialog->windowTitle();
             m_audit.window(dialog, what + QStringLiteral(" (") + TextAudit::windowName(dialog) + ")");
             auto *input = qobject_cast<QInputDialog *>(dialog);
+            auto *files = qobject_cast<QFileDialog *>(dialog);
             if (input && textAnswer) {
                 input->setTextValue(*textAnswer);
                 input->accept();
+            } else if (files && files->acceptMode() == QFileDialog::AcceptSave && !saveFolder.isEmpty()) {
+                files->selectFile(QStringLiteral("%1/guardado%2").arg(saveFolder).arg(met.size()));
+                dialog->accept();
             } else {
                 dialog->reject();
             }

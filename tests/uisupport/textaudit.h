@@ -176,7 +176,9 @@ private:
     void note(QStringList &list, const QString &where, const QWidget *widget, const QString &what,
               const QString &shown)
     {
-        const QString line = QStringLiteral("%1 / %2 / %3: \"%4\"").arg(where, widgetName(widget), what, shown);
+        QString oneLine = shown;
+        oneLine.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        const QString line = QStringLiteral("%1 / %2 / %3: \"%4\"").arg(where, widgetName(widget), what, oneLine);
         if (!list.contains(line))
             list << line;
     }
@@ -297,6 +299,7 @@ private:
                 note(cutOff, where, list, QStringLiteral("line %1 needs %2 of %3").arg(row + 1).arg(needed.width()).arg(room),
                      shown);
         }
+        list->doItemsLayout();
         if (m_pass == Pass::Fit && list->horizontalScrollBar()->maximum() > 0)
             note(cutOff, where, list, QStringLiteral("horizontal scroll bar"), list->item(0) ? list->item(0)->text() : QString());
     }

@@ -1,5 +1,7 @@
 #include "editor/ui/progresschart.h"
 
+#include "widgets/textfit.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -100,7 +102,19 @@ void ProgressChart::paintEvent(QPaintEvent *)
     m_painted.clear();
     auto drawText = [this, &painter](const QRectF &box, int flags, const QString &text) {
         painter.drawText(box, flags, text);
-        m_painted.append({text, box, flags});
+        m_painted.append({text, box, flags, painter.font()});
+    };
+    // An axis title longer than its axis, in a longer language, is drawn
+    // smaller rather than cut.
+    auto drawTitle = [&](const QRectF &box, const QString &text) {
+        vud::TextFitRules rules;
+        rules.wrap = vud::TextFitRules::Wrap::Never;
+        rules.smallestPoints = 6;
+        rules.heightCounts = false;
+        painter.save();
+        painter.setFont(vud::fitText(text, box.size(), font(), rules).font);
+        drawText(box, Qt::AlignCenter, text);
+        painter.restore();
     };
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -174,12 +188,11 @@ void ProgressChart::paintEvent(QPaintEvent *)
         drawText(QRectF(start, plot.bottom() + gap, width, line), Qt::AlignCenter, label);
         lastEnd = start + width;
     }
-    drawText(QRectF(plot.left(), plot.bottom() + gap + line + gap, plot.width(), line), Qt::AlignCenter,
-                     QStringLiteral("Fecha"));
+    drawTitle(QRectF(plot.left(), plot.bottom() + gap + line + gap, plot.width(), line), QStringLiteral("Fecha"));
     painter.save();
     painter.translate(gap, plot.center().y());
     painter.rotate(-90);
-    drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter, m_valueTitle);
+    drawTitle(QRectF(-plot.height() / 2, 0, plot.height(), line), m_valueTitle);
     painter.restore();
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());

@@ -32,6 +32,7 @@ public:
         QString text;
         QRectF box;
         int flags = 0;
+        QFont font;
     };
     const QVector<Caption> &paintedCaptions() const { return m_painted; }
 

@@ -29,7 +29,7 @@ class TestEditorPseudoTranslation : public QObject
         chart->grab();
         QVector<TextAudit::Painted> painted;
         for (const ProgressChart::Caption &caption : chart->paintedCaptions())
-            painted.append({caption.text, caption.box, caption.flags, chart->font()});
+            painted.append({caption.text, caption.box, caption.flags, caption.font});
         QVERIFY(!painted.isEmpty());
         audit.painted(where, chart, painted);
     }
@@ -57,6 +57,7 @@ private slots:
         TextAudit audit;
         audit.fromData = {QStringLiteral("granja.png"), QStringLiteral("abeja.gif")};
         AuditedDialogs dialogs(audit);
+        dialogs.saveFolder = kit.folder.path();
 
         Form3 title;
         title.show();
@@ -64,8 +65,8 @@ private slots:
         audit.window(&title);
 
         // The editor window, and each of its dialogs on the way: the name
-        // prompt (answered, so the puzzle is saved), both file dialogs, a
-        // refusal and the question on leaving.
+        // prompt (answered, so the puzzle is saved), both file dialogs (the
+        // export saved, and said so), a refusal and the question on leaving.
         Form1 editor(dialogs, kit.random);
         editor.showEditor();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -105,7 +106,9 @@ private slots:
         progress.findChild<QPushButton *>(QStringLiteral("ExportChild"))->click();
         progress.findChild<QPushButton *>(QStringLiteral("DeleteChild"))->click();
 
-        QVERIFY2(dialogs.met.size() >= 7, qPrintable(dialogs.met.join(", ")));
+        // Prompt, export and its message, import, refusal, question; export
+        // and its message, question.
+        QVERIFY2(dialogs.met.size() >= 9, qPrintable(dialogs.met.join(", ")));
         if (!audit.untranslated.isEmpty())
             qWarning().noquote() << "Texts that escaped translation:" << audit.report();
         QVERIFY2(audit.cutOff.isEmpty(), qPrintable(audit.report()));
