@@ -1,5 +1,7 @@
 #include "widgets/facebutton.h"
 
+#include "widgets/textfit.h"
+
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
@@ -124,12 +126,12 @@ FaceButton::Layout FaceButton::layout(bool pressed) const
         return QFontMetricsF(layout.font).boundingRect(area, kCaptionFlags, caption);
     };
     // A caption must fit across (a word wider than the area would be cut at
-    // its edges) and, standing alone, from top to bottom as well.
+    // its edges) and from top to bottom, above or beside nothing else.
     auto captionFits = [&](const QRectF &area) {
         if (caption.isEmpty())
             return true;
         const QRectF box = captionBox(area);
-        return box.width() <= area.width() && (hasPicture || box.height() <= area.height());
+        return box.width() <= area.width() && box.height() <= area.height();
     };
     auto everythingFits = [&](const QRectF &area) {
         if (!captionFits(area))
@@ -141,14 +143,10 @@ FaceButton::Layout FaceButton::layout(bool pressed) const
     // What does not fit within the padding may use it, up to the outline;
     // what still does not fit is drawn smaller.
     const QRectF area = everythingFits(room) ? room : layout.inside;
-    while (!captionFits(area)) {
-        if (layout.font.pointSizeF() > kSmallestPoints)
-            layout.font.setPointSizeF(qMax(kSmallestPoints, layout.font.pointSizeF() - 0.5));
-        else if (layout.font.pixelSize() > kSmallestPoints)
-            layout.font.setPixelSize(layout.font.pixelSize() - 1);
-        else
-            break;
-    }
+    TextFitRules rules;
+    rules.wrap = TextFitRules::Wrap::Always;
+    rules.smallestPoints = kSmallestPoints;
+    layout.font = fitText(caption, area.size(), layout.font, rules).font;
     const qreal captionHeight = caption.isEmpty() ? 0 : qMin(area.height(), captionBox(area).height());
 
     if (!hasPicture) {

@@ -1,5 +1,7 @@
 #include "editor/ui/progresschart.h"
 
+#include "widgets/textfit.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -97,6 +99,23 @@ QSize ProgressChart::minimumSizeHint() const
 void ProgressChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    m_painted.clear();
+    auto drawText = [this, &painter](const QRectF &box, int flags, const QString &text) {
+        painter.drawText(box, flags, text);
+        m_painted.append({text, box, flags, painter.font()});
+    };
+    // An axis title longer than its axis, in a longer language, is drawn
+    // smaller rather than cut.
+    auto drawTitle = [&](const QRectF &box, const QString &text) {
+        vud::TextFitRules rules;
+        rules.wrap = vud::TextFitRules::Wrap::Never;
+        rules.smallestPoints = 6;
+        rules.heightCounts = false;
+        painter.save();
+        painter.setFont(vud::fitText(text, box.size(), font(), rules).font);
+        drawText(box, Qt::AlignCenter, text);
+        painter.restore();
+    };
     painter.fillRect(rect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics metrics = fontMetrics();
@@ -104,8 +123,7 @@ void ProgressChart::paintEvent(QPaintEvent *)
     const int gap = qMax(4, line / 3);
     if (m_chart.isEmpty()) {
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                         tr("Todavía no hay partidas terminadas."));
+        drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, tr("Todavía no hay partidas terminadas."));
         return;
     }
 
@@ -157,7 +175,7 @@ void ProgressChart::paintEvent(QPaintEvent *)
     painter.setPen(text);
     for (double tick : yAxis.ticks) {
         const QRectF box(gap + line + gap, toY(tick) - line / 2.0, labelWidth, line);
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, valueLabel(tick));
+        drawText(box, Qt::AlignRight | Qt::AlignVCenter, valueLabel(tick));
     }
     // A label that would overlap the one before it is left out.
     double lastEnd = -1e9;
@@ -167,15 +185,14 @@ void ProgressChart::paintEvent(QPaintEvent *)
         const double start = toX(tick) - width / 2;
         if (start < lastEnd + gap)
             continue;
-        painter.drawText(QRectF(start, plot.bottom() + gap, width, line), Qt::AlignCenter, label);
+        drawText(QRectF(start, plot.bottom() + gap, width, line), Qt::AlignCenter, label);
         lastEnd = start + width;
     }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + gap + line + gap, plot.width(), line), Qt::AlignCenter,
-                     tr("Fecha"));
+    drawTitle(QRectF(plot.left(), plot.bottom() + gap + line + gap, plot.width(), line), tr("Fecha"));
     painter.save();
     painter.translate(gap, plot.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-plot.height() / 2, 0, plot.height(), line), Qt::AlignCenter, m_valueTitle);
+    drawTitle(QRectF(-plot.height() / 2, 0, plot.height(), line), m_valueTitle);
     painter.restore();
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
@@ -209,8 +226,8 @@ void ProgressChart::paintEvent(QPaintEvent *)
         const QRect &box = legend[i];
         painter.fillRect(QRect(box.left(), box.top() + (line - swatch) / 2, swatch, swatch), seriesColour(i));
         painter.setPen(text);
-        painter.drawText(box.adjusted(swatch + gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         tr("%1 piezas").arg(m_chart.series[i].pieces));
+        drawText(box.adjusted(swatch + gap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                 tr("%1 piezas").arg(m_chart.series[i].pieces));
     }
 }
 

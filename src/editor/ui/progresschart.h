@@ -24,6 +24,18 @@ public:
     // The colour of the index-th line, fewest pieces first.
     static QColor seriesColour(int index);
 
+    // A text as last painted, with the box it was drawn into and the flags
+    // it was drawn with, so that what the chart writes can be read and
+    // measured without reading pixels.
+    struct Caption
+    {
+        QString text;
+        QRectF box;
+        int flags = 0;
+        QFont font;
+    };
+    const QVector<Caption> &paintedCaptions() const { return m_painted; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -33,6 +45,7 @@ protected:
 private:
     records::ChartData m_chart;
     QString m_valueTitle;
+    QVector<Caption> m_painted;
 };
 
 } // namespace Editor

@@ -3,6 +3,7 @@
 #include "editor/logic/layout.h"
 #include "editor/ui/artwork.h"
 #include "widgets/facebutton.h"
+#include "widgets/textfit.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>
@@ -16,10 +17,12 @@ constexpr double kWidth = 7785;
 constexpr double kHeight = 5190;
 const QColor kBackground(255, 192, 192);
 
+// A caption on one line in its designed box, made smaller where it would
+// not fit, wrapped only when even the smallest size is too wide.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, double points,
                   const QRect &geometry)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new vud::FitLabel(text, parent);
     label->setObjectName(name);
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
@@ -27,6 +30,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, dou
     label->setFont(font);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setGeometry(geometry);
+    label->setDesignFont(font);
     return label;
 }
 

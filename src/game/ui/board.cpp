@@ -11,6 +11,7 @@
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 #include "widgets/sound.h"
+#include "widgets/textfit.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -151,7 +152,7 @@ void Form3::createButtons()
         //: Short for "Movimientos", under the move counter in a box as narrow as a button.
         {QT_TR_NOOP("Mov"), 5520, 495}};
     for (int i = 0; i < 2; ++i) {
-        auto *label = new QLabel(tr(labels[i].caption), this);
+        auto *label = new vud::FitLabel(tr(labels[i].caption), this);
         label->setObjectName(QStringLiteral("Label1"));
         label->setProperty("index", i);
         label->setFont(captionFont);
@@ -160,6 +161,8 @@ void Form3::createButtons()
         pal.setColor(QPalette::WindowText, pal.color(QPalette::Highlight));
         label->setPalette(pal);
         label->setGeometry(m_screen.toPixels(0, labels[i].top, kButtonSide, labels[i].height));
+        // A longer word than "Seg" is made smaller to stay within the column.
+        label->setDesignFont(captionFont);
         Label1[i] = label;
     }
 }

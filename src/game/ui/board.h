@@ -7,6 +7,7 @@
 #include "game/logic/boardlogic.h"
 #include "game/logic/gamerules.h"
 #include "game/ui/pieceboxes.h"
+#include "widgets/textfit.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -17,7 +18,6 @@
 #include <memory>
 
 class CellHighlight;
-class QLabel;
 class QTimer;
 namespace vud {
 class FaceButton;
@@ -212,7 +212,7 @@ private:
     vud::FaceButton *Command6 = nullptr;
     vud::FaceButton *Command8 = nullptr;
     vud::FaceButton *Command9 = nullptr;
-    QLabel *Label1[2] = {nullptr, nullptr};
+    vud::FitLabel *Label1[2] = {nullptr, nullptr};
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;

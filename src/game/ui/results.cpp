@@ -5,9 +5,11 @@
 #include "game/logic/boardlogic.h"
 #include "game/logic/screenlogic.h"
 #include "widgets/activation.h"
+#include "widgets/textfit.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QListWidget>
@@ -26,25 +28,32 @@ constexpr int kClientHeight = 5700;
 // the font that stands in for it is much wider: the end of a line would be
 // cut off behind a horizontal scroll bar. A narrow family comes first, and
 // the size comes down in half points until the longest line a game can
-// write fits beside the vertical scroll bar.
-QFont resultsFont(const QListWidget &list)
+// write, in the language shown, fits beside the vertical scroll bar (and so
+// does every line shown, written in a language before); a line that does not
+// fit even then is wrapped.
+vud::FittedText resultsFont(const QListWidget &list)
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
-    const QString longest = boardlogic::longestResultsLine();
+    font.setPointSizeF(13.5);
+    QStringList lines = {boardlogic::longestResultsLine()};
+    for (int row = 0; row < list.count(); ++row)
+        lines << list.item(row)->text();
+    const QFontMetricsF designed(font);
+    const QString longest = *std::max_element(lines.cbegin(), lines.cend(), [&](const QString &a, const QString &b) {
+        return designed.horizontalAdvance(a) < designed.horizontalAdvance(b);
+    });
     // The item's text margins on both sides, the frame, and the vertical bar
     // that a long list shows.
     const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1)
         + 2 * list.frameWidth() + list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list) + 2;
-    const int room = list.width() - margins;
-    for (qreal points = 13.5; points > 6; points -= 0.5) {
-        font.setPointSizeF(points);
-        if (QFontMetrics(font).horizontalAdvance(longest) <= room)
-            break;
-    }
-    return font;
+    vud::TextFitRules rules;
+    rules.wrap = vud::TextFitRules::Wrap::WhenNeeded;
+    rules.smallestPoints = 6.5;
+    rules.heightCounts = false;
+    return vud::fitText(longest, QSizeF(list.width() - margins, list.height()), font, rules);
 }
 
 } // namespace
@@ -78,7 +87,10 @@ Form4::Form4(QWidget *parent)
     listPal.setColor(QPalette::Base, vud::fromBgr(0x808000));
     listPal.setColor(QPalette::Text, text);
     List1->setPalette(listPal);
-    List1->setFont(resultsFont(*List1));
+    fitResults();
+    // A line added or changed may be longer than any before.
+    connect(List1->model(), &QAbstractItemModel::rowsInserted, this, &Form4::fitResults);
+    connect(List1->model(), &QAbstractItemModel::dataChanged, this, &Form4::fitResults);
 
     Form_Load();
 }
@@ -104,8 +116,20 @@ void Form4::PlaceOnScreen()
     move(screen.toPixelsX(at.x()), screen.toPixelsY(at.y()));
 }
 
+void Form4::fitResults()
+{
+    const vud::FittedText fitted = resultsFont(*List1);
+    if (List1->font() != fitted.font)
+        List1->setFont(fitted.font);
+    List1->setWordWrap(fitted.wrapped);
+    List1->setHorizontalScrollBarPolicy(fitted.wrapped ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
 bool Form4::event(QEvent *event)
 {
+    // The longest line is another in another language.
+    if (event->type() == QEvent::LanguageChange)
+        fitResults();
     // Activation from another of the program's windows; coming back from
     // another program leaves the window as it was.
     if (event->type() == QEvent::WindowActivate && vud::activatedFromAnotherWindow(this))

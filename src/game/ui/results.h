@@ -34,6 +34,8 @@ private:
     void Form_Load();
     void Form_Activate();
     void PlaceOnScreen();
+    // The list's font, as large as lets the longest line show whole.
+    void fitResults();
 
     qint16 GamesFinished = 0;
     QPointer<QWidget> m_before; // the active window when it was shown

@@ -7,6 +7,7 @@
 #include "widgets/facebutton.h"
 #include "widgets/gifdisplay.h"
 #include "widgets/sound.h"
+#include "widgets/textfit.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -47,16 +48,31 @@ QFont arial(double points, bool bold)
     return font;
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
-                  const vud::ScreenTwips &screen, double left, double top, double width, double height)
+// A caption wrapped between words, made smaller where it would not fit.
+vud::FitLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+                         const vud::ScreenTwips &screen, double left, double top, double width, double height)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new vud::FitLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
     label->setGeometry(screen.toPixels(left, top, width, height));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    vud::TextFitRules rules;
+    rules.wrap = vud::TextFitRules::Wrap::Always;
+    label->setFitRules(rules);
+    label->setDesignFont(font);
     return label;
+}
+
+// A caption on one line, made smaller where it would not fit, and wrapped
+// only when even the smallest size is too wide.
+void keepOnOneLine(vud::FitLabel *label, qreal step = 0.5)
+{
+    vud::TextFitRules rules;
+    rules.wrap = vud::TextFitRules::Wrap::WhenNeeded;
+    rules.step = step;
+    label->setFitRules(rules);
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)
@@ -64,17 +80,6 @@ void setTextColour(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
-}
-
-// The line about the game must read in one piece: where the font draws it a
-// little wider than the label, the label's font is made just small enough.
-void shrinkToOneLine(QLabel *label)
-{
-    label->setWordWrap(false);
-    QFont font = label->font();
-    while (font.pointSizeF() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
 }
 
 QFrame *makeFrame(QWidget *parent, const QString &name, const QColor &colour, int thickness,
@@ -125,7 +130,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
     Label1 = makeLabel(this, QStringLiteral("Label1"), tr("V U D"), arial(48, true), screen, 1320,
                        240, 5415, 1095);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setWordWrap(false);
+    keepOnOneLine(Label1);
     setTextColour(Label1, QColor(0, 0, 192));
     Label1->setMouseTracking(true);
     Label1->installEventFilter(this);
@@ -148,7 +153,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
         tr("Autor"),
     };
     for (int index = 0; index < credits.size(); ++index) {
-        QLabel *label = nullptr;
+        vud::FitLabel *label = nullptr;
         if (index == 0) {
             label = makeLabel(this, QStringLiteral("Label2"), credits[index], arial(18, true), screen, 3120, 1200,
                               2295, 495);
@@ -159,7 +164,7 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
         } else {
             label = makeLabel(this, QStringLiteral("Label2"), credits[index], arial(14.25, true), screen, 720,
                               4080 + 360 * index, 4935, 375);
-            label->setWordWrap(false);
+            keepOnOneLine(label);
         }
         label->setProperty("index", index);
         Label2.append(label);
@@ -169,7 +174,9 @@ void Form1::buildControls(const vud::ScreenTwips &screen)
                        tr("Un puzzle para los más pequeños de la casa"), arial(15.75, false), screen,
                        1200, 3600, 6255, 615);
     setTextColour(Label5, QColor(0, 192, 0));
-    shrinkToOneLine(Label5);
+    // The line about the game reads in one piece: where the font draws it a
+    // little wider than the label, the label's font is made just small enough.
+    keepOnOneLine(Label5, 0.25);
 
     Label3 = makeLabel(this, QStringLiteral("Label3"), QString(), arial(14.25, false), screen, 720, 3960, 4815,
                        1815);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "widgets/textfit.h"
+
 #include <QVector>
 #include <QWidget>
 
 class QFrame;
-class QLabel;
 class QLineEdit;
 
 namespace vud {
@@ -33,13 +34,15 @@ public:
     void setScanning(bool on);
     bool scanning() const { return m_switch != nullptr; }
 
-    QLabel *Label1 = nullptr;
+    // Each caption stands whole in its designed box, in a smaller font or
+    // wrapped where a language needs more room.
+    vud::FitLabel *Label1 = nullptr;
     vud::GifDisplay *Gif89a1 = nullptr;
-    QVector<QLabel *> Label2;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
+    QVector<vud::FitLabel *> Label2;
+    vud::FitLabel *Label3 = nullptr;
+    vud::FitLabel *Label4 = nullptr;
+    vud::FitLabel *Label5 = nullptr;
+    vud::FitLabel *Label6 = nullptr;
     QVector<vud::FaceButton *> Command1;
     QFrame *Line1 = nullptr;
     QLineEdit *Text1 = nullptr;
