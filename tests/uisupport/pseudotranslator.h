@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 // A translation into no language: every text comes back in brackets with
@@ -76,4 +78,40 @@ public:
     // Whether a text shown went through the translation: it carries the
     // brackets somewhere, round the whole text or a part of it.
     static bool marked(const QString &shown) { return shown.contains(Open) && shown.contains(Close); }
+};
+
+// The language a walk is made in: the pseudo-translation, or, with
+// VUD_AUDIT_LANGUAGE naming a shipped language ("de"), that language's own
+// catalogue and Qt's, so that a walk shows its real texts fit their boxes.
+class AuditLanguage
+{
+public:
+    static QString code() { return qEnvironmentVariable("VUD_AUDIT_LANGUAGE"); }
+    static bool real() { return !code().isEmpty(); }
+
+    // The translation the walk speaks, loaded and installed.
+    bool install()
+    {
+        if (!real())
+            return QCoreApplication::installTranslator(&m_pseudo);
+        if (!m_own.load(QStringLiteral("vud_") + code(), QStringLiteral(VUD_TRANSLATIONS_DIR))
+            || !QCoreApplication::installTranslator(&m_own))
+            return false;
+        // Qt's own buttons as the programs load them: the language, else
+        // its nearest Qt ships, else Spanish.
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        for (const QString &name : {code(), QStringLiteral("pt_BR"), QStringLiteral("es")}) {
+            if ((name != QLatin1String("pt_BR") || code() == QLatin1String("pt"))
+                && m_qt.load(QStringLiteral("qtbase_") + name, qtFolder))
+                return QCoreApplication::installTranslator(&m_qt);
+        }
+        return true;
+    }
+
+    QTranslator &translator() { return real() ? m_own : static_cast<QTranslator &>(m_pseudo); }
+
+private:
+    PseudoTranslator m_pseudo;
+    QTranslator m_own;
+    QTranslator m_qt;
 };

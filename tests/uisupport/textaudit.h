@@ -22,7 +22,8 @@
 #include <QWidget>
 #include <functional>
 
-// Walks a window on show with the pseudo-translation loaded and notes, for
+// Walks a window on show with the pseudo-translation (or a real language)
+// loaded and notes, for
 // every visible widget, each text a person sees or hears that escaped
 // translation, and each text that does not stand whole in its box with the
 // font it is drawn in (or a widget that reaches out of its parent, or a
@@ -128,6 +129,9 @@ private:
     QVector<std::function<void()>> lengthenEscaped(const QList<QWidget *> &shown)
     {
         QVector<std::function<void()>> restore;
+        // A real language is measured as it is.
+        if (AuditLanguage::real())
+            return restore;
         auto escaped = [this](const QString &text) {
             return !text.isEmpty() && needsTranslation(text) && !PseudoTranslator::marked(text);
         };
@@ -198,7 +202,8 @@ private:
 
     void text(const QString &where, const QWidget *widget, const QString &what, const QString &shown)
     {
-        if (m_pass == Pass::Texts && !shown.isEmpty() && needsTranslation(shown) && !PseudoTranslator::marked(shown))
+        // A real language may keep a text as Spanish has it ("VUD 2.0").
+        if (m_pass == Pass::Texts && !AuditLanguage::real() && !shown.isEmpty() && needsTranslation(shown) && !PseudoTranslator::marked(shown))
             note(untranslated, where, widget, what, shown);
     }
 
@@ -281,10 +286,14 @@ private:
         if (label->textFormat() == Qt::RichText
             || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(shown)))
             return;
+        // A label with a buddy shows its '&' as the mnemonic's underline.
+        QString drawn = shown;
+        if (label->buddy())
+            drawn.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
         const int inset = 2 * label->margin() + qMax(0, label->indent());
         const QSizeF box = QSizeF(label->contentsRect().size()) - QSizeF(inset, 2 * label->margin());
         fits(where, label, QStringLiteral("text"), shown,
-             vud::neededSize(shown, label->font(), box.width(), label->wordWrap()), box);
+             vud::neededSize(drawn, label->font(), box.width(), label->wordWrap()), box);
     }
 
     void items(const QString &where, QListWidget *list)

@@ -20,7 +20,7 @@ class TestEditorPseudoTranslation : public QObject
 {
     Q_OBJECT
 
-    PseudoTranslator m_translator;
+    AuditLanguage m_language;
 
     static void auditChart(TextAudit &audit, QWidget *window, const QString &where)
     {
@@ -35,7 +35,7 @@ class TestEditorPseudoTranslation : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY(QCoreApplication::installTranslator(&m_translator)); }
+    void initTestCase() { QVERIFY(m_language.install()); }
 
     void everyWindowAndDialogTranslatedAndWhole()
     {

@@ -24,15 +24,17 @@ class TestPseudoTranslation : public QObject
 {
     Q_OBJECT
 
-    PseudoTranslator m_translator;
+    AuditLanguage m_language;
 
 private slots:
-    void initTestCase() { QVERIFY(QCoreApplication::installTranslator(&m_translator)); }
+    void initTestCase() { QVERIFY(m_language.install()); }
 
     // The audit itself: a text that skipped translation, one that is too
     // long for its box once translated, and a translated one that fits.
     void auditSeesWhatEscapesAndWhatIsCut()
     {
+        if (AuditLanguage::real())
+            QSKIP("The audit is checked with the pseudo-translation");
         QWidget window;
         window.resize(300, 100);
         auto *escaped = new QLabel(QStringLiteral("Hola"), &window);
@@ -121,12 +123,12 @@ private slots:
     // horizontal scroll bar, once the language changes under an open list.
     void resultsFitAfterALanguageChange()
     {
-        QCoreApplication::removeTranslator(&m_translator);
+        QCoreApplication::removeTranslator(&m_language.translator());
         Form4 results;
         results.addResult(108, 99999, 9999);
         results.show();
         QVERIFY(QTest::qWaitForWindowExposed(&results));
-        QVERIFY(QCoreApplication::installTranslator(&m_translator));
+        QVERIFY(QCoreApplication::installTranslator(&m_language.translator()));
         // The change is posted to the program, which posts it to each window.
         QCoreApplication::sendPostedEvents();
         QCoreApplication::sendPostedEvents();
