@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Empezar</source>
-        <translation>Loslegen</translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Progreso de los niños</source>
@@ -263,7 +263,7 @@
     <message>
         <source>(tiene un tablero a medias)</source>
         <extracomment>On its own line below the count of games in the list of children.</extracomment>
-        <translation>(hat ein halb fertiges Spielbrett)</translation>
+        <translation>(hat ein unfertiges Spielbrett)</translation>
     </message>
     <message>
         <source>Exportar resultados</source>
@@ -291,7 +291,7 @@
     <name>Editor::PuzzleSave</name>
     <message>
         <source>Ese nombre no sirve para un archivo.</source>
-        <translation>Dieser Name geht nicht als Dateiname.</translation>
+        <translation>Dieser Name ist als Dateiname nicht möglich.</translation>
     </message>
     <message>
         <source>Ya existe un puzzle con ese nombre.</source>

@@ -263,7 +263,7 @@
     <message>
         <source>(tiene un tablero a medias)</source>
         <extracomment>On its own line below the count of games in the list of children.</extracomment>
-        <translation>(has a half-done board)</translation>
+        <translation>(has an unfinished board)</translation>
     </message>
     <message>
         <source>Exportar resultados</source>
@@ -425,7 +425,7 @@
     </message>
     <message>
         <source>Dibujos de antes</source>
-        <translation>Pictures from before</translation>
+        <translation>Previous pictures</translation>
     </message>
     <message>
         <source>Sin dibujo</source>
