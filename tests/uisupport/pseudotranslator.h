@@ -102,8 +102,11 @@ public:
         const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         for (const QString &name : {code(), QStringLiteral("pt_BR"), QStringLiteral("es")}) {
             if ((name != QLatin1String("pt_BR") || code() == QLatin1String("pt"))
-                && m_qt.load(QStringLiteral("qtbase_") + name, qtFolder))
-                return QCoreApplication::installTranslator(&m_qt);
+                && m_qt.load(QStringLiteral("qtbase_") + name, qtFolder)) {
+                // Qt's English catalogue is empty: its texts are English already.
+                QCoreApplication::installTranslator(&m_qt);
+                break;
+            }
         }
         return true;
     }
