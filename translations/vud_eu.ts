@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>Exportar sus partidas...</source>
-        <translation>Esportatu haren partidak...</translation>
+        <translation>Esportatu haur honen partidak...</translation>
     </message>
     <message>
         <source>Exportar las de todos...</source>
-        <translation>Esportatu guztienak...</translation>
+        <translation>Esportatu partida guztiak...</translation>
     </message>
     <message>
         <source>Borrar este niño...</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>El archivo de resultados estaba dañado: se ha apartado como %1 (no se ha borrado) y se ha empezado uno nuevo.</source>
-        <translation>Emaitzen fitxategia hondatuta zegoen: %1 izenarekin gorde da alde batera (ez da ezabatu) eta berri bat hasi da.</translation>
+        <translation>Emaitza-fitxategia hondatuta zegoen: alde batera utzi da %1 izenarekin (ez da ezabatu) eta berri bat hasi da.</translation>
     </message>
     <message>
         <source>1 partida</source>
@@ -360,7 +360,7 @@
     </message>
     <message>
         <source>VUD es un programa gratuito. Puedes usarlo, copiarlo y regalarlo a quien quieras, siempre sin cobrar nada por él y sin cambiarlo.</source>
-        <translation>VUD doako programa bat da. Erabil dezakezu, kopiatu eta nahi duzunari oparitu, beti ezer kobratu gabe eta aldatu gabe.</translation>
+        <translation>VUD doako programa bat da. Erabil dezakezu, kopiatu eta nahi duzun edonori oparitu, beti ezer kobratu gabe eta aldatu gabe.</translation>
     </message>
     <message>
         <source>VUD 2.0</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Ver las piezas sin colocar</source>
-        <translation>Ikusi jarri gabeko piezak</translation>
+        <translation>Ikusi lekuz kanpoko piezak</translation>
     </message>
     <message>
         <source>Poner o quitar los bordes</source>
@@ -544,7 +544,7 @@
     </message>
     <message>
         <source>Otro programa tiene ocupado el archivo de resultados %1 desde hace rato. No se pudo: %2.</source>
-        <translation>Beste programa batek %1 emaitza-fitxategia hartuta dauka aspalditik. Ezin izan da: %2.</translation>
+        <translation>Beste programa batek denbora luzez dauka hartuta %1 emaitza-fitxategia. Ezin izan da: %2.</translation>
     </message>
     <message>
         <source>El archivo de resultados %1 es de solo lectura. No se pudo: %2.</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>El archivo de resultados %1 es de una versión más nueva de VUD: esta versión no lo lee ni lo cambia.</source>
-        <translation>%1 emaitza-fitxategia VUDen bertsio berriago batekoa da: bertsio honek ez du irakurtzen ez aldatzen.</translation>
+        <translation>%1 emaitza-fitxategia VUDen bertsio berriago batekoa da: bertsio honek ez du irakurtzen, ezta aldatzen ere.</translation>
     </message>
     <message>
         <source>preparar los resultados</source>

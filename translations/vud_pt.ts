@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>Exportar sus partidas...</source>
-        <translation>Exportar os jogos dela...</translation>
+        <translation>Exportar jogos desta criança...</translation>
     </message>
     <message>
         <source>Exportar las de todos...</source>
-        <translation>Exportar os de todas...</translation>
+        <translation>Exportar todos os jogos...</translation>
     </message>
     <message>
         <source>Borrar este niño...</source>
@@ -440,7 +440,7 @@
     </message>
     <message>
         <source>Ver las piezas sin colocar</source>
-        <translation>Ver as peças que faltam</translation>
+        <translation>Ver as peças fora do lugar</translation>
     </message>
     <message>
         <source>Poner o quitar los bordes</source>
