@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Escríbenos: equipo.vud@correo.es</source>
-        <translation>Idatz iezaguzu: equipo.vud@correo.es</translation>
+        <translation>E-posta: equipo.vud@correo.es</translation>
     </message>
     <message>
         <source>Versión 1.0, 2024</source>

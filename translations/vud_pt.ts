@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Escríbenos: equipo.vud@correo.es</source>
-        <translation>Escreva-nos: equipo.vud@correo.es</translation>
+        <translation>E-mail: equipo.vud@correo.es</translation>
     </message>
     <message>
         <source>Versión 1.0, 2024</source>
