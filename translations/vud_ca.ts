@@ -515,6 +515,10 @@
         <extracomment>The large button that takes up the unfinished board, in a fixed box.</extracomment>
         <translation>SEGUEIX</translation>
     </message>
+    <message>
+        <source>Elegir otro dibujo</source>
+        <translation>Tria un altre dibuix</translation>
+    </message>
 </context>
 <context>
     <name>Screens</name>

@@ -515,6 +515,10 @@
         <extracomment>The large button that takes up the unfinished board, in a fixed box.</extracomment>
         <translation>WEITER</translation>
     </message>
+    <message>
+        <source>Elegir otro dibujo</source>
+        <translation>Ein anderes Bild wählen</translation>
+    </message>
 </context>
 <context>
     <name>Screens</name>

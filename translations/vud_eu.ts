@@ -515,6 +515,10 @@
         <extracomment>The large button that takes up the unfinished board, in a fixed box.</extracomment>
         <translation>JARRAITU</translation>
     </message>
+    <message>
+        <source>Elegir otro dibujo</source>
+        <translation>Aukeratu beste marrazki bat</translation>
+    </message>
 </context>
 <context>
     <name>Screens</name>

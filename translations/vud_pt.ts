@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt_BR" sourcelanguage="es">
+<TS version="2.1" language="pt_PT" sourcelanguage="es">
 <context>
     <name>Editor</name>
     <message>
@@ -514,6 +514,10 @@
         <source>SEGUIR</source>
         <extracomment>The large button that takes up the unfinished board, in a fixed box.</extracomment>
         <translation>SEGUIR</translation>
+    </message>
+    <message>
+        <source>Elegir otro dibujo</source>
+        <translation>Escolher outro desenho</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,8 @@ ResumeOffer::ResumeOffer(const records::UnfinishedBoard &board, PictureLoader lo
     m_choose->setFaceColour(vud::fromBgr(0x80FF80));
     m_choose->setAutoDefault(true);
     m_choose->setFocusPolicy(Qt::StrongFocus);
+    // The picture says it; words for assistive technology and the adult.
+    m_choose->setToolTip(tr("Elegir otro dibujo"));
     connect(m_choose, &QAbstractButton::clicked, this, [this] { choose(false); });
     setTabOrder(m_resume, m_choose);
 
