@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>Poner o quitar los bordes</source>
-        <translation>Show or hide the edges</translation>
+        <translation>Show or hide the outlines</translation>
     </message>
     <message>
         <source>Elegir otro dibujo</source>

@@ -183,7 +183,7 @@
     <name>Editor::ProgressWindow</name>
     <message>
         <source>(sin nombre)</source>
-        <translation>(sans nom)</translation>
+        <translation>(sans prénom)</translation>
     </message>
     <message>
         <source>Terminada</source>
