@@ -39,7 +39,11 @@ QString applyScanOptions(const QStringList &arguments, ScanSettings &settings, Q
         } else if (a == QLatin1String("--scan-pace") || a.startsWith(QLatin1String("--scan-pace="))) {
             const QString value = a.contains('=') ? a.section('=', 1) : arguments.value(++k);
             bool ok = false;
-            const double seconds = value.toDouble(&ok);
+            // A decimal comma, as most of the languages spoken write it
+            // ("1,5"), reads as the point.
+            QString number = value;
+            number.replace(QLatin1Char(','), QLatin1Char('.'));
+            const double seconds = number.toDouble(&ok);
             if (!ok || !std::isfinite(seconds) || seconds < 0.2 || seconds > 60)
                 //: A command-line error; --scan-pace is the option's name.
                 return QCoreApplication::translate("vud2", "--scan-pace takes seconds from 0.2 to 60: %1").arg(value);

@@ -145,6 +145,7 @@ private slots:
         QTest::newRow("scan") << QStringList{"--scan"} << true << 1500 << false << QStringList{};
         QTest::newRow("slower") << QStringList{"--scan", "--scan-pace", "2.5"} << true << 2500 << false << QStringList{};
         QTest::newRow("pace with =") << QStringList{"--scan-pace=0.75"} << false << 750 << false << QStringList{};
+        QTest::newRow("pace with a decimal comma") << QStringList{"--scan-pace", "1,25"} << false << 1250 << false << QStringList{};
         QTest::newRow("off again") << QStringList{"--scan", "--no-scan"} << false << 1500 << false << QStringList{};
         QTest::newRow("pace too fast") << QStringList{"--scan-pace", "0.01"} << false << 1500 << true << QStringList{};
         QTest::newRow("pace missing") << QStringList{"--scan-pace"} << false << 1500 << true << QStringList{};
