@@ -119,7 +119,7 @@ class TestResumeAfterKill : public QObject
     {
         QElapsedTimer waited;
         waited.start();
-        while (waited.elapsed() < 8000) {
+        while (waited.elapsed() < 20000) {
             for (const QString &id : gameWindows()) {
                 if (id != except && (width == 0 || windowGeometry(id).width() == width))
                     return id;
@@ -154,7 +154,7 @@ class TestResumeAfterKill : public QObject
     {
         QElapsedTimer waited;
         waited.start();
-        while (waited.elapsed() < 3000) {
+        while (waited.elapsed() < 10000) {
             const std::optional<records::UnfinishedBoard> board = savedBoard();
             if (board && board->moves == moves)
                 return board;
@@ -308,7 +308,7 @@ private slots:
         QElapsedTimer waited;
         waited.start();
         QVector<records::FinishedGame> games;
-        while (waited.elapsed() < 3000) {
+        while (waited.elapsed() < 10000) {
             records::ResultsStore store(m_database);
             games = store.games(records::childKey(kChild));
             if (!games.isEmpty())
