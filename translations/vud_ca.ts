@@ -286,6 +286,22 @@
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
         <translation>Vols esborrar les %1 partides de %2 i el seu tauler sense acabar? No es pot desfer.</translation>
     </message>
+    <message>
+        <source>¿Borrar el tablero sin terminar de %1? No se puede deshacer.</source>
+        <translation>Vols esborrar el tauler sense acabar de %1? No es pot desfer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.</source>
+        <translation>Vols esborrar la partida de %1 i el seu tauler sense acabar? No es pot desfer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1? No se puede deshacer.</source>
+        <translation>Vols esborrar la partida de %1? No es pot desfer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 partidas de %2? No se puede deshacer.</source>
+        <translation>Vols esborrar les %1 partides de %2? No es pot desfer.</translation>
+    </message>
 </context>
 <context>
     <name>Editor::PuzzleSave</name>

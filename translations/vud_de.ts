@@ -286,6 +286,22 @@
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
         <translation>Die %1 Spiele von %2 und das unfertige Spielbrett löschen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
+    <message>
+        <source>¿Borrar el tablero sin terminar de %1? No se puede deshacer.</source>
+        <translation>Das unfertige Spielbrett von %1 löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.</source>
+        <translation>Das Spiel von %1 und das unfertige Spielbrett löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1? No se puede deshacer.</source>
+        <translation>Das Spiel von %1 löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 partidas de %2? No se puede deshacer.</source>
+        <translation>Die %1 Spiele von %2 löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
 </context>
 <context>
     <name>Editor::PuzzleSave</name>

@@ -286,6 +286,22 @@
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
         <translation>Delete the %1 games of %2 and their unfinished board? This cannot be undone.</translation>
     </message>
+    <message>
+        <source>¿Borrar el tablero sin terminar de %1? No se puede deshacer.</source>
+        <translation>Delete the unfinished board of %1? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.</source>
+        <translation>Delete the game of %1 and their unfinished board? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1? No se puede deshacer.</source>
+        <translation>Delete the game of %1? This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 partidas de %2? No se puede deshacer.</source>
+        <translation>Delete the %1 games of %2? This cannot be undone.</translation>
+    </message>
 </context>
 <context>
     <name>Editor::PuzzleSave</name>

@@ -286,6 +286,22 @@
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
         <translation>Ezabatu %2 haurraren %1 partidak eta haren amaitu gabeko taula? Ezin da desegin.</translation>
     </message>
+    <message>
+        <source>¿Borrar el tablero sin terminar de %1? No se puede deshacer.</source>
+        <translation>Ezabatu %1 haurraren amaitu gabeko taula? Ezin da desegin.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.</source>
+        <translation>Ezabatu %1 haurraren partida eta haren amaitu gabeko taula? Ezin da desegin.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1? No se puede deshacer.</source>
+        <translation>Ezabatu %1 haurraren partida? Ezin da desegin.</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 partidas de %2? No se puede deshacer.</source>
+        <translation>Ezabatu %2 haurraren %1 partidak? Ezin da desegin.</translation>
+    </message>
 </context>
 <context>
     <name>Editor::PuzzleSave</name>

@@ -286,6 +286,22 @@
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
         <translation>Supprimer les %1 parties de %2 et son plateau inachevé&#xa0;? C&apos;est irréversible.</translation>
     </message>
+    <message>
+        <source>¿Borrar el tablero sin terminar de %1? No se puede deshacer.</source>
+        <translation>Supprimer le plateau inachevé de %1&#xa0;? C&apos;est irréversible.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.</source>
+        <translation>Supprimer la partie de %1 et son plateau inachevé&#xa0;? C&apos;est irréversible.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1? No se puede deshacer.</source>
+        <translation>Supprimer la partie de %1&#xa0;? C&apos;est irréversible.</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 partidas de %2? No se puede deshacer.</source>
+        <translation>Supprimer les %1 parties de %2&#xa0;? C&apos;est irréversible.</translation>
+    </message>
 </context>
 <context>
     <name>Editor::PuzzleSave</name>

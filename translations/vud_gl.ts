@@ -286,6 +286,22 @@
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
         <translation>Queres borrar as %1 partidas de %2 e o seu taboleiro sen rematar? Non se pode desfacer.</translation>
     </message>
+    <message>
+        <source>¿Borrar el tablero sin terminar de %1? No se puede deshacer.</source>
+        <translation>Queres borrar o taboleiro sen rematar de %1? Non se pode desfacer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.</source>
+        <translation>Queres borrar a partida de %1 e o seu taboleiro sen rematar? Non se pode desfacer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1? No se puede deshacer.</source>
+        <translation>Queres borrar a partida de %1? Non se pode desfacer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 partidas de %2? No se puede deshacer.</source>
+        <translation>Queres borrar as %1 partidas de %2? Non se pode desfacer.</translation>
+    </message>
 </context>
 <context>
     <name>Editor::PuzzleSave</name>

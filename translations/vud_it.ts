@@ -286,6 +286,22 @@
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
         <translation>Cancellare le %1 partite di %2 e il suo tabellone non finito? Non si può annullare.</translation>
     </message>
+    <message>
+        <source>¿Borrar el tablero sin terminar de %1? No se puede deshacer.</source>
+        <translation>Cancellare il tabellone non finito di %1? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.</source>
+        <translation>Cancellare la partita di %1 e il suo tabellone non finito? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1? No se puede deshacer.</source>
+        <translation>Cancellare la partita di %1? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 partidas de %2? No se puede deshacer.</source>
+        <translation>Cancellare le %1 partite di %2? Non si può annullare.</translation>
+    </message>
 </context>
 <context>
     <name>Editor::PuzzleSave</name>

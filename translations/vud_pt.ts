@@ -286,6 +286,22 @@
         <source>¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.</source>
         <translation>Apagar os %1 jogos de %2 e o seu tabuleiro inacabado? Não se pode desfazer.</translation>
     </message>
+    <message>
+        <source>¿Borrar el tablero sin terminar de %1? No se puede deshacer.</source>
+        <translation>Apagar o tabuleiro inacabado de %1? Não se pode desfazer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.</source>
+        <translation>Apagar o jogo de %1 e o seu tabuleiro inacabado? Não se pode desfazer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar la partida de %1? No se puede deshacer.</source>
+        <translation>Apagar o jogo de %1? Não se pode desfazer.</translation>
+    </message>
+    <message>
+        <source>¿Borrar las %1 partidas de %2? No se puede deshacer.</source>
+        <translation>Apagar os %1 jogos de %2? Não se pode desfazer.</translation>
+    </message>
 </context>
 <context>
     <name>Editor::PuzzleSave</name>

@@ -371,9 +371,21 @@ void ProgressWindow::deleteChild()
     if (row < 0 || row >= m_children.size())
         return;
     const records::ChildSummary child = m_children[row];
-    const QString question =
-        tr("¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.")
-            .arg(QString::number(child.games), childCaption(child.name));
+    // The question names what there is to lose: one game or many, and the
+    // unfinished board only where the child has one.
+    const QString name = childCaption(child.name);
+    QString question;
+    if (child.games == 0)
+        question = tr("¿Borrar el tablero sin terminar de %1? No se puede deshacer.").arg(name);
+    else if (child.games == 1 && child.hasUnfinishedBoard)
+        question = tr("¿Borrar la partida de %1 y su tablero sin terminar? No se puede deshacer.").arg(name);
+    else if (child.games == 1)
+        question = tr("¿Borrar la partida de %1? No se puede deshacer.").arg(name);
+    else if (child.hasUnfinishedBoard)
+        question = tr("¿Borrar las %1 partidas de %2 y su tablero sin terminar? No se puede deshacer.")
+                       .arg(QString::number(child.games), name);
+    else
+        question = tr("¿Borrar las %1 partidas de %2? No se puede deshacer.").arg(QString::number(child.games), name);
     if (!m_dialogs.askYesNo(this, question))
         return;
     if (!m_store.deleteChild(child.key)) {

@@ -157,24 +157,41 @@ void TestProgressWindow::exportsThroughTheSaveDialog()
 
 void TestProgressWindow::deletesOnlyAfterConfirmation_data()
 {
+    QTest::addColumn<int>("row");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("confirmed") << true;
-    QTest::newRow("declined") << false;
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("child");
+    QTest::newRow("many games, confirmed") << 0 << true
+                                           << "¿Borrar las 11 partidas de Ana? No se puede deshacer." << "ana";
+    QTest::newRow("many games, declined") << 0 << false
+                                          << "¿Borrar las 11 partidas de Ana? No se puede deshacer." << "ana";
+    QTest::newRow("one game") << 1 << true << "¿Borrar la partida de Luis? No se puede deshacer." << "luis";
+    QTest::newRow("only a board") << 2 << true
+                                  << "¿Borrar el tablero sin terminar de Zoé? No se puede deshacer." << childKey("Zoé");
 }
 
 void TestProgressWindow::deletesOnlyAfterConfirmation()
 {
+    QFETCH(int, row);
     QFETCH(bool, yes);
+    QFETCH(QString, question);
+    QFETCH(QString, child);
     RecordingDialogs dialogs;
     dialogs.yes = yes;
     Editor::ProgressWindow window(dialogs, m_store);
+    auto *children = window.findChild<QListWidget *>(QStringLiteral("Children"));
+    children->setCurrentRow(row);
+    QCOMPARE(window.selectedChild(), child);
     window.findChild<QPushButton *>(QStringLiteral("DeleteChild"))->click();
-    QCOMPARE(dialogs.questions.size(), 1);
-    QVERIFY(dialogs.questions.first().contains(QStringLiteral("11 partidas de Ana")));
+    QCOMPARE(dialogs.questions, QStringList{question});
     ResultsStore store(m_store);
-    QCOMPARE(store.games(QStringLiteral("ana")).size(), yes ? 0 : 11);
-    QCOMPARE(store.games(QStringLiteral("luis")).size(), 1);
-    QCOMPARE(window.findChild<QListWidget *>(QStringLiteral("Children"))->count(), yes ? 2 : 3);
+    const int games[] = {11, 1, 0};
+    for (int other = 0; other < 3; ++other) {
+        const QString key = childKey(QStringList{"Ana", "Luis", "Zoé"}.at(other));
+        QCOMPARE(store.games(key).size(), yes && other == row ? 0 : games[other]);
+    }
+    QCOMPARE(store.loadBoard(QStringLiteral("Zoé")).has_value(), !(yes && row == 2));
+    QCOMPARE(children->count(), yes ? 2 : 3);
 }
 
 void TestProgressWindow::saysWhatIsWrongWithTheStorage()
