@@ -536,6 +536,29 @@ Comprobe que o nome do ficheiro é correcto.</translation>
     </message>
 </context>
 <context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maiús</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Meta</source>
+        <translation>Meta</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Supr</translation>
+    </message>
+</context>
+<context>
     <name>QUnicodeControlCharacterMenu</name>
     <message>
         <source>Insert Unicode control character</source>
