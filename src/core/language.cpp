@@ -143,12 +143,30 @@ LoadedLanguage loadLanguage(const QString &explicitChoice)
     }
 
     // Qt's own texts (a line edit's menu, a file dialog's labels): in the
-    // language spoken where Qt speaks it, else in the source language.
+    // language spoken where Qt speaks it. Where it does not, VUD's own
+    // catalogue of those texts ("qt_gl.qm") goes over Qt's Spanish, which
+    // still gives whatever that catalogue lacks; with neither, Qt's Spanish.
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     const QString language = loaded.code.section(QLatin1Char('_'), 0, 0);
     QStringList qtNames{loaded.code, language};
     if (language == QLatin1String("pt"))
         qtNames << QStringLiteral("pt_BR");
+    const QString vudQtFile = [&]() -> QString {
+        if (folder.isEmpty() || loaded.code == QLatin1String(kSourceLanguage))
+            return {};
+        for (const QString &name : qtNames) {
+            if (QFileInfo::exists(qtFolder + QStringLiteral("/qtbase_") + name + QStringLiteral(".qm")))
+                return {};
+        }
+        for (const QString &name : {loaded.code, language}) {
+            const QString file = folder + QStringLiteral("/qt_") + name + QStringLiteral(".qm");
+            if (QFileInfo::exists(file))
+                return file;
+        }
+        return {};
+    }();
+    if (!vudQtFile.isEmpty())
+        qtNames.clear();
     qtNames << QString::fromLatin1(kSourceLanguage);
     auto *qtTranslator = new QTranslator(app);
     for (const QString &name : qtNames) {
@@ -161,6 +179,16 @@ LoadedLanguage loadLanguage(const QString &explicitChoice)
     }
     if (loaded.qtTranslationFile.isEmpty())
         delete qtTranslator;
+    // Installed last, so asked first.
+    if (!vudQtFile.isEmpty()) {
+        auto *vudQtTranslator = new QTranslator(app);
+        if (vudQtTranslator->load(vudQtFile)) {
+            QCoreApplication::installTranslator(vudQtTranslator);
+            loaded.vudQtTranslationFile = vudQtFile;
+        } else {
+            delete vudQtTranslator;
+        }
+    }
 
     if (loaded.unknownChoice) {
         //: A warning on the command line: %1 the program, %2 the code asked for, %3 the codes shipped.

@@ -44,6 +44,7 @@ struct LoadedLanguage
     QString code;               // the language spoken, as chooseLanguage gives it
     QString translationFile;    // the program's translation loaded; empty for the source language
     QString qtTranslationFile;  // Qt's own texts' translation loaded, or empty
+    QString vudQtTranslationFile; // VUD's translation of Qt's own texts, over qtTranslationFile, or empty
     bool unknownChoice = false; // an explicit choice that no shipped language matched
 };
 
@@ -52,8 +53,9 @@ struct LoadedLanguage
 // LC_MESSAGES and LANG), among those in translationsFolder(), and installs
 // its translators on the running application: the programs' own (none for
 // the source language) and Qt's own texts' from Qt's translations folder
-// ("qtbase_pt_BR" for "pt" when Qt has no "qtbase_pt"; Spanish for a
-// language Qt does not speak). An unknown explicit choice is reported by a
+// ("qtbase_pt_BR" for "pt" when Qt has no "qtbase_pt"; for a language Qt
+// does not speak, VUD's "qt_CODE.qm" from the same folder as the programs'
+// translations over Qt's Spanish, or Qt's Spanish alone). An unknown explicit choice is reported by a
 // line on stderr and otherwise ignored. Call once, after the application
 // object exists and has its name.
 LoadedLanguage loadLanguage(const QString &explicitChoice);

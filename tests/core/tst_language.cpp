@@ -86,31 +86,41 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("qtFile");
+        QTest::addColumn<QString>("vudQtFile");
+        QTest::addColumn<QString>("save"); // a file dialog's save button
         QTest::addColumn<bool>("warns");
         const QStringList none;
+        const QString noFile;
         QTest::newRow("LANGUAGE before LANG") << QStringList{"LANGUAGE=de", "LANG=fr_FR.UTF-8"} << none << "de"
-                                              << "qtbase_de.qm" << false;
-        QTest::newRow("LANG") << QStringList{"LANG=fr_FR.UTF-8"} << none << "fr" << "qtbase_fr.qm" << false;
+                                              << "qtbase_de.qm" << noFile << "S&peichern" << false;
+        QTest::newRow("LANG") << QStringList{"LANG=fr_FR.UTF-8"} << none << "fr" << "qtbase_fr.qm" << noFile
+                              << "&Enregistrer" << false;
         QTest::newRow("LC_ALL before LANG") << QStringList{"LC_ALL=it_IT.UTF-8", "LANG=fr_FR.UTF-8"} << none << "it"
-                                            << "qtbase_it.qm" << false;
-        QTest::newRow("LC_MESSAGES before LANG, Qt's Spanish")
-            << QStringList{"LC_MESSAGES=eu_ES.UTF-8", "LANG=fr_FR.UTF-8"} << none << "eu" << "qtbase_es.qm" << false;
+                                            << "qtbase_it.qm" << noFile << "&Salva" << false;
+        QTest::newRow("LC_MESSAGES before LANG, VUD's Basque over Qt's Spanish")
+            << QStringList{"LC_MESSAGES=eu_ES.UTF-8", "LANG=fr_FR.UTF-8"} << none << "eu" << "qtbase_es.qm"
+            << "qt_eu.qm" << "&Gorde" << false;
         QTest::newRow("region falls back, Qt's Brazilian") << QStringList{"LANGUAGE=pt_BR", "LANG=pt_BR.UTF-8"}
-                                                           << none << "pt" << "qtbase_pt_BR.qm" << false;
-        QTest::newRow("C locale: Spanish") << QStringList{"LANG=C"} << none << "es" << "qtbase_es.qm" << false;
-        QTest::newRow("nothing set: Spanish") << none << none << "es" << "qtbase_es.qm" << false;
+                                                           << none << "pt" << "qtbase_pt_BR.qm" << noFile
+                                                           << "&Salvar" << false;
+        QTest::newRow("C locale: Spanish") << QStringList{"LANG=C"} << none << "es" << "qtbase_es.qm" << noFile
+                                           << "&Guardar" << false;
+        QTest::newRow("nothing set: Spanish") << none << none << "es" << "qtbase_es.qm" << noFile << "&Guardar"
+                                              << false;
         QTest::newRow("unknown language: Spanish") << QStringList{"LANG=xx_XX.UTF-8"} << none << "es"
-                                                   << "qtbase_es.qm" << false;
+                                                   << "qtbase_es.qm" << noFile << "&Guardar" << false;
         QTest::newRow("first shipped of a list") << QStringList{"LANGUAGE=xx:it", "LANG=xx_XX.UTF-8"} << none << "it"
-                                                 << "qtbase_it.qm" << false;
-        QTest::newRow("Qt without Galician: Qt's Spanish") << QStringList{"LANG=gl_ES.UTF-8"} << none << "gl"
-                                                           << "qtbase_es.qm" << false;
-        QTest::newRow("--lang overrides the desktop") << QStringList{"LANGUAGE=de", "LANG=de_DE.UTF-8"}
-                                                      << QStringList{"--lang", "eu"} << "eu" << "qtbase_es.qm" << false;
-        QTest::newRow("--lang=CODE with a region") << QStringList{"LANG=fr_FR.UTF-8"}
-                                                   << QStringList{"--lang=ca_ES"} << "ca" << "qtbase_ca.qm" << false;
+                                                 << "qtbase_it.qm" << noFile << "&Salva" << false;
+        QTest::newRow("Qt without Galician: VUD's Galician over Qt's Spanish")
+            << QStringList{"LANG=gl_ES.UTF-8"} << none << "gl" << "qtbase_es.qm" << "qt_gl.qm" << "&Gardar" << false;
+        QTest::newRow("--lang overrides the desktop")
+            << QStringList{"LANGUAGE=de", "LANG=de_DE.UTF-8"} << QStringList{"--lang", "eu"} << "eu"
+            << "qtbase_es.qm" << "qt_eu.qm" << "&Gorde" << false;
+        QTest::newRow("--lang=CODE with a region") << QStringList{"LANG=fr_FR.UTF-8"} << QStringList{"--lang=ca_ES"}
+                                                   << "ca" << "qtbase_ca.qm" << noFile << "De&sa" << false;
         QTest::newRow("--lang unknown: warned, the desktop's")
-            << QStringList{"LANG=en_GB.UTF-8"} << QStringList{"--lang", "xx"} << "en" << "qtbase_en.qm" << true;
+            << QStringList{"LANG=en_GB.UTF-8"} << QStringList{"--lang", "xx"} << "en" << "qtbase_en.qm" << noFile
+            << "&Save" << true;
     }
 
     void loadLanguage()
@@ -119,6 +129,8 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, code);
         QFETCH(QString, qtFile);
+        QFETCH(QString, vudQtFile);
+        QFETCH(QString, save);
         QFETCH(bool, warns);
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -132,11 +144,13 @@ private slots:
         QVERIFY(probe.waitForFinished(30000));
         QCOMPARE(probe.exitCode(), 0);
         const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.size(), 7);
         QCOMPARE(lines[0], code);
         QCOMPARE(lines[1], code == QLatin1String("es") ? QString() : QStringLiteral("vud_%1.qm").arg(code));
         QCOMPARE(lines[2], qtFile);
-        QCOMPARE(lines[3], catalogueCaption(code));
+        QCOMPARE(lines[3], vudQtFile);
+        QCOMPARE(lines[4], catalogueCaption(code));
+        QCOMPARE(lines[5], save);
         const QString errors = QString::fromUtf8(probe.readAllStandardError());
         QCOMPARE(errors.contains(QLatin1String("xx")), warns);
     }

@@ -35,6 +35,10 @@ done
 for code in en ca gl eu fr pt it de; do
     [ -s "$prefix/share/vud/translations/vud_$code.qm" ] || fail "the $code translation is not installed"
 done
+# VUD's own translations of Qt's texts, for the languages Qt does not speak.
+for code in gl eu; do
+    [ -s "$prefix/share/vud/translations/qt_$code.qm" ] || fail "the $code translation of Qt's texts is not installed"
+done
 
 # Every language the programs speak besides the entries' own English: a man
 # page of each program that man reads without a warning, the menu entries'

@@ -38,6 +38,9 @@ for language in en ca gl eu fr pt it de; do
     file=./usr/share/vud/translations/vud_$language.qm
     grep -qxF "$file" <<<"$contents" || fail "$file is not in the package"
 done
+for file in ./usr/share/vud/translations/qt_gl.qm ./usr/share/vud/translations/qt_eu.qm; do
+    grep -qxF "$file" <<<"$contents" || fail "$file is not in the package"
+done
 # Only what the build made: no puzzle saved while trying the programs, and
 # nothing of the tests.
 grep -E 'tst_|dibujo\.(bmp|txt)$' <<<"$contents" && fail "test files or saved puzzles in the package"
