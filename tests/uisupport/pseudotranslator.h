@@ -98,13 +98,17 @@ public:
             || !QCoreApplication::installTranslator(&m_own))
             return false;
         // Qt's own buttons as the programs load them: the language, else
-        // its nearest Qt ships, else Spanish.
+        // its nearest Qt ships, else Spanish with VUD's own translation of
+        // Qt's dialog texts on top where VUD ships one.
         const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
         for (const QString &name : {code(), QStringLiteral("pt_BR"), QStringLiteral("es")}) {
             if ((name != QLatin1String("pt_BR") || code() == QLatin1String("pt"))
                 && m_qt.load(QStringLiteral("qtbase_") + name, qtFolder)) {
                 // Qt's English catalogue is empty: its texts are English already.
                 QCoreApplication::installTranslator(&m_qt);
+                if (name == QLatin1String("es")
+                    && m_vudQt.load(QStringLiteral("qt_") + code(), QStringLiteral(VUD_TRANSLATIONS_DIR)))
+                    QCoreApplication::installTranslator(&m_vudQt);
                 break;
             }
         }
@@ -117,4 +121,5 @@ private:
     PseudoTranslator m_pseudo;
     QTranslator m_own;
     QTranslator m_qt;
+    QTranslator m_vudQt;
 };
