@@ -17,17 +17,6 @@ namespace {
 using Entries = QVector<QPair<QString, QByteArray>>;
 using Files = QMap<QString, QByteArray>;
 
-quint32 crc32Of(const QByteArray &bytes)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char c : bytes) {
-        crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
 // One entry of an archive written by hand, to say what no zip tool would.
 struct RawEntry
 {
@@ -52,7 +41,7 @@ QByteArray rawZip(const QVector<RawEntry> &entries)
 {
     QByteArray local, central;
     for (const RawEntry &e : entries) {
-        const quint32 crc = crc32Of(e.data) ^ (e.badChecksum ? 1u : 0u);
+        const quint32 crc = vudtest::crc32(e.data) ^ (e.badChecksum ? 1u : 0u);
         const quint64 size = e.claimedSize >= 0 ? quint64(e.claimedSize) : quint64(e.data.size());
         const QByteArray common = le(e.flags, 2) + le(e.method, 2) + le(0, 4) + le(crc, 4)
             + le(quint64(e.data.size()), 4) + le(size, 4) + le(quint64(e.name.size()), 2) + le(0, 2);

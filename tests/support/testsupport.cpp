@@ -59,16 +59,6 @@ bool setPermissionOverrides(bool on)
 
 } // namespace
 
-namespace {
-
-QByteArray be32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = char(value >> (24 - 8 * i));
-    return bytes;
-}
-
 quint32 crc32(const QByteArray &bytes)
 {
     quint32 crc = 0xffffffffu;
@@ -78,6 +68,16 @@ quint32 crc32(const QByteArray &bytes)
             crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
     }
     return ~crc;
+}
+
+namespace {
+
+QByteArray be32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char(value >> (24 - 8 * i));
+    return bytes;
 }
 
 QByteArray pngChunk(const QByteArray &type, const QByteArray &data)

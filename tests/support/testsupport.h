@@ -73,6 +73,9 @@ bool coloursClose(const QColor &a, const QColor &b, int tolerance);
 // `right`. False unless the file reads back as a 1-bit picture.
 bool writeTwoColourPng(const QString &path, QSize size, QColor left, QColor right);
 
+// The CRC-32 of PNG chunks and zip entries.
+quint32 crc32(const QByteArray &bytes);
+
 // Saves the pixels as stored by a phone camera, in a JPEG whose orientation
 // tag (1 to 8) says how to turn them for showing: 6 is "rotate 90" of a
 // portrait photo taken with the phone upright.
